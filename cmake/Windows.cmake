@@ -1,0 +1,51 @@
+# The Windows build: the program, its Win32 tests and the test inspector.
+enable_language(RC)
+
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601
+                        TAVORIN_UPDATE_HOST="${TAVORIN_UPDATE_HOST}")
+
+# Everything but the application object and the entry point, so that the
+# Win32 tests link the real code.
+add_library(tavorin_win STATIC
+  src/framework/Wnd.cpp
+  src/framework/Dialog.cpp
+  src/framework/WinApp.cpp
+  src/app/AppSettings.cpp
+  src/app/HostDlg.cpp
+  src/app/ProgramDialog.cpp
+  src/app/WindowPointers.cpp
+)
+target_link_libraries(tavorin_win PUBLIC tavorin_core user32 gdi32 comctl32 advapi32 shell32 wininet url)
+
+add_executable(Tavorin WIN32
+  src/framework/WinMain.cpp
+  src/app/TimerApp.cpp
+  res/Tavorin.rc
+)
+target_link_libraries(Tavorin PRIVATE tavorin_win)
+if(MINGW)
+  target_link_options(Tavorin PRIVATE -municode -static)
+elseif(MSVC)
+  set_property(TARGET Tavorin PROPERTY MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
+  target_link_options(Tavorin PRIVATE /MANIFEST:NO)
+endif()
+set_source_files_properties(res/Tavorin.rc PROPERTIES
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_SOURCE_DIR}/res/Tavorin.manifest")
+
+# Tests that run under Wine share one fresh prefix per test run.
+function(tavorin_wine_environment test_name)
+  set_tests_properties(${test_name} PROPERTIES
+    FIXTURES_REQUIRED wineprefix
+    RESOURCE_LOCK wine-display
+    ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=;LANG=ko_KR.UTF-8;LC_ALL=ko_KR.UTF-8;TAVORIN_EXE=$<TARGET_FILE:Tavorin>;TAVORIN_INSPECTOR=$<TARGET_FILE:inspector>")
+endfunction()
+
+if(CMAKE_CROSSCOMPILING_EMULATOR)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  add_test(NAME wine.prefix COMMAND ${CMAKE_SOURCE_DIR}/tools/testenv/prepare-prefix.sh ${CMAKE_BINARY_DIR}/wineprefix)
+  set_tests_properties(wine.prefix PROPERTIES FIXTURES_SETUP wineprefix TIMEOUT 300)
+  add_subdirectory(tests/win)
+  add_subdirectory(tests/e2e)
+endif()

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Builds everything (native core, 32-bit and 64-bit Windows programs) and runs
+# every test: native unit tests, then the Win32 and end-to-end tests under Wine
+# on a virtual X display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+
+cmake --preset native >/dev/null
+cmake --build --preset native
+ctest --preset native 2>&1 | tee -a "$log"
+
+cmake --preset win32 >/dev/null
+cmake --build --preset win32
+
+cmake --preset win64 >/dev/null
+cmake --build --preset win64
+status=0
+xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp" ctest --preset win64 2>&1 | tee -a "$log" || status=$?
+
+passed=$(grep -Eo 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" |
+  awk '{ failed += $4; total += $9 } END { print total - failed }')
+failed=$(grep -Eo 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | awk '{ failed += $4 } END { print failed + 0 }')
+echo
+echo "all: ${passed} passed, ${failed} failed"
+exit $status

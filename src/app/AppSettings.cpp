@@ -1,0 +1,117 @@
+#include "app/AppSettings.h"
+
+#include <string>
+
+#include "framework/WinApp.h"
+#include "model/SettingsStore.h"
+
+namespace {
+
+std::wstring Widen(const char* ascii)
+{
+    return std::wstring(ascii, ascii + std::char_traits<char>::length(ascii));
+}
+
+std::wstring AnsiToWide(const std::string& text)
+{
+    if (text.empty()) return {};
+    const int length = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    return wide;
+}
+
+std::string WideToAnsi(const std::wstring& text)
+{
+    if (text.empty()) return {};
+    const int length =
+        ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string ansi(static_cast<std::size_t>(length), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), ansi.data(), length, nullptr,
+                          nullptr);
+    return ansi;
+}
+
+class RegistryProfile final : public SettingsProfile {
+public:
+    std::int32_t GetInt(const char* section, const char* entry, std::int32_t defaultValue) override
+    {
+        return static_cast<std::int32_t>(AfxGetApp()->GetProfileInt(Widen(section).c_str(), Widen(entry).c_str(),
+                                                                      defaultValue));
+    }
+    std::string GetString(const char* section, const char* entry, const std::string& defaultValue) override
+    {
+        const std::wstring fallback = AnsiToWide(defaultValue);
+        return WideToAnsi(
+            AfxGetApp()->GetProfileString(Widen(section).c_str(), Widen(entry).c_str(), fallback.c_str()));
+    }
+    bool WriteInt(const char* section, const char* entry, std::int32_t value) override
+    {
+        return AfxGetApp()->WriteProfileInt(Widen(section).c_str(), Widen(entry).c_str(), value) != FALSE;
+    }
+    bool WriteString(const char* section, const char* entry, const std::string& value) override
+    {
+        return AfxGetApp()->WriteProfileString(Widen(section).c_str(), Widen(entry).c_str(),
+                                               AnsiToWide(value).c_str()) != FALSE;
+    }
+    bool IsLeadByte(unsigned char byte) const override { return ::IsDBCSLeadByte(byte) != FALSE; }
+};
+
+ScreenRect ToScreenRect(const RECT& rect)
+{
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+// The window's owner is hidden at start-up, so the reference is the work area
+// of the monitor that holds the owner (the primary monitor in practice).
+RECT CentringWorkArea(HWND hWnd)
+{
+    HWND hWndOwner = ::GetWindow(hWnd, GW_OWNER);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    ::GetMonitorInfoW(::MonitorFromWindow(hWndOwner ? hWndOwner : hWnd, MONITOR_DEFAULTTOPRIMARY), &info);
+    return info.rcWork;
+}
+
+bool LiesOnSomeMonitor(int x, int y, const RECT& current)
+{
+    const RECT placed{x, y, x + (current.right - current.left), y + (current.bottom - current.top)};
+    return ::MonitorFromRect(&placed, MONITOR_DEFAULTTONULL) != nullptr;
+}
+
+}  // namespace
+
+SettingsProfile& AppProfile()
+{
+    static RegistryProfile profile;
+    return profile;
+}
+
+void LoadSlotSettings()
+{
+    LoadSlotSettings(AppProfile(), g_timerSlots);
+}
+
+void SaveSlotSettings()
+{
+    SaveSlotSettings(AppProfile(), g_timerSlots);
+}
+
+void RestoreWindowPosition(CWnd* pWnd, const char* leftName, const char* topName)
+{
+    const RECT current = pWnd->GetWindowRect();
+    const int width = current.right - current.left;
+    const int height = current.bottom - current.top;
+    const std::optional<ScreenPoint> stored = ReadStoredPosition(AppProfile(), leftName, topName, ToScreenRect(current));
+    if (stored && LiesOnSomeMonitor(stored->x, stored->y, current)) {
+        pWnd->MoveWindow(stored->x, stored->y, width, height, TRUE);
+        return;
+    }
+    const ScreenPoint centre = CentreInWorkArea(ToScreenRect(CentringWorkArea(pWnd->m_hWnd)), width, height);
+    pWnd->SetWindowPos(nullptr, centre.x, centre.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void SaveWindowPosition(CWnd* pWnd, const char* leftName, const char* topName)
+{
+    WriteStoredPosition(AppProfile(), leftName, topName, ToScreenRect(pWnd->GetWindowRect()));
+}

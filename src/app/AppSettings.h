@@ -1,0 +1,18 @@
+// The settings store bound to the application's registry key.
+#pragma once
+
+#include "framework/Wnd.h"
+#include "model/SettingsProfile.h"
+
+// The application's profile in the per-user registry, in the ANSI code page.
+SettingsProfile& AppProfile();
+
+// Slots of g_timerSlots: read when the host is created, written when it closes.
+void LoadSlotSettings();
+void SaveSlotSettings();
+
+// A window's remembered screen position, by the names of its two values in
+// section "Option". A position that is absent, or on no monitor, centres the
+// window in the work area.
+void RestoreWindowPosition(CWnd* pWnd, const char* leftName, const char* topName);
+void SaveWindowPosition(CWnd* pWnd, const char* leftName, const char* topName);

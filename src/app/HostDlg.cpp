@@ -1,0 +1,134 @@
+#include "app/HostDlg.h"
+
+#include <vector>
+
+#include "app/AppSettings.h"
+#include "framework/WinApp.h"
+#include "res/resource.h"
+
+namespace {
+
+// The about-box command range of the system menu; Tavorin has no about box.
+bool IsAboutCommand(UINT nID)
+{
+    return (nID & 0xFFF0) == 0x0010;
+}
+
+std::vector<HWND> OwnedWindows(HWND hWndOwner)
+{
+    struct Search {
+        HWND owner;
+        std::vector<HWND> found;
+    } search{hWndOwner, {}};
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            auto* pSearch = reinterpret_cast<Search*>(lParam);
+            if (::GetWindow(hWnd, GW_OWNER) == pSearch->owner) pSearch->found.push_back(hWnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+}  // namespace
+
+CHostDlg::CHostDlg(CWnd* pParent)
+    : CProgramDialog(IDD_HOST, pParent),
+      m_hIcon(::LoadIconW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(IDI_APPLICATION_SMALL)))
+{
+}
+
+bool CHostDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    switch (message) {
+    case WM_CREATE:
+        *result = OnCreate();
+        return true;
+    case WM_SYSCOMMAND:
+        OnSysCommand(static_cast<UINT>(wParam));
+        *result = 0;
+        return true;
+    case WM_PAINT:
+        OnPaint();
+        *result = 0;
+        return true;
+    case WM_QUERYDRAGICON:
+        *result = reinterpret_cast<LRESULT>(m_hIcon);
+        return true;
+    case WM_CLOSE:
+        OnClose();
+        *result = 0;
+        return true;
+    case WM_KEYUP:
+        *result = ForwardKeyUpToBar(static_cast<UINT>(wParam));
+        return true;
+    case WM_QUERYENDSESSION:
+        *result = TRUE;
+        return true;
+    case WM_ENDSESSION:
+        OnEndSession(wParam != FALSE);
+        *result = 0;
+        return true;
+    default:
+        return CProgramDialog::OnWndMsg(message, wParam, lParam, result);
+    }
+}
+
+int CHostDlg::OnCreate()
+{
+    if (Default() == -1) return -1;
+    LoadSlotSettings();
+    return 0;
+}
+
+BOOL CHostDlg::OnInitDialog()
+{
+    CProgramDialog::OnInitDialog();
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    ::SetWindowTextW(m_hWnd, LoadResourceString(IDS_TITLE).c_str());
+    // Zero size in the top left corner; the modal loop shows it once idle, and
+    // from then on it is only the taskbar entry.
+    SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_HIDEWINDOW);
+    return TRUE;
+}
+
+void CHostDlg::OnSysCommand(UINT nID)
+{
+    if (IsAboutCommand(nID & 0xFFFF)) return;
+    Default();
+}
+
+void CHostDlg::OnPaint()
+{
+    if (!::IsIconic(m_hWnd)) {
+        Default();
+        return;
+    }
+    PAINTSTRUCT paint;
+    HDC hDC = ::BeginPaint(m_hWnd, &paint);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(hDC), 0);
+    RECT client;
+    ::GetClientRect(m_hWnd, &client);
+    const int x = (client.right - client.left - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - client.top - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
+    ::DrawIcon(hDC, x, y, m_hIcon);
+    ::EndPaint(m_hWnd, &paint);
+}
+
+void CHostDlg::OnClose()
+{
+    SaveSlotSettings();
+    Default();  // the dialog manager turns the close into Cancel, which ends the loop
+}
+
+void CHostDlg::OnEndSession(bool ending)
+{
+    if (!ending) return;
+    // Windows may end the process as soon as this returns: save everything a
+    // normal close saves, now.
+    SaveSlotSettings();
+    for (HWND hWndOwned : OwnedWindows(m_hWnd)) ::DestroyWindow(hWndOwned);  // each saves its position
+    EndDialog(IDCANCEL);
+}

@@ -1,0 +1,4 @@
+#include "app/WindowPointers.h"
+
+CTimerBarDlg* g_pTimerBarDlg = nullptr;
+CTimerEditDlg* g_pTimerEditDlg = nullptr;

@@ -1,0 +1,117 @@
+#include "framework/Dialog.h"
+
+#include "framework/WinApp.h"
+
+namespace {
+
+// The system timer message (caret blink and the like) counts as "not idle",
+// so the hidden dialog is shown before it is handled.
+constexpr UINT kSysTimerMessage = 0x0118;
+// The framework's Help command.
+constexpr UINT kHelpCommand = 0xE146;
+
+}  // namespace
+
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
+
+HWND CDialog::CreateFromTemplate(UINT nIDTemplate, HWND hWndOwner)
+{
+    HookWindowCreate();
+    HWND hWnd = ::CreateDialogParamW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(nIDTemplate), hWndOwner, DialogProc, 0);
+    UnhookWindowCreate();
+    return hWnd;
+}
+
+INT_PTR CDialog::DoModal()
+{
+    HWND hWndOwner = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
+    m_nModalResult = -1;
+    if (!CreateFromTemplate(m_nIDTemplate, hWndOwner)) return -1;
+    RunModalLoop();
+    if (m_hWnd) {
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
+        DestroyWindow();
+    }
+    return m_nModalResult;
+}
+
+void CDialog::RunModalLoop()
+{
+    bool showPending = (::GetWindowLongPtrW(m_hWnd, GWL_STYLE) & WS_VISIBLE) == 0;
+    m_bContinueModal = true;
+    MSG msg;
+    while (m_bContinueModal && m_hWnd) {
+        if (showPending && !::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            showPending = false;
+            ShowWindow(SW_SHOWNORMAL);
+            ::UpdateWindow(m_hWnd);
+        }
+        const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0) {
+            ::PostQuitMessage(static_cast<int>(msg.wParam));  // leave the quit for the outer loop
+            break;
+        }
+        if (got == -1) break;
+        if (showPending && (msg.message == kSysTimerMessage || msg.message == WM_SYSKEYDOWN)) {
+            showPending = false;
+            ShowWindow(SW_SHOWNORMAL);
+            ::UpdateWindow(m_hWnd);
+        }
+        if (!WalkPreTranslateTree(&msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+    }
+}
+
+BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
+{
+    m_nIDTemplate = nIDTemplate;
+    m_pParentWnd = pParentWnd;
+    CWnd* pOwner = pParentWnd ? pParentWnd : AfxGetMainWnd();
+    return CreateFromTemplate(nIDTemplate, pOwner ? pOwner->m_hWnd : nullptr) != nullptr;
+}
+
+void CDialog::EndDialog(int nResult)
+{
+    m_nModalResult = nResult;
+    m_bContinueModal = false;
+    ::EndDialog(m_hWnd, nResult);
+}
+
+BOOL CDialog::PreTranslateMessage(MSG* pMsg)
+{
+    const bool keyboard = pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST;
+    const bool mouse = pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSELAST;
+    if (!keyboard && !mouse) return FALSE;
+    return ::IsDialogMessageW(m_hWnd, pMsg);
+}
+
+bool CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM, LRESULT* result)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        *result = OnInitDialog();
+        return true;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK) {
+            OnOK();
+        } else if (LOWORD(wParam) == IDCANCEL) {
+            OnCancel();
+        } else if (LOWORD(wParam) == kHelpCommand) {
+            AfxGetApp()->WinHelp(0, HELP_CONTEXT);
+        } else {
+            return false;
+        }
+        *result = 0;
+        return true;
+    case WM_HELP:
+        // Help has nowhere to go: the application's help entry point decides.
+        AfxGetApp()->WinHelp(0, HELP_CONTEXT);
+        *result = TRUE;
+        return true;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,36 @@
+// Dialogs from templates, modal and modeless. Stands in for the application
+// framework's CDialog.
+#pragma once
+
+#include "framework/Wnd.h"
+
+class CDialog : public CWnd {
+public:
+    explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+
+    // Creates the dialog and runs its own message loop until EndDialog; the
+    // loop shows a hidden dialog at its first idle moment.
+    INT_PTR DoModal();
+    // Creates a modeless dialog; without a parent the main window owns it.
+    BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+    void EndDialog(int nResult);
+
+    // Keyboard and mouse messages go through the dialog manager.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+protected:
+    virtual BOOL OnInitDialog() { return TRUE; }
+    virtual void OnOK() { EndDialog(IDOK); }
+    virtual void OnCancel() { EndDialog(IDCANCEL); }
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+    HWND CreateFromTemplate(UINT nIDTemplate, HWND hWndOwner);
+    void RunModalLoop();
+
+    UINT m_nIDTemplate;
+    CWnd* m_pParentWnd;
+    bool m_bContinueModal = false;
+    int m_nModalResult = -1;
+};

@@ -1,0 +1,162 @@
+#include "framework/WinApp.h"
+
+#include <vector>
+
+namespace {
+
+CWinApp* g_pApp = nullptr;
+
+constexpr UINT kAppNameString = 57344;
+
+// Strings longer than this are not settings of ours: read them as absent.
+constexpr DWORD kMaxProfileStringBytes = 1024 * 1024;
+
+class RegKey {
+public:
+    explicit RegKey(HKEY hKey = nullptr) : m_hKey(hKey) {}
+    ~RegKey()
+    {
+        if (m_hKey) ::RegCloseKey(m_hKey);
+    }
+    RegKey(const RegKey&) = delete;
+    RegKey& operator=(const RegKey&) = delete;
+    HKEY Release()
+    {
+        HKEY hKey = m_hKey;
+        m_hKey = nullptr;
+        return hKey;
+    }
+    HKEY* Receive() { return &m_hKey; }
+    operator HKEY() const { return m_hKey; }
+
+private:
+    HKEY m_hKey;
+};
+
+HKEY CreateSubKey(HKEY parent, const std::wstring& name)
+{
+    HKEY hKey = nullptr;
+    DWORD disposition = 0;
+    if (::RegCreateKeyExW(parent, name.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, nullptr,
+                          &hKey, &disposition) != ERROR_SUCCESS) {
+        return nullptr;
+    }
+    return hKey;
+}
+
+}  // namespace
+
+CWinApp::CWinApp()
+{
+    g_pApp = this;
+}
+
+CWinApp::~CWinApp()
+{
+    if (g_pApp == this) g_pApp = nullptr;
+}
+
+void CWinApp::WinHelp(DWORD_PTR, UINT) {}
+
+void CWinApp::SetRegistryKey(const wchar_t* company)
+{
+    m_strRegistryKey = company;
+}
+
+HKEY CWinApp::OpenSectionKey(const wchar_t* section) const
+{
+    if (m_strRegistryKey.empty()) return nullptr;
+    RegKey software;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software", 0, KEY_READ | KEY_WRITE, software.Receive()) != ERROR_SUCCESS) {
+        return nullptr;
+    }
+    RegKey company(CreateSubKey(software, m_strRegistryKey));
+    if (!company) return nullptr;
+    RegKey application(CreateSubKey(company, m_strAppName));
+    if (!application) return nullptr;
+    return CreateSubKey(application, section);
+}
+
+UINT CWinApp::GetProfileInt(const wchar_t* section, const wchar_t* entry, int defaultValue) const
+{
+    RegKey key(OpenSectionKey(section));
+    if (!key) return static_cast<UINT>(defaultValue);
+    DWORD type = 0;
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    const LONG status = ::RegQueryValueExW(key, entry, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
+    if (status != ERROR_SUCCESS || type != REG_DWORD || size != sizeof value) return static_cast<UINT>(defaultValue);
+    return value;
+}
+
+std::wstring CWinApp::GetProfileString(const wchar_t* section, const wchar_t* entry, const wchar_t* defaultValue) const
+{
+    RegKey key(OpenSectionKey(section));
+    if (!key) return defaultValue;
+    DWORD type = 0;
+    DWORD size = 0;
+    if (::RegQueryValueExW(key, entry, nullptr, &type, nullptr, &size) != ERROR_SUCCESS || type != REG_SZ ||
+        size > kMaxProfileStringBytes) {
+        return defaultValue;
+    }
+    std::vector<wchar_t> text(size / sizeof(wchar_t) + 1, L'\0');
+    if (::RegQueryValueExW(key, entry, nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &size) != ERROR_SUCCESS ||
+        type != REG_SZ) {
+        return defaultValue;
+    }
+    // The stored text need not carry its terminator; the buffer always has one.
+    return std::wstring(text.data());
+}
+
+BOOL CWinApp::WriteProfileInt(const wchar_t* section, const wchar_t* entry, int value) const
+{
+    RegKey key(OpenSectionKey(section));
+    if (!key) return FALSE;
+    const DWORD data = static_cast<DWORD>(value);
+    return ::RegSetValueExW(key, entry, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof data) ==
+           ERROR_SUCCESS;
+}
+
+BOOL CWinApp::WriteProfileString(const wchar_t* section, const wchar_t* entry, const wchar_t* value) const
+{
+    RegKey key(OpenSectionKey(section));
+    if (!key) return FALSE;
+    const DWORD size = static_cast<DWORD>((::lstrlenW(value) + 1) * sizeof(wchar_t));
+    return ::RegSetValueExW(key, entry, 0, REG_SZ, reinterpret_cast<const BYTE*>(value), size) == ERROR_SUCCESS;
+}
+
+int CWinApp::Run(HINSTANCE hInstance)
+{
+    m_hInstance = hInstance;
+    m_strAppName = LoadResourceString(kAppNameString);
+    if (!InitInstance()) return 0;
+    MSG msg;
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+CWinApp* AfxGetApp()
+{
+    return g_pApp;
+}
+
+CWnd* AfxGetMainWnd()
+{
+    return g_pApp ? g_pApp->m_pMainWnd : nullptr;
+}
+
+HINSTANCE AfxGetInstanceHandle()
+{
+    return g_pApp && g_pApp->m_hInstance ? g_pApp->m_hInstance : ::GetModuleHandleW(nullptr);
+}
+
+std::wstring LoadResourceString(UINT id)
+{
+    const wchar_t* text = nullptr;
+    // With a zero buffer size LoadString hands out a pointer into the resource.
+    const int length = ::LoadStringW(AfxGetInstanceHandle(), id, reinterpret_cast<wchar_t*>(&text), 0);
+    return length > 0 && text ? std::wstring(text, static_cast<std::size_t>(length)) : std::wstring();
+}

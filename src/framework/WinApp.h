@@ -1,0 +1,48 @@
+// The application object: start-up, the application name, the registry key and
+// the profile functions. Stands in for the application framework's CWinApp.
+#pragma once
+
+#include <string>
+
+#include "framework/Wnd.h"
+
+class CWinApp {
+public:
+    CWinApp();
+    virtual ~CWinApp();
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    // Called once at start-up; FALSE ends the program.
+    virtual BOOL InitInstance() { return FALSE; }
+    // Where help requests end up.
+    virtual void WinHelp(DWORD_PTR data, UINT command);
+
+    // From here on the profile functions use
+    // HKEY_CURRENT_USER\Software\<company>\<application name>\<section>.
+    void SetRegistryKey(const wchar_t* company);
+
+    UINT GetProfileInt(const wchar_t* section, const wchar_t* entry, int defaultValue) const;
+    std::wstring GetProfileString(const wchar_t* section, const wchar_t* entry,
+                                  const wchar_t* defaultValue = L"") const;
+    BOOL WriteProfileInt(const wchar_t* section, const wchar_t* entry, int value) const;
+    BOOL WriteProfileString(const wchar_t* section, const wchar_t* entry, const wchar_t* value) const;
+
+    // Runs the program: takes the application name from string 57344, then
+    // calls InitInstance. Returns the process exit code.
+    int Run(HINSTANCE hInstance);
+
+    std::wstring m_strAppName;
+    CWnd* m_pMainWnd = nullptr;
+    HINSTANCE m_hInstance = nullptr;
+
+private:
+    HKEY OpenSectionKey(const wchar_t* section) const;
+
+    std::wstring m_strRegistryKey;
+};
+
+CWinApp* AfxGetApp();
+CWnd* AfxGetMainWnd();
+HINSTANCE AfxGetInstanceHandle();
+std::wstring LoadResourceString(UINT id);

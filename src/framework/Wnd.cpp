@@ -1,0 +1,144 @@
+#include "framework/Wnd.h"
+
+namespace {
+
+struct HandledMessage {
+    HWND hWnd;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+thread_local HandledMessage t_current{};
+thread_local CWnd* t_pWndInit = nullptr;
+thread_local HHOOK t_hCreationHook = nullptr;
+
+}  // namespace
+
+CWnd::~CWnd()
+{
+    if (m_hWnd) {
+        // The object goes before its window: stop routing messages to it.
+        HWND hWnd = m_hWnd;
+        Detach();
+        ::DestroyWindow(hWnd);
+    }
+}
+
+CWnd* CWnd::FromHandle(HWND hWnd)
+{
+    if (!hWnd) return nullptr;
+    if (reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hWnd, GWLP_WNDPROC)) != StaticWindowProc) return nullptr;
+    return reinterpret_cast<CWnd*>(::GetWindowLongPtrW(hWnd, GWLP_USERDATA));
+}
+
+BOOL CWnd::PreTranslateMessage(MSG*)
+{
+    return FALSE;
+}
+
+RECT CWnd::GetWindowRect() const
+{
+    RECT rect{};
+    ::GetWindowRect(m_hWnd, &rect);
+    return rect;
+}
+
+BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT flags)
+{
+    const LONG_PTR style = ::GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE);
+    const LONG_PTR changed = (style & ~static_cast<LONG_PTR>(remove)) | static_cast<LONG_PTR>(add);
+    if (changed == style) return FALSE;
+    ::SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, changed);
+    if (flags != 0) {
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED | flags);
+    }
+    return TRUE;
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = 0;
+    if (OnWndMsg(message, wParam, lParam, &result)) return result;
+    return Default();
+}
+
+bool CWnd::OnWndMsg(UINT, WPARAM, LPARAM, LRESULT*)
+{
+    return false;
+}
+
+LRESULT CWnd::Default()
+{
+    return ::CallWindowProcW(m_pfnSuper, t_current.hWnd, t_current.message, t_current.wParam, t_current.lParam);
+}
+
+void CWnd::HookWindowCreate()
+{
+    t_pWndInit = this;
+    if (!t_hCreationHook) {
+        t_hCreationHook = ::SetWindowsHookExW(WH_CBT, CreationHook, nullptr, ::GetCurrentThreadId());
+    }
+}
+
+void CWnd::UnhookWindowCreate()
+{
+    if (t_hCreationHook) {
+        ::UnhookWindowsHookEx(t_hCreationHook);
+        t_hCreationHook = nullptr;
+    }
+    t_pWndInit = nullptr;
+}
+
+LRESULT CALLBACK CWnd::CreationHook(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_CREATEWND && t_pWndInit) {
+        CWnd* pWnd = t_pWndInit;
+        t_pWndInit = nullptr;
+        pWnd->Attach(reinterpret_cast<HWND>(wParam));
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void CWnd::Attach(HWND hWnd)
+{
+    m_hWnd = hWnd;
+    ::SetWindowLongPtrW(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    m_pfnSuper = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StaticWindowProc)));
+}
+
+void CWnd::Detach()
+{
+    if (!m_hWnd) return;
+    ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+    ::SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, 0);
+    m_hWnd = nullptr;
+}
+
+LRESULT CALLBACK CWnd::StaticWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CWnd* pWnd = FromHandle(hWnd);
+    if (!pWnd) return ::DefWindowProcW(hWnd, message, wParam, lParam);
+
+    const HandledMessage outer = t_current;
+    t_current = {hWnd, message, wParam, lParam};
+    const LRESULT result = pWnd->WindowProc(message, wParam, lParam);
+    t_current = outer;
+
+    if (message == WM_NCDESTROY) {
+        pWnd->Detach();
+        pWnd->PostNcDestroy();
+    }
+    return result;
+}
+
+BOOL WalkPreTranslateTree(MSG* pMsg)
+{
+    for (HWND hWnd = pMsg->hwnd; hWnd; hWnd = ::GetParent(hWnd)) {
+        CWnd* pWnd = CWnd::FromHandle(hWnd);
+        if (pWnd && pWnd->PreTranslateMessage(pMsg)) return TRUE;
+    }
+    return FALSE;
+}

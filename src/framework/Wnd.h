@@ -1,0 +1,74 @@
+// A window object bound to its HWND from the moment the window is created, with
+// virtual message handling. Stands in for the application framework's CWnd.
+#pragma once
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+class CWnd {
+public:
+    CWnd() = default;
+    virtual ~CWnd();
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    HWND m_hWnd = nullptr;
+    operator HWND() const { return m_hWnd; }
+
+    // The object bound to a window of this program, or null.
+    static CWnd* FromHandle(HWND hWnd);
+
+    // Last look at a queued message before it is dispatched; TRUE discards it.
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+
+    BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
+    BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
+    BOOL DestroyWindow() { return ::DestroyWindow(m_hWnd); }
+    HWND GetParent() const { return ::GetParent(m_hWnd); }
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
+    {
+        return ::SendMessageW(m_hWnd, message, wParam, lParam);
+    }
+    RECT GetWindowRect() const;
+    BOOL SetWindowPos(HWND insertAfter, int x, int y, int cx, int cy, UINT flags)
+    {
+        return ::SetWindowPos(m_hWnd, insertAfter, x, y, cx, cy, flags);
+    }
+    BOOL MoveWindow(int x, int y, int cx, int cy, BOOL repaint = TRUE)
+    {
+        return ::MoveWindow(m_hWnd, x, y, cx, cy, repaint);
+    }
+    // Changes the extended style; flags other than 0 also refresh the frame.
+    BOOL ModifyStyleEx(DWORD remove, DWORD add, UINT flags = 0);
+    // Repaints always cover the whole window, so nothing is ever erased.
+    void Invalidate() { ::InvalidateRect(m_hWnd, nullptr, FALSE); }
+
+protected:
+    // Dispatches one message; the default hands it to OnWndMsg, then Default.
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Returns true when the message was handled, with its result in *result.
+    virtual bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    // The window's default processing of the message being handled.
+    LRESULT Default();
+    // Runs after the window's last message; the object may delete itself here.
+    virtual void PostNcDestroy() {}
+
+    // Binds this object to the next window the calling thread creates, before
+    // that window sees its first message.
+    void HookWindowCreate();
+    static void UnhookWindowCreate();
+
+private:
+    static LRESULT CALLBACK StaticWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam);
+    void Attach(HWND hWnd);
+    void Detach();
+
+    WNDPROC m_pfnSuper = nullptr;
+};
+
+// Offers a queued message to the windows it concerns, innermost first, up to
+// the top-level window and its owners; TRUE when one of them took it.
+BOOL WalkPreTranslateTree(MSG* pMsg);

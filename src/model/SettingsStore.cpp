@@ -1,0 +1,82 @@
+#include "model/SettingsStore.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+std::string SlotEntry(const char* format, int index)
+{
+    char entry[16];
+    std::snprintf(entry, sizeof entry, format, index);
+    return entry;
+}
+
+std::int32_t CentreAxis(std::int32_t low, std::int32_t high, std::int32_t size)
+{
+    std::int32_t position = (low + high) / 2 - size / 2;
+    if (position < low) {
+        position = low;
+    } else if (position + size > high) {
+        position = high - size;
+    }
+    return position;
+}
+
+}  // namespace
+
+void CopySlotName(char (&field)[kSlotNameSize], const std::string& text, const SettingsProfile& profile)
+{
+    const std::size_t limit = kSlotNameSize - 1;
+    std::size_t kept = 0;
+    for (std::size_t at = 0; at < text.size() && text[at] != '\0';) {
+        const bool doubleByte = profile.IsLeadByte(static_cast<unsigned char>(text[at])) && at + 1 < text.size();
+        const std::size_t next = at + (doubleByte ? 2 : 1);
+        if (next > limit) break;
+        kept = next;
+        at = next;
+    }
+    std::memcpy(field, text.data(), kept);
+    std::memset(field + kept, 0, kSlotNameSize - kept);
+}
+
+void LoadSlotSettings(SettingsProfile& profile, TimerSlot* slots)
+{
+    for (int i = 0; i < kTimerSlotCount; ++i) {
+        TimerSlot& slot = slots[i];
+        slot.icon = profile.GetInt(kSectionSave, SlotEntry("Icon#%d", i).c_str(), slot.icon);
+        slot.duration = profile.GetInt(kSectionSave, SlotEntry("Time#%d", i).c_str(), slot.duration);
+        CopySlotName(slot.name, profile.GetString(kSectionSave, SlotEntry("Name#%d", i).c_str(), ""), profile);
+    }
+}
+
+void SaveSlotSettings(SettingsProfile& profile, const TimerSlot* slots)
+{
+    for (int i = 0; i < kTimerSlotCount; ++i) {
+        const TimerSlot& slot = slots[i];
+        profile.WriteInt(kSectionSave, SlotEntry("Icon#%d", i).c_str(), slot.icon);
+        profile.WriteInt(kSectionSave, SlotEntry("Time#%d", i).c_str(), slot.duration);
+        profile.WriteString(kSectionSave, SlotEntry("Name#%d", i).c_str(), SlotName(slot));
+    }
+}
+
+std::optional<ScreenPoint> ReadStoredPosition(SettingsProfile& profile, const char* leftName, const char* topName,
+                                              const ScreenRect& current)
+{
+    if (profile.GetInt(kSectionOption, leftName, kNoStoredPosition) == kNoStoredPosition) return std::nullopt;
+    const std::int32_t left = profile.GetInt(kSectionOption, leftName, current.left);
+    const std::int32_t top = profile.GetInt(kSectionOption, topName, current.top);
+    return ScreenPoint{left, top};
+}
+
+void WriteStoredPosition(SettingsProfile& profile, const char* leftName, const char* topName,
+                         const ScreenRect& current)
+{
+    profile.WriteInt(kSectionOption, leftName, current.left);
+    profile.WriteInt(kSectionOption, topName, current.top);
+}
+
+ScreenPoint CentreInWorkArea(const ScreenRect& workArea, std::int32_t width, std::int32_t height)
+{
+    return {CentreAxis(workArea.left, workArea.right, width), CentreAxis(workArea.top, workArea.bottom, height)};
+}

@@ -1,0 +1,93 @@
+#include "model/TimerSlots.h"
+
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <limits>
+
+TimerSlot g_timerSlots[kTimerSlotCount] = {
+    {0, 0, 1800, Idle, 0, ""},  {14, 0, 1200, Idle, 0, ""}, {3, 0, 240, Idle, 0, ""},
+    {4, 0, 240, Idle, 0, ""},   {6, 0, 90, Idle, 0, ""},    {11, 0, 1200, Idle, 0, ""},
+    {12, 0, 1200, Idle, 0, ""}, {21, 0, 3600, Idle, 0, ""}, {22, 0, 7200, Idle, 0, ""},
+};
+
+std::int32_t CurrentSlotTime()
+{
+    return static_cast<std::int32_t>(std::time(nullptr));
+}
+
+namespace {
+
+// A clock set back by years must not overflow the remaining seconds.
+std::int32_t ClampToInt32(std::int64_t value)
+{
+    if (value > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
+    if (value < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
+    return static_cast<std::int32_t>(value);
+}
+
+}  // namespace
+
+bool TickTimerSlots(TimerSlot* slots, std::int32_t now)
+{
+    bool anyRunning = false;
+    for (int i = 0; i < kTimerSlotCount; ++i) {
+        TimerSlot& slot = slots[i];
+        if (slot.state != Running) continue;
+        slot.remaining = ClampToInt32(std::int64_t{slot.remaining} + slot.lastTick - now);
+        slot.lastTick = now;
+        if (slot.remaining <= 0) slot.state = Idle;
+        anyRunning = true;
+    }
+    return anyRunning;
+}
+
+bool TickTimerSlots(std::int32_t now)
+{
+    return TickTimerSlots(g_timerSlots, now);
+}
+
+bool ToggleTimerSlot(TimerSlot* slots, int index, std::int32_t now)
+{
+    if (index < 0 || index >= kTimerSlotCount) return false;
+    TimerSlot& slot = slots[index];
+    if (slot.state == Running) {
+        slot.state = Idle;  // no pause: the next start is from the full duration
+    } else {
+        slot.state = Running;
+        slot.remaining = slot.duration;
+        slot.lastTick = now;
+    }
+    return true;
+}
+
+bool ToggleTimerSlot(int index, std::int32_t now)
+{
+    return ToggleTimerSlot(g_timerSlots, index, now);
+}
+
+std::string SlotName(const TimerSlot& slot)
+{
+    const void* end = std::memchr(slot.name, '\0', kSlotNameSize);
+    const std::size_t length = end ? static_cast<const char*>(end) - slot.name : kSlotNameSize;
+    return std::string(slot.name, length);
+}
+
+std::int32_t SlotDisplaySeconds(const TimerSlot& slot)
+{
+    return slot.state == Running ? slot.remaining : slot.duration;
+}
+
+std::string FormatSlotTime(std::int32_t seconds)
+{
+    char text[40];
+    std::snprintf(text, sizeof text, "%2d:%02d:%02d", static_cast<int>(seconds / 3600),
+                  static_cast<int>(seconds % 3600 / 60), static_cast<int>(seconds % 60));
+    return text;
+}
+
+bool IsSlotWarning(const TimerSlot& slot, std::int32_t now)
+{
+    const std::int32_t limit = slot.duration > 1800 ? 180 : 60;
+    return slot.state == Running && now % 2 != 0 && slot.remaining <= limit;
+}

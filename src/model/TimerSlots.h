@@ -1,0 +1,39 @@
+// The nine timer slots: the program's whole working data, with the countdown,
+// the start/stop toggle and the warning rule. No window code here.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+enum SlotState : std::int32_t {
+    Idle = 0,
+    Running = 1,
+};
+
+constexpr int kTimerSlotCount = 9;
+constexpr int kSlotNameSize = 24;  // bytes, terminating NUL included
+
+struct TimerSlot {
+    std::int32_t icon;       // icon code, or a catalogue index below 24 (legacy)
+    std::int32_t remaining;  // seconds left while Running
+    std::int32_t duration;   // full time in seconds, shown while Idle
+    std::int32_t state;      // SlotState
+    std::int32_t lastTick;   // wall-clock second up to which remaining is counted
+    char name[kSlotNameSize];  // ANSI code page text, NUL-terminated
+};
+
+extern TimerSlot g_timerSlots[kTimerSlotCount];
+
+// Wall-clock time in whole seconds, read once per handled message.
+std::int32_t CurrentSlotTime();
+
+bool TickTimerSlots(TimerSlot* slots, std::int32_t now);
+bool TickTimerSlots(std::int32_t now);
+bool ToggleTimerSlot(TimerSlot* slots, int index, std::int32_t now);
+bool ToggleTimerSlot(int index, std::int32_t now);
+// The slot's name up to its terminator (never past the field).
+std::string SlotName(const TimerSlot& slot);
+
+std::int32_t SlotDisplaySeconds(const TimerSlot& slot);
+std::string FormatSlotTime(std::int32_t seconds);
+bool IsSlotWarning(const TimerSlot& slot, std::int32_t now);

@@ -1,0 +1,200 @@
+"""The end-to-end test bench: Tavorin.exe under Wine on an X display.
+
+Every helper is one call: start the program, wait for a window, click at a
+client point of a window, press a key, read a screenshot pixel, seed and read
+registry values. Windows are found and read back with the inspector, a small
+Win32 program of the test suite that runs under the same Wine server.
+"""
+import json
+import os
+import subprocess
+import tempfile
+import time
+
+from PIL import Image, ImageGrab
+
+EXE = os.environ.get("TAVORIN_EXE", "")
+INSPECTOR = os.environ.get("TAVORIN_INSPECTOR", "")
+PROGRAM_KEY = r"HKCU\Software\Melkbay\Tavorin"
+COMPANY_KEY = r"HKCU\Software\Melkbay"
+TITLE = "Tavorin v0.11"
+
+WS_VISIBLE = 0x10000000
+WS_EX_TOOLWINDOW = 0x80
+WS_EX_APPWINDOW = 0x40000
+
+
+class BenchError(AssertionError):
+    pass
+
+
+def run_wine(args, timeout=60):
+    """Runs a Wine program and returns (exit code, output bytes). The output
+    goes through a file, not a pipe: Wine's helper processes, started by the
+    first program of a session, would hold a pipe open long after it ended."""
+    with tempfile.TemporaryFile() as out:
+        code = subprocess.run(["wine", *map(str, args)], stdout=out, stderr=subprocess.DEVNULL,
+                              timeout=timeout).returncode
+        out.seek(0)
+        return code, out.read()
+
+
+def wine(*args, timeout=60, check=True):
+    """Runs a Wine console program; its output is in code page 949."""
+    code, out = run_wine(args, timeout)
+    if check and code != 0:
+        raise BenchError(f"wine {' '.join(map(str, args))} failed with {code}")
+    return out.decode("cp949", "replace")
+
+
+def wait_until(predicate, timeout=10.0, interval=0.1, what="condition"):
+    deadline = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise BenchError(f"timed out after {timeout} s waiting for {what}")
+        time.sleep(interval)
+
+
+# ---- registry ------------------------------------------------------------
+
+def reg_clear():
+    """Removes everything the program keeps in the registry."""
+    wine("reg", "delete", COMPANY_KEY, "/f", check=False)
+
+
+def reg_set(section, name, value, kind=None):
+    """Seeds one value of the program's key; ints become REG_DWORD, strs REG_SZ."""
+    if kind is None:
+        kind = "REG_DWORD" if isinstance(value, int) else "REG_SZ"
+    data = str(value & 0xFFFFFFFF) if isinstance(value, int) else value
+    wine("reg", "add", f"{PROGRAM_KEY}\\{section}", "/v", name, "/t", kind, "/d", data, "/f")
+
+
+def reg_values(section):
+    """{name: (type, value)} of one section; REG_DWORD values as signed ints."""
+    out = wine("reg", "query", f"{PROGRAM_KEY}\\{section}", check=False)
+    values = {}
+    for line in out.splitlines():
+        parts = line.strip().split(None, 2)
+        if len(parts) >= 2 and parts[1].startswith("REG_"):
+            name, kind = parts[0], parts[1]
+            raw = parts[2] if len(parts) == 3 else ""
+            if kind == "REG_DWORD":
+                number = int(raw, 16)
+                values[name] = (kind, number - (1 << 32) if number >= 1 << 31 else number)
+            else:
+                values[name] = (kind, raw)
+    return values
+
+
+# ---- windows ---------------------------------------------------------------
+
+def windows(process="Tavorin.exe"):
+    """The top-level windows of a process, as the inspector reports them."""
+    out = run_wine([INSPECTOR, "windows"], 30)[1]
+    found = [json.loads(line) for line in out.decode("utf-8", "replace").splitlines() if line.startswith("{")]
+    return [w for w in found if process is None or w["process"].lower() == process.lower()]
+
+
+def inspector(*args):
+    out = run_wine([INSPECTOR, *args], 30)[1]
+    lines = [line for line in out.decode("utf-8", "replace").splitlines() if line.startswith("{")]
+    return json.loads(lines[-1]) if lines else None
+
+
+def find_window(title=None, cls=None, visible=None, process="Tavorin.exe"):
+    for w in windows(process):
+        if title is not None and w["title"] != title:
+            continue
+        if cls is not None and w["class"] != cls:
+            continue
+        if visible is not None and w["visible"] != visible:
+            continue
+        return w
+    return None
+
+
+def wait_window(timeout=15.0, **criteria):
+    return wait_until(lambda: find_window(**criteria), timeout, 0.2, f"window {criteria}")
+
+
+def send(window, message, wparam=0, lparam=0):
+    return inspector("send", window["hwnd"], message, wparam, lparam)
+
+
+def post(window, message, wparam=0, lparam=0):
+    return inspector("post", window["hwnd"], message, wparam, lparam)
+
+
+# ---- X input and screen ----------------------------------------------------
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *map(str, args)], check=True, timeout=30)
+
+
+def focus(window):
+    """Gives the X input focus to a window, as a window manager would on activation."""
+    xdotool("windowfocus", "--sync", window["xid"])
+
+
+def key(*names):
+    xdotool("key", "--delay", "40", *names)
+
+
+def click(window, x, y, button=1):
+    """A click at client point (x, y) of a frameless window."""
+    left, top = window["rect"][0], window["rect"][1]
+    xdotool("mousemove", left + x, top + y, "click", button)
+
+
+def screenshot():
+    return ImageGrab.grab(xdisplay=os.environ.get("DISPLAY")).convert("RGB")
+
+
+def pixel(image, x, y):
+    return image.getpixel((x, y))
+
+
+def save_screenshot(path, box=None):
+    image = screenshot()
+    if box:
+        image = image.crop(box)
+    image.save(path)
+    return path
+
+
+# ---- the program -------------------------------------------------------------
+
+class Program:
+    """One run of Tavorin.exe."""
+
+    def __init__(self, env=None):
+        self.process = subprocess.Popen(["wine", EXE], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                        env=env)
+        self.host = wait_window(title=TITLE)
+
+    def running(self):
+        return self.process.poll() is None
+
+    def wait_exit(self, timeout=15.0):
+        try:
+            self.process.wait(timeout)
+        except subprocess.TimeoutExpired as error:
+            raise BenchError("Tavorin.exe did not end") from error
+        # The Wine process ends just after the program's last registry write.
+        wait_until(lambda: find_window(title=TITLE) is None, timeout, 0.2, "the host to go")
+
+    def alt_f4(self, window=None):
+        focus(window or self.host)
+        key("alt+F4")
+
+    def kill(self):
+        if self.running():
+            run_wine(["taskkill", "/F", "/IM", "Tavorin.exe"], 30)
+            try:
+                self.process.wait(10)
+            except subprocess.TimeoutExpired:
+                self.process.kill()

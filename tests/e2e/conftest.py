@@ -1,0 +1,38 @@
+import os
+import subprocess
+
+import pytest
+
+import bench
+
+
+@pytest.fixture(scope="session", autouse=True)
+def wine_server():
+    """One persistent Wine server for the whole file, so starts are quick."""
+    if not bench.EXE or not os.environ.get("DISPLAY"):
+        pytest.fail("run through ctest under an X display (scripts/test.sh does both)")
+    subprocess.run(["wineserver", "-p"], check=True)
+    yield
+    bench.run_wine(["taskkill", "/F", "/IM", "Tavorin.exe"])
+    subprocess.run(["wineserver", "-k"])
+
+
+@pytest.fixture
+def clean_registry():
+    bench.reg_clear()
+    yield
+
+
+@pytest.fixture
+def program(clean_registry):
+    """Starts Tavorin on a clean registry; the test seeds values before calling it."""
+    started = []
+
+    def start():
+        run = bench.Program()
+        started.append(run)
+        return run
+
+    yield start
+    for run in started:
+        run.kill()

@@ -1,0 +1,166 @@
+// The test suite's window inspector, run under the same Wine server as the
+// program. It prints what a screenshot cannot tell, one JSON object per line
+// (with "xid", the X window that Wine shows a top-level window in):
+//   inspector windows            every visible-or-not top-level window
+//   inspector send HWND MSG WPARAM LPARAM   SendMessage, prints the result
+//   inspector post HWND MSG WPARAM LPARAM   PostMessage
+//   inspector click HWND ID      presses the dialog button ID of window HWND
+//   inspector foreground         the foreground window and the focus owner
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Utf8(const std::wstring& text)
+{
+    if (text.empty()) return {};
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                         nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
+    return out;
+}
+
+std::string Json(const std::wstring& text)
+{
+    std::string out = "\"";
+    for (unsigned char c : Utf8(text)) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            out += escaped;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out + "\"";
+}
+
+std::wstring TextOf(HWND hWnd)
+{
+    wchar_t text[4096] = L"";
+    // WM_GETTEXT reaches across processes where GetWindowText would not.
+    SendMessageTimeoutW(hWnd, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
+    return text;
+}
+
+std::wstring ClassOf(HWND hWnd)
+{
+    wchar_t name[256] = L"";
+    GetClassNameW(hWnd, name, 256);
+    return name;
+}
+
+std::wstring ProcessImage(DWORD pid)
+{
+    std::wstring image;
+    if (HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid)) {
+        wchar_t path[MAX_PATH] = L"";
+        DWORD size = MAX_PATH;
+        if (QueryFullProcessImageNameW(process, 0, path, &size)) image = path;
+        CloseHandle(process);
+    }
+    const std::size_t slash = image.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? image : image.substr(slash + 1);
+}
+
+std::string Handle(HWND hWnd)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "\"0x%llx\"", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(hWnd)));
+    return text;
+}
+
+void PrintWindow(HWND hWnd)
+{
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hWnd, &pid);
+    RECT rect{};
+    GetWindowRect(hWnd, &rect);
+    RECT client{};
+    GetClientRect(hWnd, &client);
+    const LONG style = GetWindowLongW(hWnd, GWL_STYLE);
+    const LONG exStyle = GetWindowLongW(hWnd, GWL_EXSTYLE);
+    std::string children = "[";
+    for (HWND child = GetWindow(hWnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (children.size() > 1) children += ",";
+        children += "{\"hwnd\":" + Handle(child) + ",\"id\":" + std::to_string(GetDlgCtrlID(child)) +
+                    ",\"class\":" + Json(ClassOf(child)) + ",\"text\":" + Json(TextOf(child)) +
+                    ",\"visible\":" + (IsWindowVisible(child) ? "true" : "false") + "}";
+    }
+    children += "]";
+    std::printf("{\"hwnd\":%s,\"pid\":%lu,\"process\":%s,\"class\":%s,\"title\":%s,"
+                "\"rect\":[%ld,%ld,%ld,%ld],\"client\":[%ld,%ld],\"style\":%lu,\"exstyle\":%lu,"
+                "\"visible\":%s,\"enabled\":%s,\"iconic\":%s,\"owner\":%s,\"topmost\":%s,\"xid\":%llu,"
+                "\"children\":%s}\n",
+                Handle(hWnd).c_str(), pid, Json(ProcessImage(pid)).c_str(), Json(ClassOf(hWnd)).c_str(),
+                Json(TextOf(hWnd)).c_str(), rect.left, rect.top, rect.right, rect.bottom, client.right, client.bottom,
+                static_cast<unsigned long>(style), static_cast<unsigned long>(exStyle),
+                IsWindowVisible(hWnd) ? "true" : "false", IsWindowEnabled(hWnd) ? "true" : "false",
+                IsIconic(hWnd) ? "true" : "false", Handle(GetWindow(hWnd, GW_OWNER)).c_str(),
+                (exStyle & WS_EX_TOPMOST) ? "true" : "false",
+                static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(GetPropW(hWnd, L"__wine_x11_whole_window"))),
+                children.c_str());
+}
+
+BOOL CALLBACK PrintEach(HWND hWnd, LPARAM)
+{
+    PrintWindow(hWnd);
+    return TRUE;
+}
+
+UINT_PTR Number(const wchar_t* text)
+{
+    return static_cast<UINT_PTR>(std::wcstoull(text, nullptr, 0));
+}
+
+int Usage()
+{
+    std::fprintf(stderr, "usage: inspector windows | send|post HWND MSG WPARAM LPARAM | click HWND ID | foreground\n");
+    return 2;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    if (argc < 2) return Usage();
+    const std::wstring command = argv[1];
+    if (command == L"windows") {
+        EnumWindows(PrintEach, 0);
+    } else if ((command == L"send" || command == L"post") && argc == 6) {
+        HWND hWnd = reinterpret_cast<HWND>(Number(argv[2]));
+        const UINT message = static_cast<UINT>(Number(argv[3]));
+        const WPARAM wParam = Number(argv[4]);
+        const LPARAM lParam = static_cast<LPARAM>(Number(argv[5]));
+        if (command == L"post") {
+            std::printf("{\"ok\":%s}\n", PostMessageW(hWnd, message, wParam, lParam) ? "true" : "false");
+        } else {
+            DWORD_PTR result = 0;
+            const LRESULT ok = SendMessageTimeoutW(hWnd, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result);
+            std::printf("{\"ok\":%s,\"result\":%lld}\n", ok ? "true" : "false", static_cast<long long>(result));
+        }
+    } else if (command == L"click" && argc == 4) {
+        HWND hWnd = reinterpret_cast<HWND>(Number(argv[2]));
+        HWND button = GetDlgItem(hWnd, static_cast<int>(Number(argv[3])));
+        std::printf("{\"ok\":%s}\n", button && PostMessageW(button, BM_CLICK, 0, 0) ? "true" : "false");
+    } else if (command == L"foreground") {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        HWND foreground = GetForegroundWindow();
+        GetGUIThreadInfo(GetWindowThreadProcessId(foreground, nullptr), &info);
+        std::printf("{\"foreground\":%s,\"active\":%s,\"focus\":%s}\n", Handle(foreground).c_str(),
+                    Handle(info.hwndActive).c_str(), Handle(info.hwndFocus).c_str());
+    } else {
+        return Usage();
+    }
+    std::fflush(stdout);
+    return 0;
+}

@@ -1,0 +1,114 @@
+"""Start-up, the host window, the key filter and the slots' round trip through
+the registry, on the real program."""
+import time
+
+import bench
+
+DEFAULT_ICONS = [0, 14, 3, 4, 6, 11, 12, 21, 22]
+DEFAULT_TIMES = [1800, 1200, 240, 240, 90, 1200, 1200, 3600, 7200]
+
+WM_SYSCOMMAND = 0x0112
+WM_QUERYENDSESSION = 0x0011
+WM_ENDSESSION = 0x0016
+
+
+def saved_slots():
+    values = bench.reg_values("Save")
+    return values
+
+
+def test_first_run_shows_the_host_and_saves_the_defaults(program):
+    run = program()
+    host = run.host
+    assert host["title"] == "Tavorin v0.11"
+    assert host["rect"] == [0, 0, 0, 0]
+    assert host["visible"], "the modal loop shows the host at its first idle moment"
+    assert host["exstyle"] & bench.WS_EX_APPWINDOW
+    assert host["owner"] == "0x0"
+    # The host is the program's only window that can carry a taskbar entry.
+    entries = [w for w in bench.windows() if w["visible"] and w["owner"] == "0x0"
+               and not w["exstyle"] & bench.WS_EX_TOOLWINDOW]
+    assert [w["hwnd"] for w in entries] == [host["hwnd"]]
+
+    run.alt_f4()
+    run.wait_exit()
+    values = saved_slots()
+    assert len(values) == 27
+    for i in range(9):
+        assert values[f"Icon#{i}"] == ("REG_DWORD", DEFAULT_ICONS[i])
+        assert values[f"Time#{i}"] == ("REG_DWORD", DEFAULT_TIMES[i])
+        assert values[f"Name#{i}"] == ("REG_SZ", "")
+
+
+def test_stored_slots_come_back_unchanged_and_names_are_cut_safely(program):
+    bench.reg_set("Save", "Icon#3", 5)
+    bench.reg_set("Save", "Time#2", 99999)
+    bench.reg_set("Save", "Time#4", -5)
+    bench.reg_set("Save", "Name#0", "abcdefghijklmnopqrstuvwxyz0123")  # 30 bytes
+    # 2 + 11 double-byte syllables = 24 bytes: the 23rd byte starts a syllable.
+    bench.reg_set("Save", "Name#1", "ab" + "가나다라마바사아자차카")
+    bench.reg_set("Save", "Name#2", "물약")
+    bench.reg_set("Save", "Name#3", 1234)  # wrong type
+    bench.reg_set("Save", "Name#4", "x" * 30000)  # absurd length
+    bench.reg_set("Save", "Name#5", "00ff", kind="REG_BINARY")
+
+    run = program()
+    run.alt_f4()
+    run.wait_exit()
+    values = saved_slots()
+    assert values["Icon#3"] == ("REG_DWORD", 5)
+    assert values["Time#2"] == ("REG_DWORD", 99999)
+    assert values["Time#4"] == ("REG_DWORD", -5)
+    assert values["Icon#0"] == ("REG_DWORD", 0)
+    assert values["Name#0"] == ("REG_SZ", "abcdefghijklmnopqrstuvw")
+    assert values["Name#1"] == ("REG_SZ", "ab" + "가나다라마바사아자차")
+    assert values["Name#2"] == ("REG_SZ", "물약")
+    assert values["Name#3"] == ("REG_SZ", "")
+    assert values["Name#4"] == ("REG_SZ", "x" * 23)
+    assert values["Name#5"] == ("REG_SZ", "")
+
+
+def test_enter_escape_and_the_about_command_do_not_end_the_program(program):
+    run = program()
+    bench.focus(run.host)
+    bench.key("Return", "Escape", "KP_Enter")
+    assert bench.send(run.host, WM_SYSCOMMAND, 0x0010)["ok"]
+    assert bench.send(run.host, WM_SYSCOMMAND, 0x001F)["ok"]
+    time.sleep(1.0)
+    assert run.running()
+    assert bench.find_window(title=bench.TITLE)["visible"]
+    assert saved_slots() == {}, "nothing is saved before a close"
+
+    run.alt_f4()
+    run.wait_exit()
+    assert len(saved_slots()) == 27
+
+
+def test_a_close_request_from_the_taskbar_saves_once_per_close(program):
+    run = program()
+    # What the taskbar's close command sends.
+    bench.post(run.host, WM_SYSCOMMAND, 0xF060)
+    run.wait_exit()
+    assert len(saved_slots()) == 27
+
+
+def test_the_end_of_the_windows_session_saves_the_slots(program):
+    bench.reg_set("Save", "Time#8", 4321)
+    run = program()
+    bench.reg_clear()  # whatever the session end writes must come from the program
+    assert bench.send(run.host, WM_QUERYENDSESSION, 0, 0)["result"] == 1
+    assert bench.send(run.host, WM_ENDSESSION, 1, 0)["ok"]
+    values = saved_slots()
+    assert values["Time#8"] == ("REG_DWORD", 4321)
+    assert len(values) == 27
+    run.wait_exit()
+
+
+def test_a_session_end_that_is_called_off_saves_nothing(program):
+    run = program()
+    assert bench.send(run.host, WM_ENDSESSION, 0, 0)["ok"]
+    time.sleep(0.5)
+    assert run.running()
+    assert saved_slots() == {}
+    run.alt_f4()
+    run.wait_exit()

@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "MemoryProfile.h"
+#include "model/SettingsStore.h"
+
+namespace {
+
+struct Slots {
+    TimerSlot slots[kTimerSlotCount];
+    Slots() { std::memcpy(slots, g_timerSlots, sizeof slots); }
+};
+
+std::string Bytes(std::initializer_list<unsigned char> bytes)
+{
+    return std::string(bytes.begin(), bytes.end());
+}
+
+}  // namespace
+
+TEST(SettingsStore, EmptyProfileKeepsDefaultsAndReadsInOrder)
+{
+    MemoryProfile profile;
+    Slots s;
+    LoadSlotSettings(profile, s.slots);
+    for (int i = 0; i < kTimerSlotCount; ++i) {
+        EXPECT_EQ(s.slots[i].icon, g_timerSlots[i].icon);
+        EXPECT_EQ(s.slots[i].duration, g_timerSlots[i].duration);
+        EXPECT_STREQ(s.slots[i].name, "");
+    }
+    ASSERT_EQ(profile.traffic.size(), 27u);
+    EXPECT_EQ(profile.traffic[0], "read Save/Icon#0");
+    EXPECT_EQ(profile.traffic[1], "read Save/Time#0");
+    EXPECT_EQ(profile.traffic[2], "read Save/Name#0");
+    EXPECT_EQ(profile.traffic[26], "read Save/Name#8");
+}
+
+TEST(SettingsStore, StoredValuesAreUsedUnchangedAndWrittenBackInTheSameOrder)
+{
+    MemoryProfile profile;
+    profile.Set("Save", "Icon#3", 5);
+    profile.Set("Save", "Time#2", 99999);
+    profile.Set("Save", "Time#5", -30);
+    profile.Set("Save", "Icon#7", 3001);
+    profile.Set("Save", "Name#8", std::string("Mana"));
+    profile.Set("Save", "Name#4", 17);  // wrong type: absent
+    Slots s;
+    LoadSlotSettings(profile, s.slots);
+    EXPECT_EQ(s.slots[3].icon, 5);
+    EXPECT_EQ(s.slots[2].duration, 99999);
+    EXPECT_EQ(s.slots[5].duration, -30);
+    EXPECT_EQ(s.slots[7].icon, 3001);
+    EXPECT_STREQ(s.slots[8].name, "Mana");
+    EXPECT_STREQ(s.slots[4].name, "");
+
+    MemoryProfile saved;
+    SaveSlotSettings(saved, s.slots);
+    ASSERT_EQ(saved.traffic.size(), 27u);
+    for (int i = 0; i < kTimerSlotCount; ++i) {
+        EXPECT_EQ(saved.traffic[3 * i], "write Save/Icon#" + std::to_string(i));
+        EXPECT_EQ(saved.traffic[3 * i + 1], "write Save/Time#" + std::to_string(i));
+        EXPECT_EQ(saved.traffic[3 * i + 2], "write Save/Name#" + std::to_string(i));
+    }
+    EXPECT_EQ(std::get<std::int32_t>(*saved.Find("Save", "Icon#3")), 5);
+    EXPECT_EQ(std::get<std::int32_t>(*saved.Find("Save", "Icon#0")), 0) << "indices are stored as they are";
+    EXPECT_EQ(std::get<std::string>(*saved.Find("Save", "Name#8")), "Mana");
+    EXPECT_EQ(std::get<std::string>(*saved.Find("Save", "Name#4")), "");
+}
+
+TEST(SettingsStore, LongNamesAreCutOnACharacterBoundary)
+{
+    MemoryProfile profile;
+    char field[kSlotNameSize];
+
+    CopySlotName(field, "abcdefghijklmnopqrstuvwxyz0123", profile);
+    EXPECT_STREQ(field, "abcdefghijklmnopqrstuvw");
+
+    // "a" + 11 syllables of code page 949 = 23 bytes: fits exactly.
+    std::string korean = "a";
+    for (int i = 0; i < 11; ++i) korean += Bytes({0xB0, 0xA1});
+    CopySlotName(field, korean, profile);
+    EXPECT_EQ(std::string(field), korean);
+
+    // "ab" + 11 syllables = 24 bytes: the 23rd byte starts a syllable, which goes whole.
+    CopySlotName(field, "a" + korean, profile);
+    EXPECT_EQ(std::strlen(field), 22u);
+    EXPECT_EQ(std::string(field), "aa" + korean.substr(1, 20));
+
+    // A lead byte whose trail byte is missing stays a single byte.
+    CopySlotName(field, Bytes({'x', 0xB0}), profile);
+    EXPECT_EQ(std::string(field), Bytes({'x', 0xB0}));
+
+    // Text after an embedded NUL is not part of the name, and the field is cleared.
+    std::memset(field, 'z', sizeof field);
+    CopySlotName(field, std::string("hp\0xx", 5), profile);
+    EXPECT_STREQ(field, "hp");
+    for (std::size_t i = 2; i < sizeof field; ++i) EXPECT_EQ(field[i], '\0');
+
+    CopySlotName(field, std::string(100000, 'q'), profile);
+    EXPECT_EQ(std::string(field), std::string(23, 'q'));
+}
+
+TEST(SettingsStore, StoredPositionRules)
+{
+    MemoryProfile profile;
+    const ScreenRect current{10, 20, 490, 120};
+
+    EXPECT_FALSE(ReadStoredPosition(profile, "MainWinLeft", "MainWinTop", current));
+    EXPECT_EQ(profile.traffic, std::vector<std::string>{"read Option/MainWinLeft"});
+
+    profile.Set("Option", "MainWinLeft", -1);
+    profile.Set("Option", "MainWinTop", 300);
+    EXPECT_FALSE(ReadStoredPosition(profile, "MainWinLeft", "MainWinTop", current)) << "-1 means absent";
+
+    profile.values.clear();
+    profile.traffic.clear();
+    profile.Set("Option", "MainWinLeft", 640);
+    EXPECT_EQ(ReadStoredPosition(profile, "MainWinLeft", "MainWinTop", current), (ScreenPoint{640, 20}))
+        << "a missing top keeps the current top";
+    EXPECT_EQ(profile.traffic, (std::vector<std::string>{"read Option/MainWinLeft", "read Option/MainWinLeft",
+                                                         "read Option/MainWinTop"}));
+
+    profile.Set("Option", "MainWinTop", -400);
+    EXPECT_EQ(ReadStoredPosition(profile, "MainWinLeft", "MainWinTop", current), (ScreenPoint{640, -400}));
+
+    MemoryProfile saved;
+    WriteStoredPosition(saved, "SelectIconWinLeft", "SelectIconWinTop", {-5, 7, 475, 227});
+    EXPECT_EQ(saved.traffic, (std::vector<std::string>{"write Option/SelectIconWinLeft",
+                                                       "write Option/SelectIconWinTop"}));
+    EXPECT_EQ(std::get<std::int32_t>(*saved.Find("Option", "SelectIconWinLeft")), -5);
+    EXPECT_EQ(std::get<std::int32_t>(*saved.Find("Option", "SelectIconWinTop")), 7);
+}
+
+TEST(SettingsStore, CentringInTheWorkArea)
+{
+    EXPECT_EQ(CentreInWorkArea({0, 0, 1280, 770}, 480, 100), (ScreenPoint{400, 335}));
+    EXPECT_EQ(CentreInWorkArea({0, 0, 1281, 771}, 481, 101), (ScreenPoint{400, 335})) << "integer division";
+    EXPECT_EQ(CentreInWorkArea({100, 50, 400, 150}, 480, 220), (ScreenPoint{100, 50}))
+        << "too large: pinned to the left and top";
+    EXPECT_EQ(CentreInWorkArea({-1280, 0, 0, 1024}, 480, 100), (ScreenPoint{-880, 462}))
+        << "a monitor left of the primary";
+}

@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "WinTestSupport.h"
+#include "app/AppSettings.h"
+#include "model/SettingsStore.h"
+
+namespace {
+
+class AppSettings : public ::testing::Test {
+protected:
+    void SetUp() override { ClearTestRegistry(); }
+    void TearDown() override { ClearTestRegistry(); }
+
+    static HKEY OpenSave()
+    {
+        HKEY hKey = nullptr;
+        ::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\MelkbayTests\\Tavorin\\Save", 0, KEY_ALL_ACCESS, &hKey);
+        return hKey;
+    }
+    static void SetRaw(const wchar_t* name, DWORD type, const void* data, DWORD size)
+    {
+        AfxGetApp()->WriteProfileInt(L"Save", L"Touch", 0);  // creates the key
+        HKEY hKey = OpenSave();
+        ASSERT_NE(hKey, nullptr);
+        ::RegSetValueExW(hKey, name, 0, type, static_cast<const BYTE*>(data), size);
+        ::RegCloseKey(hKey);
+    }
+    static DWORD TypeOf(const wchar_t* name)
+    {
+        HKEY hKey = OpenSave();
+        DWORD type = REG_NONE;
+        ::RegQueryValueExW(hKey, name, nullptr, &type, nullptr, nullptr);
+        ::RegCloseKey(hKey);
+        return type;
+    }
+};
+
+}  // namespace
+
+TEST_F(AppSettings, ProfileFunctionsRoundTripWithTypes)
+{
+    CWinApp* app = AfxGetApp();
+    EXPECT_EQ(static_cast<int>(app->GetProfileInt(L"Option", L"MainWinLeft", -1)), -1);
+    EXPECT_EQ(app->GetProfileString(L"Save", L"Name#0", L"none"), L"none");
+    // Reading creates the section key, as the framework's profile functions do.
+    EXPECT_NE(OpenSave(), nullptr);
+
+    EXPECT_TRUE(app->WriteProfileInt(L"Option", L"MainWinLeft", -200));
+    EXPECT_TRUE(app->WriteProfileString(L"Save", L"Name#0", L"물약"));
+    EXPECT_EQ(static_cast<int>(app->GetProfileInt(L"Option", L"MainWinLeft", -1)), -200);
+    EXPECT_EQ(app->GetProfileString(L"Save", L"Name#0"), L"물약");
+    EXPECT_EQ(TypeOf(L"Name#0"), static_cast<DWORD>(REG_SZ));
+}
+
+TEST_F(AppSettings, OddRegistryValuesReadAsAbsent)
+{
+    const DWORD number = 7;
+    SetRaw(L"Name#1", REG_DWORD, &number, sizeof number);
+    const wchar_t text[] = L"12";
+    SetRaw(L"Icon#1", REG_SZ, text, sizeof text);
+    const BYTE shortInt[2] = {1, 2};
+    SetRaw(L"Time#1", REG_BINARY, shortInt, sizeof shortInt);
+    SetRaw(L"Time#2", REG_DWORD, shortInt, sizeof shortInt);  // a DWORD of two bytes
+    // A string stored without its terminator.
+    const wchar_t unterminated[] = {L'h', L'p'};
+    SetRaw(L"Name#2", REG_SZ, unterminated, sizeof unterminated);
+
+    CWinApp* app = AfxGetApp();
+    EXPECT_EQ(app->GetProfileString(L"Save", L"Name#1", L"d"), L"d");
+    EXPECT_EQ(static_cast<int>(app->GetProfileInt(L"Save", L"Icon#1", 99)), 99);
+    EXPECT_EQ(static_cast<int>(app->GetProfileInt(L"Save", L"Time#1", 98)), 98);
+    EXPECT_EQ(static_cast<int>(app->GetProfileInt(L"Save", L"Time#2", 97)), 97);
+    EXPECT_EQ(app->GetProfileString(L"Save", L"Name#2"), L"hp");
+}
+
+TEST_F(AppSettings, SlotsRoundTripThroughTheAnsiCodePage)
+{
+    ASSERT_EQ(::GetACP(), 949u) << "the tests run in the Korean locale";
+    CWinApp* app = AfxGetApp();
+    // 2 + 11 syllables = 24 bytes in code page 949.
+    app->WriteProfileString(L"Save", L"Name#1", L"ab가나다라마바사아자차카");
+    app->WriteProfileString(L"Save", L"Name#2", L"단단한 물약");
+    app->WriteProfileInt(L"Save", L"Icon#3", 5);
+
+    TimerSlot slots[kTimerSlotCount];
+    std::memcpy(slots, g_timerSlots, sizeof slots);
+    LoadSlotSettings(AppProfile(), slots);
+    EXPECT_EQ(std::strlen(slots[1].name), 22u);
+    EXPECT_EQ(slots[3].icon, 5);
+    EXPECT_EQ(slots[0].icon, 0);
+
+    ClearTestRegistry();
+    SaveSlotSettings(AppProfile(), slots);
+    EXPECT_EQ(app->GetProfileString(L"Save", L"Name#1"), L"ab가나다라마바사아자차");
+    EXPECT_EQ(app->GetProfileString(L"Save", L"Name#2"), L"단단한 물약");
+    EXPECT_EQ(static_cast<int>(app->GetProfileInt(L"Save", L"Icon#3", -1)), 5);
+    EXPECT_EQ(TypeOf(L"Icon#3"), static_cast<DWORD>(REG_DWORD));
+}
+
+namespace {
+
+// A plain 480 x 100 pop-up to place.
+class PlacedWindow : public CWnd {
+public:
+    PlacedWindow()
+    {
+        m_hWnd = ::CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 3, 4, 480, 100, nullptr, nullptr,
+                                   nullptr, nullptr);
+    }
+    ~PlacedWindow() override { ::DestroyWindow(m_hWnd); m_hWnd = nullptr; }
+};
+
+POINT TopLeft(const CWnd& wnd)
+{
+    RECT rect = wnd.GetWindowRect();
+    return {rect.left, rect.top};
+}
+
+POINT Centred(int width, int height)
+{
+    RECT work{};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const ScreenPoint p = CentreInWorkArea({work.left, work.top, work.right, work.bottom}, width, height);
+    return {p.x, p.y};
+}
+
+}  // namespace
+
+TEST_F(AppSettings, WindowPositionsAreRestoredOnlyOntoAScreen)
+{
+    CWinApp* app = AfxGetApp();
+    PlacedWindow window;
+    ASSERT_NE(window.m_hWnd, nullptr);
+    const POINT centre = Centred(480, 100);
+
+    RestoreWindowPosition(&window, "MainWinLeft", "MainWinTop");
+    EXPECT_EQ(TopLeft(window).x, centre.x);
+    EXPECT_EQ(TopLeft(window).y, centre.y);
+
+    app->WriteProfileInt(L"Option", L"MainWinLeft", 120);
+    app->WriteProfileInt(L"Option", L"MainWinTop", 77);
+    RestoreWindowPosition(&window, "MainWinLeft", "MainWinTop");
+    EXPECT_EQ(TopLeft(window).x, 120);
+    EXPECT_EQ(TopLeft(window).y, 77);
+
+    // Partly off the screen is still on it.
+    app->WriteProfileInt(L"Option", L"MainWinLeft", -470);
+    RestoreWindowPosition(&window, "MainWinLeft", "MainWinTop");
+    EXPECT_EQ(TopLeft(window).x, -470);
+
+    // Wholly off every monitor: as if nothing were stored.
+    for (const POINT away : {POINT{-5000, 77}, POINT{120, 30000}, POINT{-481, 77}}) {
+        app->WriteProfileInt(L"Option", L"MainWinLeft", away.x);
+        app->WriteProfileInt(L"Option", L"MainWinTop", away.y);
+        RestoreWindowPosition(&window, "MainWinLeft", "MainWinTop");
+        EXPECT_EQ(TopLeft(window).x, centre.x) << away.x << "," << away.y;
+        EXPECT_EQ(TopLeft(window).y, centre.y) << away.x << "," << away.y;
+    }
+
+    window.MoveWindow(15, 25, 480, 100);
+    SaveWindowPosition(&window, "SelectIconWinLeft", "SelectIconWinTop");
+    EXPECT_EQ(static_cast<int>(app->GetProfileInt(L"Option", L"SelectIconWinLeft", 0)), 15);
+    EXPECT_EQ(static_cast<int>(app->GetProfileInt(L"Option", L"SelectIconWinTop", 0)), 25);
+}
