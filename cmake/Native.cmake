@@ -9,3 +9,10 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 add_subdirectory(tests/unit)
+
+# The committed artwork, and a contact sheet of it for the eye.
+find_program(SYSTEM_PYTHON NAMES python3 PATHS /usr/bin NO_DEFAULT_PATH)
+add_test(NAME artwork
+         COMMAND ${SYSTEM_PYTHON} -m pytest -q -p no:cacheprovider ${CMAKE_SOURCE_DIR}/tests/art)
+set_tests_properties(artwork PROPERTIES
+  ENVIRONMENT "TAVORIN_CONTACT_SHEET=${CMAKE_BINARY_DIR}/contact-sheet.png")

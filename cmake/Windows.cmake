@@ -10,6 +10,11 @@ add_library(tavorin_win STATIC
   src/framework/Wnd.cpp
   src/framework/Dialog.cpp
   src/framework/WinApp.cpp
+  src/framework/Gdi.cpp
+  src/skin/Region.cpp
+  src/skin/Blit.cpp
+  src/skin/SkinCanvas.cpp
+  src/skin/WindowDrag.cpp
   src/app/AppSettings.cpp
   src/app/HostDlg.cpp
   src/app/ProgramDialog.cpp
@@ -48,4 +53,5 @@ if(CMAKE_CROSSCOMPILING_EMULATOR)
   set_tests_properties(wine.prefix PROPERTIES FIXTURES_SETUP wineprefix TIMEOUT 300)
   add_subdirectory(tests/win)
   add_subdirectory(tests/e2e)
+  add_subdirectory(tools/bench)
 endif()

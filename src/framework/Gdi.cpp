@@ -1,0 +1,15 @@
+#include "framework/Gdi.h"
+
+#include "framework/WinApp.h"
+
+bool CBitmap::LoadBitmap(UINT nIDResource)
+{
+    return Attach(::LoadBitmapW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(nIDResource)));
+}
+
+SIZE CBitmap::GetSize() const
+{
+    BITMAP info{};
+    if (!m_hObject || !::GetObjectW(m_hObject, sizeof info, &info)) return {0, 0};
+    return {info.bmWidth, info.bmHeight};
+}

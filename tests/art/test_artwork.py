@@ -1,0 +1,56 @@
+"""The artwork files as committed: the formats the resource compiler embeds,
+and a contact sheet of all of them for the eye."""
+import os
+import struct
+
+import pytest
+
+import contact_sheet
+
+ART = contact_sheet.ART
+SHEET = os.environ.get("TAVORIN_CONTACT_SHEET", os.path.join(ART, "..", "..", "build", "contact-sheet.png"))
+
+
+def header(name):
+    with open(os.path.join(ART, name), "rb") as f:
+        data = f.read()
+    assert data[:2] == b"BM"
+    offset = struct.unpack_from("<I", data, 10)[0]
+    size, width, height, planes, bits, compression, _, _, _, used = struct.unpack_from("<IiiHHIIiiI", data, 14)
+    return {"size": size, "width": width, "height": height, "bits": bits, "compression": compression,
+            "colours": used or (1 << bits if bits <= 8 else 0), "offset": offset, "length": len(data)}
+
+
+SPRITES = {"close.bmp": (11, 11), "pin_on.bmp": (16, 16), "pin_off.bmp": (16, 16), "ok.bmp": (42, 20),
+           "cancel.bmp": (42, 20), "arrow_up.bmp": (18, 18), "arrow_down.bmp": (18, 18)}
+
+
+@pytest.mark.parametrize("name,height", [("bar_skin.bmp", 100), ("editor_skin.bmp", 220)])
+def test_skins_are_bottom_up_16_bit_555(name, height):
+    h = header(name)
+    assert (h["width"], h["height"], h["bits"], h["compression"]) == (480, height, 16, 0)
+    assert h["offset"] == 14 + 40, "no colour table, no masks: 5 bits per channel"
+    assert h["length"] == h["offset"] + 960 * height
+
+
+@pytest.mark.parametrize("name", sorted(SPRITES) + [f"icon{20001 + i}.bmp" for i in range(24) if i != 5])
+def test_sprites_and_icons_are_8_bit_with_a_colour_table(name):
+    h = header(name)
+    width, height = SPRITES.get(name, (24, 24))
+    assert (h["width"], h["height"], h["bits"], h["compression"]) == (width, height, 8, 0)
+    assert 2 <= h["colours"] <= 256
+    assert h["offset"] == 14 + 40 + 4 * h["colours"]
+
+
+def test_the_lightning_tile_is_24_bit():
+    h = header("icon20006.bmp")
+    assert (h["width"], h["height"], h["bits"]) == (24, 24, 24)
+
+
+def test_icons_are_distinct_and_the_contact_sheet_renders():
+    pictures = [contact_sheet.load(f"icon{20001 + i}.bmp").tobytes() for i in range(24)]
+    assert len(set(pictures)) == 24
+    os.makedirs(os.path.dirname(os.path.abspath(SHEET)), exist_ok=True)
+    path = contact_sheet.render(SHEET)
+    assert os.path.getsize(path) > 10000
+    print(f"contact sheet: {os.path.abspath(path)}")

@@ -1,0 +1,232 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "skin/RegionRuns.h"
+
+namespace {
+
+constexpr std::uint32_t kMagenta = 0xFF00FF;
+
+// A 32-bit bottom-up picture, addressed top-down like the skin.
+struct Picture {
+    int width;
+    int height;
+    std::vector<std::uint8_t> bits;
+    Picture(int w, int h, std::uint32_t fill = 0xFFFFFF) : width(w), height(h), bits(static_cast<size_t>(w) * h * 4)
+    {
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) Set(x, y, fill);
+        }
+    }
+    // colour as 0xRRGGBB; memory order is blue, green, red, unused
+    void Set(int x, int y, std::uint32_t colour)
+    {
+        std::uint8_t* p = &bits[(static_cast<size_t>(height - 1 - y) * width + x) * 4];
+        p[0] = colour & 0xFF;
+        p[1] = (colour >> 8) & 0xFF;
+        p[2] = (colour >> 16) & 0xFF;
+        p[3] = 0x5A;  // the fourth byte never counts
+    }
+    void CutCorners()
+    {
+        const int r = width - 1;
+        const int b = height - 1;
+        for (auto [x, y] : {std::pair{0, 0}, {1, 0}, {0, 1}, {r, 0}, {r - 1, 0}, {r, 1}, {0, b}, {1, b}, {0, b - 1},
+                            {r, b}, {r - 1, b}, {r, b - 1}}) {
+            Set(x, y, kMagenta);
+        }
+    }
+};
+
+struct FlushRecord {
+    std::int32_t count;
+    RegionRect bounds;
+    std::int32_t capacity;
+};
+
+class RecordingStore : public RectBatchStore {
+public:
+    bool Grow(std::int32_t capacity) override
+    {
+        grownTo.push_back(capacity);
+        return capacity <= growLimit;
+    }
+    void Put(std::int32_t index, const RegionRect& rect) override
+    {
+        EXPECT_EQ(index, static_cast<std::int32_t>(batch.size()));
+        batch.push_back(rect);
+    }
+    void Flush(std::int32_t count, const RegionRect& bounds, std::int32_t capacity) override
+    {
+        EXPECT_EQ(count, static_cast<std::int32_t>(batch.size()));
+        flushes.push_back({count, bounds, capacity});
+        rects.insert(rects.end(), batch.begin(), batch.end());
+        batch.clear();
+    }
+
+    std::int32_t growLimit = 1 << 30;
+    std::vector<std::int32_t> grownTo;
+    std::vector<RegionRect> batch;
+    std::vector<RegionRect> rects;
+    std::vector<FlushRecord> flushes;
+};
+
+std::vector<RegionRect> Scan(const Picture& picture, RecordingStore& store, std::uint32_t key = kMagenta,
+                             std::uint32_t tolerance = kMagenta)
+{
+    RectBatcher batcher(store);
+    EXPECT_TRUE(ScanRegionRuns(picture.bits.data(), picture.width, picture.height, picture.width * 4,
+                               MakeKeyBounds(key, tolerance), batcher));
+    batcher.Flush();
+    return store.rects;
+}
+
+}  // namespace
+
+TEST(RegionRuns, WithoutKeyPixelsEachRowIsOneRun)
+{
+    Picture picture(7, 3);
+    RecordingStore store;
+    EXPECT_EQ(Scan(picture, store),
+              (std::vector<RegionRect>{{0, 0, 7, 1}, {0, 1, 7, 2}, {0, 2, 7, 3}}));
+    ASSERT_EQ(store.flushes.size(), 1u);
+    EXPECT_EQ(store.flushes[0].bounds, (RegionRect{0, 0, 7, 3}));
+}
+
+TEST(RegionRuns, OnlyKeyPixelsGiveAnEmptyFinalBatch)
+{
+    Picture picture(5, 4, kMagenta);
+    RecordingStore store;
+    EXPECT_TRUE(Scan(picture, store).empty());
+    ASSERT_EQ(store.flushes.size(), 1u);
+    EXPECT_EQ(store.flushes[0].count, 0);
+    EXPECT_EQ(store.flushes[0].bounds, (RegionRect{INT32_MAX, INT32_MAX, 0, 0}));
+}
+
+TEST(RegionRuns, RunsAreSplitAtKeyPixelsWithoutEmptyRectangles)
+{
+    Picture picture(8, 2);
+    picture.Set(0, 0, kMagenta);  // at the row's start
+    picture.Set(3, 0, kMagenta);  // two side by side
+    picture.Set(4, 0, kMagenta);
+    picture.Set(7, 1, kMagenta);  // at the row's end
+    RecordingStore store;
+    EXPECT_EQ(Scan(picture, store), (std::vector<RegionRect>{{1, 0, 3, 1}, {5, 0, 8, 1}, {0, 1, 7, 2}}));
+}
+
+TEST(RegionRuns, RowsGoFromThePictureTopDown)
+{
+    Picture picture(4, 3);
+    picture.Set(1, 0, kMagenta);  // only the top row has a hole
+    RecordingStore store;
+    const auto rects = Scan(picture, store);
+    ASSERT_EQ(rects.size(), 4u);
+    EXPECT_EQ(rects[0], (RegionRect{0, 0, 1, 1}));
+    EXPECT_EQ(rects[1], (RegionRect{2, 0, 4, 1}));
+}
+
+TEST(RegionRuns, KeyBoundsAreCappedAndExact)
+{
+    const KeyBounds bounds = MakeKeyBounds(kMagenta, kMagenta);
+    EXPECT_EQ(bounds.low[0], 0xFF);
+    EXPECT_EQ(bounds.high[0], 0xFF) << "0xFF + 0xFF caps at 255, not 0xFE";
+    EXPECT_EQ(bounds.low[1], 0);
+    EXPECT_EQ(bounds.high[1], 0);
+
+    Picture picture(4, 1);
+    picture.Set(0, 0, kMagenta);
+    picture.Set(1, 0, 0xFE00FF);  // red 254
+    picture.Set(2, 0, 0xFF01FF);  // green 1
+    picture.Set(3, 0, 0xFF00FE);  // blue 254
+    RecordingStore store;
+    EXPECT_EQ(Scan(picture, store), (std::vector<RegionRect>{{1, 0, 4, 1}})) << "near-magenta stays in the window";
+
+    // The key's bytes bound the pixel's bytes in memory order: key byte 0
+    // (a COLORREF's red) bounds the pixel's blue.
+    const KeyBounds swapped = MakeKeyBounds(0x0000FF, 0x000010);
+    const std::uint8_t blue[4] = {0xFF, 0, 0, 0};
+    const std::uint8_t nearBlue[4] = {0xF0, 0, 0, 0};
+    const std::uint8_t red[4] = {0, 0, 0xFF, 0};
+    EXPECT_TRUE(IsKeyPixel(blue, swapped));
+    EXPECT_FALSE(IsKeyPixel(nearBlue, swapped));
+    EXPECT_FALSE(IsKeyPixel(red, swapped));
+    const KeyBounds tolerant = MakeKeyBounds(0x000010, 0x000020);
+    const std::uint8_t inside[4] = {0x30, 0, 0, 0};
+    const std::uint8_t outside[4] = {0x31, 0, 0, 0};
+    EXPECT_TRUE(IsKeyPixel(inside, tolerant));
+    EXPECT_FALSE(IsKeyPixel(outside, tolerant));
+}
+
+TEST(RegionRuns, BatchesOfTwoThousandAndAnEmptyLastFlush)
+{
+    for (int rows : {1999, 2000, 2001, 4000}) {
+        SCOPED_TRACE(rows);
+        Picture picture(3, rows);
+        RecordingStore store;
+        const auto rects = Scan(picture, store);
+        EXPECT_EQ(static_cast<int>(rects.size()), rows);
+        const size_t full = static_cast<size_t>(rows / 2000);
+        ASSERT_EQ(store.flushes.size(), full + 1);
+        for (size_t i = 0; i < full; ++i) {
+            EXPECT_EQ(store.flushes[i].count, 2000);
+            EXPECT_EQ(store.flushes[i].bounds, (RegionRect{0, static_cast<int>(i) * 2000, 3,
+                                                           static_cast<int>(i + 1) * 2000}));
+        }
+        EXPECT_EQ(store.flushes.back().count, rows % 2000);
+        // The buffer grows by 100 up to the batch limit and never beyond it.
+        const int expectedGrowths = (std::min(rows, 2000) - 1) / 100;
+        EXPECT_EQ(static_cast<int>(store.grownTo.size()), expectedGrowths);
+        if (!store.grownTo.empty()) {
+            EXPECT_EQ(store.grownTo.back(), (expectedGrowths + 1) * 100);
+        }
+        EXPECT_LE(store.flushes.back().capacity, 2000);
+    }
+}
+
+TEST(RegionRuns, SkinShapedPicturesGiveOneRectanglePerRow)
+{
+    Picture bar(480, 100);
+    bar.CutCorners();
+    RecordingStore barStore;
+    const auto rects = Scan(bar, barStore);
+    ASSERT_EQ(rects.size(), 100u);
+    EXPECT_EQ(rects[0], (RegionRect{2, 0, 478, 1}));
+    EXPECT_EQ(rects[1], (RegionRect{1, 1, 479, 2}));
+    for (int y = 2; y <= 97; ++y) EXPECT_EQ(rects[static_cast<size_t>(y)], (RegionRect{0, y, 480, y + 1}));
+    EXPECT_EQ(rects[98], (RegionRect{1, 98, 479, 99}));
+    EXPECT_EQ(rects[99], (RegionRect{2, 99, 478, 100}));
+    EXPECT_TRUE(barStore.grownTo.empty()) << "100 rectangles fit the first block";
+
+    Picture editor(480, 220);
+    editor.CutCorners();
+    RecordingStore editorStore;
+    EXPECT_EQ(Scan(editor, editorStore).size(), 220u);
+    EXPECT_EQ(editorStore.grownTo, (std::vector<std::int32_t>{200, 300}));
+}
+
+TEST(RegionRuns, ABufferThatCannotGrowStopsTheScan)
+{
+    Picture picture(2, 150);
+    RecordingStore store;
+    store.growLimit = 100;
+    RectBatcher batcher(store);
+    EXPECT_FALSE(ScanRegionRuns(picture.bits.data(), 2, 150, 8, MakeKeyBounds(kMagenta, kMagenta), batcher));
+    EXPECT_EQ(store.batch.size(), 100u) << "nothing is written past the buffer";
+    EXPECT_TRUE(store.flushes.empty());
+}
+
+TEST(RegionRuns, PaddedRowsAreSteppedByTheStride)
+{
+    // 3 pixels of 4 bytes in rows of 16 bytes: the padding is never read as a pixel.
+    std::vector<std::uint8_t> bits(16 * 2, 0);
+    for (int i = 12; i < 16; ++i) bits[static_cast<size_t>(i)] = 0xFF;  // padding of the bottom row
+    bits[16 + 0] = 0xFF;  // top row, pixel 0: magenta (memory row 1)
+    bits[16 + 2] = 0xFF;
+    RecordingStore store;
+    RectBatcher batcher(store);
+    ASSERT_TRUE(ScanRegionRuns(bits.data(), 3, 2, 16, MakeKeyBounds(kMagenta, kMagenta), batcher));
+    batcher.Flush();
+    EXPECT_EQ(store.rects, (std::vector<RegionRect>{{1, 0, 3, 1}, {0, 1, 3, 2}}));
+}

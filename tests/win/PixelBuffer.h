@@ -1,0 +1,44 @@
+// A 32-bit top-down DIB section in its own memory DC, for reading back exactly
+// what GDI drew.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+class PixelBuffer {
+public:
+    PixelBuffer(int width, int height, COLORREF fill = RGB(255, 255, 255));
+    ~PixelBuffer();
+    PixelBuffer(const PixelBuffer&) = delete;
+    PixelBuffer& operator=(const PixelBuffer&) = delete;
+
+    HDC dc() const { return m_hDC; }
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    // 0xRRGGBB of a pixel.
+    std::uint32_t At(int x, int y) const;
+    void Set(int x, int y, std::uint32_t rgb);
+    bool SameAs(const PixelBuffer& other) const;
+
+private:
+    int m_width;
+    int m_height;
+    HDC m_hDC = nullptr;
+    HBITMAP m_hBitmap = nullptr;
+    HGDIOBJ m_hOld = nullptr;
+    std::uint32_t* m_pBits = nullptr;
+};
+
+// A hidden pop-up window to lend its DC.
+class HiddenWindow {
+public:
+    HiddenWindow(int width = 480, int height = 100);
+    ~HiddenWindow() { ::DestroyWindow(m_hWnd); }
+    HiddenWindow(const HiddenWindow&) = delete;
+    HiddenWindow& operator=(const HiddenWindow&) = delete;
+    operator HWND() const { return m_hWnd; }
+
+private:
+    HWND m_hWnd;
+};

@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "PixelBuffer.h"
+#include "framework/Gdi.h"
+#include "res/resource.h"
+#include "skin/Region.h"
+
+namespace {
+
+class RecordingStore : public RectBatchStore {
+public:
+    bool Grow(std::int32_t capacity) override
+    {
+        grownTo.push_back(capacity);
+        return true;
+    }
+    void Put(std::int32_t, const RegionRect& rect) override { rects.push_back(rect); }
+    void Flush(std::int32_t, const RegionRect&, std::int32_t) override { ++flushes; }
+
+    std::vector<std::int32_t> grownTo;
+    std::vector<RegionRect> rects;
+    int flushes = 0;
+};
+
+std::vector<RegionRect> ExpectedSkinRows(int height)
+{
+    std::vector<RegionRect> rows;
+    for (int y = 0; y < height; ++y) {
+        const int inset = (y == 0 || y == height - 1) ? 2 : (y == 1 || y == height - 2) ? 1 : 0;
+        rows.push_back({inset, y, 480 - inset, y + 1});
+    }
+    return rows;
+}
+
+HRGN UnionOf(const std::vector<RegionRect>& rects)
+{
+    HRGN hUnion = ::CreateRectRgn(0, 0, 0, 0);
+    for (const RegionRect& r : rects) {
+        HRGN hRow = ::CreateRectRgn(r.left, r.top, r.right, r.bottom);
+        ::CombineRgn(hUnion, hUnion, hRow, RGN_OR);
+        ::DeleteObject(hRow);
+    }
+    return hUnion;
+}
+
+// A 16-bit 5-5-5 DIB section, filled with one 15-bit colour.
+HBITMAP Make555(int width, int height, WORD colour)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 16;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP hBitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const int stride = (width * 2 + 3) & ~3;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) reinterpret_cast<WORD*>(static_cast<BYTE*>(bits) + y * stride)[x] = colour;
+    }
+    return hBitmap;
+}
+
+}  // namespace
+
+TEST(SkinRegion, BarSkinGivesExactlyOneRectanglePerRow)
+{
+    CBitmap skin;
+    ASSERT_TRUE(skin.LoadBitmap(IDB_BAR_SKIN));
+    RecordingStore store;
+    RectBatcher batcher(store);
+    ASSERT_TRUE(ScanBitmapRuns(skin, kKeyColour, kKeyColour, batcher));
+    EXPECT_EQ(store.rects, ExpectedSkinRows(100));
+    EXPECT_TRUE(store.grownTo.empty()) << "the block never grows";
+
+    HRGN hRegion = CreateRegionFromBitmap(skin, kKeyColour, kKeyColour);
+    ASSERT_NE(hRegion, nullptr);
+    HRGN hExpected = UnionOf(ExpectedSkinRows(100));
+    EXPECT_TRUE(::EqualRgn(hRegion, hExpected));
+    EXPECT_FALSE(::PtInRegion(hRegion, 0, 0));
+    EXPECT_FALSE(::PtInRegion(hRegion, 1, 0));
+    EXPECT_FALSE(::PtInRegion(hRegion, 0, 1));
+    EXPECT_TRUE(::PtInRegion(hRegion, 1, 1));
+    EXPECT_FALSE(::PtInRegion(hRegion, 479, 99));
+    EXPECT_TRUE(::PtInRegion(hRegion, 478, 98));
+    ::DeleteObject(hExpected);
+    ::DeleteObject(hRegion);
+}
+
+TEST(SkinRegion, EditorSkinGrowsTheBlockTwice)
+{
+    CBitmap skin;
+    ASSERT_TRUE(skin.LoadBitmap(IDB_EDITOR_SKIN));
+    RecordingStore store;
+    RectBatcher batcher(store);
+    ASSERT_TRUE(ScanBitmapRuns(skin, kKeyColour, kKeyColour, batcher));
+    EXPECT_EQ(store.rects, ExpectedSkinRows(220));
+    EXPECT_EQ(store.grownTo, (std::vector<std::int32_t>{200, 300}));
+
+    HRGN hRegion = CreateRegionFromBitmap(skin, kKeyColour, kKeyColour);
+    HRGN hExpected = UnionOf(ExpectedSkinRows(220));
+    EXPECT_TRUE(::EqualRgn(hRegion, hExpected));
+    ::DeleteObject(hExpected);
+    ::DeleteObject(hRegion);
+}
+
+TEST(SkinRegion, SixteenBitMagentaReadsAsFullRedAndBlue)
+{
+    CGdiObject<HBITMAP> magenta;
+    magenta.Attach(Make555(3, 2, 0x7C1F));
+    CGdiObject<HBITMAP> nearMagenta;
+    nearMagenta.Attach(Make555(3, 2, 0x781F));  // red 30 of 31
+    PixelBuffer copy(3, 2, RGB(0, 0, 0));
+    CDC source;
+    source.CreateCompatibleDC(nullptr);
+    {
+        CSelectObject select(source, magenta);
+        ::BitBlt(copy.dc(), 0, 0, 3, 2, source, 0, 0, SRCCOPY);
+    }
+    EXPECT_EQ(copy.At(1, 1), 0xFF00FFu);
+
+    HRGN hAllKey = CreateRegionFromBitmap(magenta, kKeyColour, kKeyColour);
+    ASSERT_NE(hAllKey, nullptr) << "the final, empty batch still makes a region";
+    RECT box;
+    EXPECT_EQ(::GetRgnBox(hAllKey, &box), NULLREGION);
+    ::DeleteObject(hAllKey);
+
+    HRGN hNearMagenta = CreateRegionFromBitmap(nearMagenta, kKeyColour, kKeyColour);
+    EXPECT_EQ(::GetRgnBox(hNearMagenta, &box), SIMPLEREGION);
+    EXPECT_EQ(box.right, 3);
+    EXPECT_EQ(box.bottom, 2);
+    ::DeleteObject(hNearMagenta);
+
+    EXPECT_EQ(CreateRegionFromBitmap(nullptr, kKeyColour, kKeyColour), nullptr);
+}
+
+TEST(SkinRegion, ShapedWindowLetsTheCornersThrough)
+{
+    HiddenWindow window(480, 100);
+    EXPECT_TRUE(ShapeWindowFromBitmap(window, IDB_BAR_SKIN, kKeyColour));
+    HRGN hRegion = ::CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(::GetWindowRgn(window, hRegion), COMPLEXREGION);
+    EXPECT_FALSE(::PtInRegion(hRegion, 0, 0));
+    EXPECT_TRUE(::PtInRegion(hRegion, 240, 50));
+    ::DeleteObject(hRegion);
+
+    // A missing bitmap leaves the window rectangular.
+    HiddenWindow plain(100, 40);
+    EXPECT_TRUE(ShapeWindowFromBitmap(plain, 9999, kKeyColour));
+    HRGN hNone = ::CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(::GetWindowRgn(plain, hNone), ERROR);
+    ::DeleteObject(hNone);
+}

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds the 64-bit program and the benchmarks and runs them under Wine on a
+# virtual display, in a fresh prefix of their own. Prints the figures.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+root=$(pwd)
+scripts/setup.sh
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 --target Tavorin bare_window startup_bench skin_bench
+
+prefix="$root/build/win64/bench-prefix"
+tools/testenv/prepare-prefix.sh "$prefix" >/dev/null
+bench="$root/build/win64/tools/bench"
+xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp" bash -c '
+  . tools/testenv/wine-env.sh
+  export WINEPREFIX="$1"
+  wineserver -p
+  wine cmd /c exit >/dev/null 2>&1   # start the helper processes before timing
+  echo "== start-up until the window exists (ms) =="
+  echo "-- bare Win32 window --"
+  wine "$2/startup_bench.exe" 9 Bare "$(winepath -w "$2/bare_window.exe")"
+  echo "-- Tavorin.exe (host window) --"
+  wine "$2/startup_bench.exe" 9 "Tavorin v0.11" "$(winepath -w "$3")"
+  echo "== skin =="
+  wine "$2/skin_bench.exe"
+  wineserver -k
+' bench "$prefix" "$bench" "$root/build/win64/Tavorin.exe"
