@@ -19,6 +19,7 @@ add_library(tavorin_win STATIC
   src/app/HostDlg.cpp
   src/app/ProgramDialog.cpp
   src/app/WindowPointers.cpp
+  src/bar/TimerBarDlg.cpp
 )
 target_link_libraries(tavorin_win PUBLIC tavorin_core user32 gdi32 comctl32 advapi32 shell32 wininet url)
 

@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "app/AppSettings.h"
+#include "app/WindowPointers.h"
+#include "bar/TimerBarDlg.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 
@@ -91,7 +93,23 @@ BOOL CHostDlg::OnInitDialog()
     // Zero size in the top left corner; the modal loop shows it once idle, and
     // from then on it is only the taskbar entry.
     SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_HIDEWINDOW);
+    CreateBar();
     return TRUE;
+}
+
+void CHostDlg::CreateBar()
+{
+    if (g_pTimerBarDlg) return;
+    g_pTimerBarDlg = new CTimerBarDlg;
+    if (!g_pTimerBarDlg->Create(IDD_TIMER_BAR)) {
+        // A window that was created and destroyed again has deleted its object.
+        delete g_pTimerBarDlg;
+        g_pTimerBarDlg = nullptr;
+        return;
+    }
+    g_pTimerBarDlg->ShowWindow(SW_SHOW);
+    ::SetFocus(g_pTimerBarDlg->m_hWnd);
+    ::SetForegroundWindow(g_pTimerBarDlg->m_hWnd);
 }
 
 void CHostDlg::OnSysCommand(UINT nID)

@@ -14,6 +14,8 @@ protected:
 
 private:
     int OnCreate();
+    // The bar: owned by the host, shown, focused and in the foreground.
+    void CreateBar();
     void OnSysCommand(UINT nID);
     void OnPaint();
     void OnClose();

@@ -1,9 +1,38 @@
-// The timer bar: the program's visible main window with the nine slots.
+// The timer bar: the program's visible main window with the nine slots, the
+// title, the pin (always on top) and the close button.
 #pragma once
 
 #include "app/ProgramDialog.h"
+#include "framework/Gdi.h"
+#include "skin/SkinCanvas.h"
+
+// The bar's countdown timer: 100 ms, for the window's whole life.
+constexpr UINT_PTR BarTimerId = 19104884;
 
 class CTimerBarDlg : public CProgramDialog {
 public:
     explicit CTimerBarDlg(CWnd* pParent = nullptr);
+
+protected:
+    BOOL OnInitDialog() override;
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    void PostNcDestroy() override;
+
+private:
+    void SetUpSkin();
+    void OnPaint();
+    void PaintSlots(HDC dc);
+    void PaintTexts(HDC dc);
+    void OnTimer(UINT_PTR nIDEvent);
+    void OnKeyUp(UINT nChar);
+    void OnDestroy();
+
+    CFont m_fontTitle;
+    CFont m_fontTime;
+    int m_bAlwaysOnTop = 0;  // any non-zero value means on
+    int m_nHover = -1;       // BarHitRects index under the pointer, or -1
+    SkinCanvas m_canvas;
+    CBitmap m_bmpClose;
+    CBitmap m_bmpPinOff;     // a pin lying on its side: always on top is off
+    CBitmap m_bmpPinOn;      // a pin pushed in: always on top is on
 };

@@ -166,6 +166,43 @@ def save_screenshot(path, box=None):
     return path
 
 
+# ---- the bar -------------------------------------------------------------------
+
+ART = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "res", "art")
+MAGENTA = (255, 0, 255)
+
+
+def icon_box(slot):
+    """Client rectangle of a slot's icon box (0-based slot)."""
+    return (20 + 45 * slot, 30, 50 + 45 * slot, 60)
+
+
+def time_box(slot):
+    return (15 + 45 * slot, 55, 55 + 45 * slot, 85)
+
+
+def art_pixels(name):
+    """{(x, y): colour} of the non-magenta pixels of a picture in res/art."""
+    image = Image.open(os.path.join(ART, name)).convert("RGB")
+    return {(x, y): image.getpixel((x, y)) for y in range(image.height) for x in range(image.width)
+            if image.getpixel((x, y)) != MAGENTA}
+
+
+def drawn_at(image, pixels, left, top):
+    """Whether a picture's non-magenta pixels appear exactly at (left, top)."""
+    return all(image.getpixel((left + x, top + y)) == colour for (x, y), colour in pixels.items())
+
+
+def window_image(window, shot=None):
+    """The screen pixels of a window, in its own client coordinates."""
+    shot = shot or screenshot()
+    return shot.crop(tuple(window["rect"]))
+
+
+def region_of(image, box):
+    return image.crop(box).tobytes()
+
+
 # ---- the program -------------------------------------------------------------
 
 class Program:
@@ -175,6 +212,10 @@ class Program:
         self.process = subprocess.Popen(["wine", EXE], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                                         env=env)
         self.host = wait_window(title=TITLE)
+
+    def bar(self, timeout=15.0):
+        """The bar: the program's visible window without a title."""
+        return wait_window(timeout, title="", cls="#32770", visible=True)
 
     def running(self):
         return self.process.poll() is None

@@ -1,0 +1,159 @@
+"""The timer bar on screen: its shape, its painting, the countdown and the digit
+keys, on the real program."""
+import time
+
+import bench
+
+WS_EX_TOPMOST = 0x8
+
+
+def slot_icon(slot_icons, slot):
+    return bench.art_pixels(f"icon{slot_icons[slot]}.bmp")
+
+
+# The bitmaps the built-in slots show: catalogue indices 0 14 3 4 6 11 12 21 22.
+DEFAULT_BITMAPS = [20001, 20015, 20004, 20005, 20007, 20012, 20013, 20022, 20023]
+
+
+def test_the_bar_is_a_shaped_tool_window_painted_as_laid_out(program):
+    run = program()
+    bar = run.bar()
+    left, top, right, bottom = bar["rect"]
+    assert (right - left, bottom - top) == (480, 100)
+    assert bar["client"] == [480, 100], "no caption, no frame"
+    assert bar["owner"] == run.host["hwnd"]
+    assert bar["exstyle"] & bench.WS_EX_TOOLWINDOW and not bar["exstyle"] & bench.WS_EX_APPWINDOW
+    assert not bar["exstyle"] & WS_EX_TOPMOST
+
+    shot = bench.screenshot()
+    desktop = shot.getpixel((left - 3, top - 3))
+    image = bench.window_image(bar, shot)
+    # The region cuts the three magenta pixels of each corner: the desktop shows.
+    for x, y in ((0, 0), (1, 0), (0, 1), (479, 0), (478, 0), (479, 1), (0, 99), (1, 99), (0, 98),
+                 (479, 99), (478, 99), (479, 98)):
+        assert image.getpixel((x, y)) == desktop, (x, y)
+    assert image.getpixel((2, 0)) != desktop and image.getpixel((1, 1)) != desktop
+
+    for slot in range(9):
+        box_left, box_top, box_right, box_bottom = bench.icon_box(slot)
+        assert image.getpixel((box_left, box_top + 15)) == (0, 0, 0), f"outline of box {slot + 1}"
+        assert image.getpixel((box_right - 1, box_top + 15)) == (0, 0, 0)
+        assert image.getpixel((box_left + 15, box_bottom - 1)) == (0, 0, 0)
+        assert image.getpixel((box_left + 1, box_top + 1)) == (255, 255, 255), "white fill"
+        icon = bench.art_pixels(f"icon{DEFAULT_BITMAPS[slot]}.bmp")
+        assert bench.drawn_at(image, icon, box_left + 3, box_top + 3), f"icon of slot {slot + 1}, idle"
+    # The pin lies on its side (always on top is off) and the close button sits in the strip.
+    assert bench.drawn_at(image, bench.art_pixels("pin_off.bmp"), 440, 1)
+    assert bench.drawn_at(image, bench.art_pixels("close.bmp"), 460, 3)
+    # Black text in the strip: the title.
+    assert any(image.getpixel((x, y)) == (0, 0, 0) for x in range(7, 90) for y in range(3, 18))
+
+
+def icon_offset(image, icon, slot):
+    left, top = bench.icon_box(slot)[:2]
+    found = [dx for dx in (1, 3, 5) if bench.drawn_at(image, icon, left + dx, top + 3)]
+    return found[0] if len(found) == 1 else None
+
+
+def test_digit_keys_start_and_stop_a_slot_and_only_that_slot(program):
+    run = program()
+    bar = run.bar()
+    idle = bench.window_image(bar)
+    icon = bench.art_pixels("icon20004.bmp")
+    slot = 2  # key 3
+
+    bench.focus(bar)
+    bench.key("3")
+    times, offsets = [], []
+    for _ in range(14):
+        time.sleep(0.25)
+        image = bench.window_image(bar)
+        times.append(bench.region_of(image, (105 - 4, 61, 145 + 4, 85)))
+        offsets.append(icon_offset(image, icon, slot))
+        # Everything but slot 3's icon box and time stays as it was.
+        for other in range(9):
+            if other != slot:
+                assert bench.region_of(image, bench.icon_box(other)) == bench.region_of(idle, bench.icon_box(other))
+                box = bench.time_box(other)
+                assert bench.region_of(image, (box[0], 61, box[2], 85)) == bench.region_of(idle, (box[0], 61, box[2], 85))
+    assert len(set(times)) >= 3, "the time counts down every second"
+    assert bench.region_of(idle, (101, 61, 149, 85)) not in times[4:]
+    assert set(offsets) == {1, 5}, f"the icon jumps between left + 1 and left + 5: {offsets}"
+
+    bench.key("3")
+    time.sleep(0.5)
+    stopped = bench.window_image(bar)
+    assert bench.region_of(stopped, (0, 20, 480, 100)) == bench.region_of(idle, (0, 20, 480, 100)), \
+        "stopped: the duration shows again and the icon is centred"
+
+    # Key 0, the keypad's digits and other keys start nothing.
+    bench.key("0", "KP_1", "KP_3", "KP_9", "a", "F1")
+    time.sleep(1.3)
+    assert bench.region_of(bench.window_image(bar), (0, 20, 480, 100)) == bench.region_of(idle, (0, 20, 480, 100))
+    assert run.running()
+
+
+def test_key_releases_over_the_host_reach_the_bar(program):
+    run = program()
+    bar = run.bar()
+    idle = bench.window_image(bar)
+    bench.focus(run.host)
+    bench.key("9")
+    time.sleep(1.5)
+    image = bench.window_image(bar)
+    assert bench.region_of(image, (375 - 4, 61, 415 + 4, 85)) != bench.region_of(idle, (371, 61, 419, 85))
+    assert bench.region_of(image, (0, 20, 360, 100)) == bench.region_of(idle, (0, 20, 360, 100))
+
+
+def test_a_short_slot_flashes_red_in_odd_seconds_and_ends_by_itself(program):
+    bench.reg_set("Save", "Time#0", 5)
+    run = program()
+    bar = run.bar()
+    idle = bench.window_image(bar)
+    bench.focus(bar)
+    bench.key("1")
+    seen = []
+    deadline = time.time() + 4.0
+    while time.time() < deadline:
+        before = time.time()
+        colour = bench.window_image(bar).getpixel((21, 31))
+        after = time.time()
+        # Only looks well inside one second count: the bar repaints within 100 ms of its change.
+        if int(before) == int(after) and before - int(before) > 0.25:
+            seen.append((int(before) % 2, colour))
+        time.sleep(0.15)
+    assert (1, (255, 0, 0)) in seen and (0, (255, 255, 255)) in seen
+    assert all((colour == (255, 0, 0)) == (odd == 1) for odd, colour in seen), seen
+
+    time.sleep(3.0)
+    ended = bench.window_image(bar)
+    assert ended.getpixel((21, 31)) == (255, 255, 255)
+    assert bench.region_of(ended, (0, 20, 480, 100)) == bench.region_of(idle, (0, 20, 480, 100)), \
+        "idle again, showing its duration"
+
+
+def test_enter_and_escape_on_the_bar_close_nothing(program):
+    run = program()
+    bar = run.bar()
+    bench.focus(bar)
+    bench.key("Return", "Escape", "KP_Enter")
+    time.sleep(1.0)
+    assert run.running()
+    assert bench.find_window(title="", cls="#32770", visible=True)
+
+
+def test_a_slot_whose_icon_has_no_bitmap_gets_no_box_but_keeps_its_time(program):
+    bench.reg_set("Save", "Icon#4", 3001)   # no such code
+    bench.reg_set("Save", "Icon#5", -3)     # below 24: index -3 is no entry
+    bench.reg_set("Save", "Icon#6", 5005)   # a code: the last creature
+    run = program()
+    image = bench.window_image(run.bar())
+    for slot in (4, 5):
+        left, top, right, bottom = bench.icon_box(slot)
+        assert all(image.getpixel((x, y)) == (255, 255, 255) for x in range(left, right) for y in range(top, bottom))
+        assert any(image.getpixel((x, y)) == (0, 0, 0) for x in range(left - 10, left - 2) for y in range(30, 50)), \
+            "the number is drawn"
+        box = bench.time_box(slot)
+        assert any(image.getpixel((x, y)) == (0, 0, 0) for x in range(box[0], box[2]) for y in range(61, 85)), \
+            "the time is drawn"
+    assert bench.drawn_at(image, bench.art_pixels("icon20024.bmp"), 290 + 3, 33)
