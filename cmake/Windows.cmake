@@ -11,6 +11,9 @@ add_library(tavorin_win STATIC
   src/framework/Dialog.cpp
   src/framework/WinApp.cpp
   src/framework/Gdi.cpp
+  src/framework/Internet.cpp
+  src/framework/MessageBox.cpp
+  src/framework/Thread.cpp
   src/skin/Region.cpp
   src/skin/Blit.cpp
   src/skin/SkinCanvas.cpp
@@ -20,8 +23,9 @@ add_library(tavorin_win STATIC
   src/app/ProgramDialog.cpp
   src/app/WindowPointers.cpp
   src/bar/TimerBarDlg.cpp
+  src/update/UpdateCheck.cpp
 )
-target_link_libraries(tavorin_win PUBLIC tavorin_core user32 gdi32 comctl32 advapi32 shell32 wininet url)
+target_link_libraries(tavorin_win PUBLIC tavorin_core user32 gdi32 comctl32 advapi32 shell32 ole32 wininet url)
 
 add_executable(Tavorin WIN32
   src/framework/WinMain.cpp
@@ -43,7 +47,7 @@ function(tavorin_wine_environment test_name)
   set_tests_properties(${test_name} PROPERTIES
     FIXTURES_REQUIRED wineprefix
     RESOURCE_LOCK wine-display
-    ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=;LANG=ko_KR.UTF-8;LC_ALL=ko_KR.UTF-8;TAVORIN_EXE=$<TARGET_FILE:Tavorin>;TAVORIN_INSPECTOR=$<TARGET_FILE:inspector>")
+    ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=;LANG=ko_KR.UTF-8;LC_ALL=ko_KR.UTF-8;TAVORIN_EXE=$<TARGET_FILE:Tavorin>;TAVORIN_INSPECTOR=$<TARGET_FILE:inspector>;TAVORIN_URL_RECORDER=$<TARGET_FILE:url_recorder>")
 endfunction()
 
 if(CMAKE_CROSSCOMPILING_EMULATOR)

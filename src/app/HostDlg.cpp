@@ -5,8 +5,10 @@
 #include "app/AppSettings.h"
 #include "app/WindowPointers.h"
 #include "bar/TimerBarDlg.h"
+#include "framework/Thread.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
+#include "update/UpdateCheck.h"
 
 namespace {
 
@@ -93,6 +95,8 @@ BOOL CHostDlg::OnInitDialog()
     // Zero size in the top left corner; the modal loop shows it once idle, and
     // from then on it is only the taskbar entry.
     SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_HIDEWINDOW);
+    // The program's one version check per start-up.
+    AfxBeginThread(UpdateCheckWorker, this);
     CreateBar();
     return TRUE;
 }

@@ -203,6 +203,31 @@ def region_of(image, box):
     return image.crop(box).tobytes()
 
 
+# ---- message boxes ---------------------------------------------------------------
+
+IDOK, IDYES, IDNO = 1, 6, 7
+
+
+def message_boxes(caption="Tavorin"):
+    """The program's visible message boxes: {"hwnd", "text", "buttons": {id: label}}."""
+    boxes = []
+    for w in windows():
+        if w["class"] != "#32770" or w["title"] != caption or not w["visible"]:
+            continue
+        texts = [c["text"] for c in w["children"] if c["class"] == "Static" and c["id"] == 0xFFFF]
+        buttons = {c["id"]: c["text"] for c in w["children"] if c["class"] == "Button"}
+        boxes.append({"hwnd": w["hwnd"], "text": texts[0] if texts else None, "buttons": buttons, "window": w})
+    return boxes
+
+
+def wait_message_box(timeout=15.0):
+    return wait_until(lambda: (message_boxes() or [None])[0], timeout, 0.2, "a message box")
+
+
+def press(box, button_id):
+    assert inspector("click", box["hwnd"], button_id)["ok"]
+
+
 # ---- the program -------------------------------------------------------------
 
 class Program:

@@ -28,8 +28,8 @@ def program(clean_registry):
     """Starts Tavorin on a clean registry; the test seeds values before calling it."""
     started = []
 
-    def start():
-        run = bench.Program()
+    def start(env=None):
+        run = bench.Program(env=env)
         started.append(run)
         return run
 

@@ -6,7 +6,7 @@ cd "$(dirname "$0")/../.."
 root=$(pwd)
 scripts/setup.sh
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target Tavorin bare_window startup_bench skin_bench
+cmake --build --preset win64 --target Tavorin inspector bare_window startup_bench skin_bench
 
 prefix="$root/build/win64/bench-prefix"
 tools/testenv/prepare-prefix.sh "$prefix" >/dev/null
@@ -23,5 +23,7 @@ xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp" bash -c '
   wine "$2/startup_bench.exe" 9 "Tavorin v0.11" "$(winepath -w "$3")"
   echo "== skin =="
   wine "$2/skin_bench.exe"
+  echo "== bar CPU =="
+  TAVORIN_EXE="$3" TAVORIN_INSPECTOR="$4" /usr/bin/python3 tools/bench/bar_cpu.py
   wineserver -k
-' bench "$prefix" "$bench" "$root/build/win64/Tavorin.exe"
+' bench "$prefix" "$bench" "$root/build/win64/Tavorin.exe" "$root/build/win64/tests/e2e/inspector.exe"

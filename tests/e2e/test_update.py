@@ -1,0 +1,166 @@
+"""The start-up version check, on the real program, against a loopback server
+reached through http_proxy."""
+import os
+import tempfile
+import time
+
+import pytest
+
+import bench
+from update_server import UpdateServer
+
+QUERY = "/melkbay/tavorin.php?auto_update=1&ver=0.11"
+DOWNLOAD = "http://update.melkbay.example/melkbay/tavorin.php?ver=0.11"
+HTTP_OPEN = r"HKCR\http\shell\open\command"
+
+
+@pytest.fixture
+def server():
+    running = UpdateServer()
+    yield running
+    running.stop()
+
+
+@pytest.fixture
+def browser_log():
+    """The shell's "open" of http URLs starts the test's recorder instead of a browser."""
+    recorder = bench.wine("winepath", "-w", os.environ["TAVORIN_URL_RECORDER"]).strip()
+    bench.wine("reg", "add", HTTP_OPEN, "/ve", "/d", f'"{recorder}" %1', "/f")
+    with tempfile.TemporaryDirectory() as folder:
+        yield os.path.join(folder, "opened.txt")
+
+
+def start(program, server, **env):
+    run = program(env=dict(os.environ, http_proxy=server.proxy, **env))
+    bench.wait_until(lambda: server.requests, 15, 0.1, "the version request")
+    return run
+
+
+def start_against(server, body, status=200, mode="normal"):
+    server.body, server.status, server.mode = body, status, mode
+
+
+def assert_no_box_for(seconds):
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        assert bench.message_boxes() == []
+        time.sleep(0.3)
+
+
+def test_one_request_per_start_with_the_version_and_user_agent(program, server):
+    start_against(server, b"nothing to say\n")
+    run = start(program, server)
+    assert_no_box_for(2.5)
+    assert len(server.requests) == 1, "the host asks once; the bar asks nothing"
+    request = server.requests[0]
+    assert request["host"] == "update.melkbay.example"
+    assert request["path"] in ("http://update.melkbay.example" + QUERY, "http://update.melkbay.example:80" + QUERY)
+    assert request["agent"] == "Tavorin"
+    run.alt_f4()
+    run.wait_exit()
+
+
+def test_a_new_version_declined_leaves_the_program_running(program, server):
+    start_against(server, b"New Version Updated\r\n")
+    run = start(program, server)
+    box = bench.wait_message_box()
+    assert box["text"] == "최신버전을 다운 받으시겠습니까?"
+    assert set(box["buttons"]) == {bench.IDYES, bench.IDNO}
+    time.sleep(2.0)
+    assert len(bench.message_boxes()) == 1, "offered once"
+    bench.press(box, bench.IDNO)
+    bench.wait_until(lambda: not bench.message_boxes(), 10, 0.2, "the box to close")
+    assert_no_box_for(1.5)
+    assert run.running()
+    # The bar still counts.
+    bar = run.bar()
+    idle = bench.window_image(bar)
+    bench.focus(bar)
+    bench.key("3")
+    time.sleep(1.5)
+    assert bench.region_of(bench.window_image(bar), (101, 61, 149, 85)) != bench.region_of(idle, (101, 61, 149, 85))
+    run.alt_f4()
+    run.wait_exit()
+
+
+def test_a_new_version_accepted_opens_the_download_page_and_closes_saving(program, server, browser_log):
+    start_against(server, b"New Version Updated\r\n")
+    bench.reg_set("Save", "Time#6", 777)
+    run = start(program, server, TAVORIN_URL_LOG=browser_log)
+    bench.press(bench.wait_message_box(), bench.IDYES)
+    goodbye = bench.wait_until(
+        lambda: next((b for b in bench.message_boxes() if b["text"] != "최신버전을 다운 받으시겠습니까?"), None),
+        10, 0.2, "the second box")
+    assert goodbye["text"] == "최신버전을 받기 위해서, 프로그램을 종료합니다."
+    assert set(goodbye["buttons"]) == {bench.IDOK}
+    assert run.running(), "nothing happens before the user has read it"
+    bench.press(goodbye, bench.IDOK)
+    run.wait_exit()
+    values = bench.reg_values("Save")
+    assert len(values) == 27 and values["Time#6"] == ("REG_DWORD", 777)
+    bench.wait_until(lambda: os.path.exists(browser_log), 10, 0.2, "the browser to be started")
+    with open(browser_log, encoding="utf-8") as log:
+        assert log.read().split() == [DOWNLOAD]
+
+
+@pytest.mark.parametrize("body", [b"new version updated\r\n", b"New Version Updated!\r\n", b"", b"\n@MSG@late\n",
+                                  b"New Version Updated \n"])
+def test_replies_of_no_known_kind_show_nothing(program, server, body):
+    start_against(server, body)
+    run = start(program, server)
+    assert_no_box_for(2.5)
+    run.alt_f4()
+    run.wait_exit()
+
+
+@pytest.mark.parametrize("body,shown", [
+    (b"@MSG@hello\nsecond line\n", "hello"),
+    (b"@MSG@", ""),
+    ("@MSG@서버 점검 안내: 오늘 밤 10시\r\n".encode("cp949"), "서버 점검 안내: 오늘 밤 10시"),
+])
+def test_a_message_is_shown_once(program, server, body, shown):
+    start_against(server, body)
+    run = start(program, server)
+    box = bench.wait_message_box()
+    assert box["text"] == shown
+    assert set(box["buttons"]) == {bench.IDOK}
+    time.sleep(2.0)
+    assert len(bench.message_boxes()) == 1, "shown once"
+    bench.press(box, bench.IDOK)
+    bench.wait_until(lambda: not bench.message_boxes(), 10, 0.2, "the box to close")
+    assert run.running()
+    run.alt_f4()
+    run.wait_exit()
+
+
+@pytest.mark.parametrize("mode,body,status", [
+    ("normal", b"<html><body>404 Not Found</body></html>\n", 404),
+    ("hang", b"", 200),
+    ("cut", b"@MSG@cut off", 200),
+    ("flood", b"", 200),
+])
+def test_bad_servers_show_nothing_and_the_program_works_on(program, server, mode, body, status):
+    start_against(server, body, status, mode)
+    run = start(program, server)
+    bar = run.bar()
+    idle = bench.window_image(bar)
+    bench.focus(bar)
+    bench.key("1")
+    assert_no_box_for(3.0)
+    assert bench.region_of(bench.window_image(bar), (11, 61, 59, 85)) != bench.region_of(idle, (11, 61, 59, 85)), \
+        "the bar keeps counting"
+    started = time.time()
+    run.alt_f4()
+    run.wait_exit()
+    assert time.time() - started < 10
+    assert len(bench.reg_values("Save")) == 27
+
+
+def test_no_server_at_all_shows_nothing(program):
+    closed = UpdateServer()
+    closed.stop()  # nothing listens on its port any more
+    run = program(env=dict(os.environ, http_proxy=closed.proxy))
+    assert_no_box_for(4.0)
+    assert run.running()
+    run.alt_f4()
+    run.wait_exit()

@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "update/UpdateReply.h"
+
+namespace {
+
+std::string FirstLine(const std::string& body, std::size_t piece = 7)
+{
+    ReplyLineReader reader;
+    for (std::size_t at = 0; at < body.size(); at += piece) {
+        if (!reader.Feed(body.data() + at, std::min(piece, body.size() - at))) break;
+    }
+    return reader.Line();
+}
+
+}  // namespace
+
+TEST(UpdateReply, Urls)
+{
+    EXPECT_EQ(UpdateQueryUrl("update.melkbay.example", "0.11"),
+              "http://update.melkbay.example/melkbay/tavorin.php?auto_update=1&ver=0.11");
+    EXPECT_EQ(DownloadPageUrl("update.melkbay.example", "0.11"),
+              "http://update.melkbay.example/melkbay/tavorin.php?ver=0.11");
+}
+
+TEST(UpdateReply, FirstLineWithoutCarriageReturns)
+{
+    EXPECT_EQ(FirstLine("New Version Updated\r\n"), "New Version Updated");
+    EXPECT_EQ(FirstLine("@MSG@hello\nsecond line\n"), "@MSG@hello");
+    EXPECT_EQ(FirstLine("a\rb\r\r\nc"), "ab");
+    EXPECT_EQ(FirstLine(""), "");
+    EXPECT_EQ(FirstLine("\n@MSG@late"), "");
+    EXPECT_EQ(FirstLine("no line feed at all"), "no line feed at all");
+}
+
+TEST(UpdateReply, ReadingStopsAtTheLineFeedOrTheBound)
+{
+    ReplyLineReader reader;
+    const std::string body = "@MSG@hi\nrest of the body";
+    EXPECT_FALSE(reader.Feed(body.data(), body.size())) << "complete: read no more";
+    EXPECT_EQ(reader.BytesTaken(), 8u);
+    EXPECT_EQ(reader.Line(), "@MSG@hi");
+
+    const std::string endless(3 * kMaxReplyLineBytes, 'x');
+    EXPECT_EQ(FirstLine(endless, 1000), std::string(kMaxReplyLineBytes, 'x'));
+    ReplyLineReader bounded;
+    bounded.Feed(endless.data(), endless.size());
+    EXPECT_EQ(bounded.BytesTaken(), kMaxReplyLineBytes);
+
+    // Carriage returns count against the bound too: a body of them ends.
+    const std::string returns(2 * kMaxReplyLineBytes, '\r');
+    ReplyLineReader quiet;
+    EXPECT_FALSE(quiet.Feed(returns.data(), returns.size()));
+    EXPECT_EQ(quiet.Line(), "");
+    EXPECT_EQ(quiet.BytesTaken(), kMaxReplyLineBytes);
+}
+
+TEST(UpdateReply, Meanings)
+{
+    EXPECT_EQ(ParseUpdateReply("New Version Updated").kind, UpdateReplyKind::NewVersion);
+    for (const char* other : {"new version updated", "New Version Updated!", "New Version Updated ", " New Version Updated",
+                              "", "@msg@hello", "@MSG", "MSG@x"}) {
+        EXPECT_EQ(ParseUpdateReply(other).kind, UpdateReplyKind::Nothing) << other;
+    }
+    const UpdateReply message = ParseUpdateReply("@MSG@hello world");
+    EXPECT_EQ(message.kind, UpdateReplyKind::Message);
+    EXPECT_EQ(message.message, "hello world");
+    const UpdateReply empty = ParseUpdateReply("@MSG@");
+    EXPECT_EQ(empty.kind, UpdateReplyKind::Message);
+    EXPECT_EQ(empty.message, "");
+    EXPECT_EQ(ParseUpdateReply("@MSG@@MSG@x").message, "@MSG@x");
+}

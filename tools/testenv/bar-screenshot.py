@@ -1,0 +1,26 @@
+#!/usr/bin/env python3
+"""Takes the README's picture of the bar: some slots running, one of them in
+its last minute, the others idle. Run under an X display with the test environment of
+tests/e2e (TAVORIN_EXE, TAVORIN_INSPECTOR, WINEPREFIX):
+    bar-screenshot.py OUTPUT.png"""
+import os
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests", "e2e"))
+import bench  # noqa: E402
+
+bench.reg_clear()
+bench.reg_set("Save", "Time#1", 64)
+run = bench.Program()
+try:
+    bar = run.bar()
+    bench.focus(bar)
+    bench.key("2", "5", "8")
+    # Wait for an odd second in slot 2's last minute, when its box shows red.
+    time.sleep(6.2)
+    while int(time.time()) % 2 == 0 or time.time() % 1 < 0.4:
+        time.sleep(0.05)
+    bench.window_image(bar).save(sys.argv[1])
+finally:
+    run.kill()
