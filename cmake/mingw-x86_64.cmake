@@ -1,12 +1,6 @@
-# Cross-build for 64-bit Windows with the mingw-w64 posix-thread compilers.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-build for 64-bit Windows (the build the tests run, under Wine) with the
+# mingw-w64 posix-thread compilers.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(TOOL_PREFIX x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${TOOL_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TOOL_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER ${TOOL_PREFIX}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${TOOL_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)

@@ -57,7 +57,7 @@ public:
     bool IsLeadByte(unsigned char byte) const override { return ::IsDBCSLeadByte(byte) != FALSE; }
 };
 
-ScreenRect ToScreenRect(const RECT& rect)
+PixelRect ToScreenRect(const RECT& rect)
 {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
@@ -102,12 +102,12 @@ void RestoreWindowPosition(CWnd* pWnd, const char* leftName, const char* topName
     const RECT current = pWnd->GetWindowRect();
     const int width = current.right - current.left;
     const int height = current.bottom - current.top;
-    const std::optional<ScreenPoint> stored = ReadStoredPosition(AppProfile(), leftName, topName, ToScreenRect(current));
+    const std::optional<PixelPoint> stored = ReadStoredPosition(AppProfile(), leftName, topName, ToScreenRect(current));
     if (stored && LiesOnSomeMonitor(stored->x, stored->y, current)) {
         pWnd->MoveWindow(stored->x, stored->y, width, height, TRUE);
         return;
     }
-    const ScreenPoint centre = CentreInWorkArea(ToScreenRect(CentringWorkArea(pWnd->m_hWnd)), width, height);
+    const PixelPoint centre = CentreInWorkArea(ToScreenRect(CentringWorkArea(pWnd->m_hWnd)), width, height);
     pWnd->SetWindowPos(nullptr, centre.x, centre.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

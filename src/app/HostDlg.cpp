@@ -18,20 +18,22 @@ bool IsAboutCommand(UINT nID)
     return (nID & 0xFFF0) == 0x0010;
 }
 
+struct OwnedSearch {
+    HWND owner;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectOwned(HWND hWnd, LPARAM lParam)
+{
+    auto* pSearch = reinterpret_cast<OwnedSearch*>(lParam);
+    if (::GetWindow(hWnd, GW_OWNER) == pSearch->owner) pSearch->found.push_back(hWnd);
+    return TRUE;
+}
+
 std::vector<HWND> OwnedWindows(HWND hWndOwner)
 {
-    struct Search {
-        HWND owner;
-        std::vector<HWND> found;
-    } search{hWndOwner, {}};
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            auto* pSearch = reinterpret_cast<Search*>(lParam);
-            if (::GetWindow(hWnd, GW_OWNER) == pSearch->owner) pSearch->found.push_back(hWnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    OwnedSearch search{hWndOwner, {}};
+    ::EnumThreadWindows(::GetCurrentThreadId(), CollectOwned, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

@@ -21,7 +21,7 @@ const HitRect BarHitRects[kBarHitRectCount] = {
     {460, 3, 471, 14},  // close
 };
 
-DragPoint BarIconPosition(const HitRect& box, std::int32_t width, std::int32_t height, bool running,
+PixelPoint BarIconPosition(const HitRect& box, std::int32_t width, std::int32_t height, bool running,
                           std::int32_t now)
 {
     std::int32_t x = box.left + (box.Width() - width) / 2;

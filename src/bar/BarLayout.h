@@ -15,7 +15,7 @@ extern const HitRect BarHitRects[kBarHitRectCount];
 
 // Top-left of an icon of the given size in its box: centred, and while the
 // slot runs 2 pixels left in odd seconds and 2 pixels right in even ones.
-DragPoint BarIconPosition(const HitRect& box, std::int32_t width, std::int32_t height, bool running,
+PixelPoint BarIconPosition(const HitRect& box, std::int32_t width, std::int32_t height, bool running,
                           std::int32_t now);
 
 // Where the slot number is right-aligned: 2 pixels before the icon box.

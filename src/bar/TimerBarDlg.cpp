@@ -121,7 +121,7 @@ void CTimerBarDlg::PaintSlots(HDC dc)
         ::Rectangle(dc, box.left, box.top, box.right, box.bottom);
 
         const SIZE size = icon.GetSize();
-        const DragPoint at = BarIconPosition(box, size.cx, size.cy, slot.state == Running, now);
+        const PixelPoint at = BarIconPosition(box, size.cx, size.cy, slot.state == Running, now);
         m_canvas.DrawSprite(m_hWnd, icon, at.x, at.y, size.cx, size.cy);
     }
 

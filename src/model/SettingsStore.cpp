@@ -60,23 +60,23 @@ void SaveSlotSettings(SettingsProfile& profile, const TimerSlot* slots)
     }
 }
 
-std::optional<ScreenPoint> ReadStoredPosition(SettingsProfile& profile, const char* leftName, const char* topName,
-                                              const ScreenRect& current)
+std::optional<PixelPoint> ReadStoredPosition(SettingsProfile& profile, const char* leftName, const char* topName,
+                                              const PixelRect& current)
 {
     if (profile.GetInt(kSectionOption, leftName, kNoStoredPosition) == kNoStoredPosition) return std::nullopt;
     const std::int32_t left = profile.GetInt(kSectionOption, leftName, current.left);
     const std::int32_t top = profile.GetInt(kSectionOption, topName, current.top);
-    return ScreenPoint{left, top};
+    return PixelPoint{left, top};
 }
 
 void WriteStoredPosition(SettingsProfile& profile, const char* leftName, const char* topName,
-                         const ScreenRect& current)
+                         const PixelRect& current)
 {
     profile.WriteInt(kSectionOption, leftName, current.left);
     profile.WriteInt(kSectionOption, topName, current.top);
 }
 
-ScreenPoint CentreInWorkArea(const ScreenRect& workArea, std::int32_t width, std::int32_t height)
+PixelPoint CentreInWorkArea(const PixelRect& workArea, std::int32_t width, std::int32_t height)
 {
     return {CentreAxis(workArea.left, workArea.right, width), CentreAxis(workArea.top, workArea.bottom, height)};
 }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "model/Geometry.h"
 #include "model/SettingsProfile.h"
 #include "model/TimerSlots.h"
 
@@ -20,21 +21,6 @@ constexpr char kEntrySelectIconWinTop[] = "SelectIconWinTop";
 // A stored left edge of -1 means "no stored position".
 constexpr std::int32_t kNoStoredPosition = -1;
 
-struct ScreenPoint {
-    std::int32_t x;
-    std::int32_t y;
-    bool operator==(const ScreenPoint& other) const { return x == other.x && y == other.y; }
-};
-
-struct ScreenRect {
-    std::int32_t left;
-    std::int32_t top;
-    std::int32_t right;
-    std::int32_t bottom;
-    std::int32_t Width() const { return right - left; }
-    std::int32_t Height() const { return bottom - top; }
-};
-
 // Copies text into a slot's name field: at most kSlotNameSize - 1 bytes that
 // end on a character boundary, so a double-byte character is never split.
 void CopySlotName(char (&field)[kSlotNameSize], const std::string& text, const SettingsProfile& profile);
@@ -44,11 +30,11 @@ void SaveSlotSettings(SettingsProfile& profile, const TimerSlot* slots);
 
 // The stored position of a window whose rectangle is now `current`, or nothing
 // when none is stored (the window is then centred).
-std::optional<ScreenPoint> ReadStoredPosition(SettingsProfile& profile, const char* leftName, const char* topName,
-                                              const ScreenRect& current);
+std::optional<PixelPoint> ReadStoredPosition(SettingsProfile& profile, const char* leftName, const char* topName,
+                                              const PixelRect& current);
 void WriteStoredPosition(SettingsProfile& profile, const char* leftName, const char* topName,
-                         const ScreenRect& current);
+                         const PixelRect& current);
 
 // Where a window of the given size sits when centred in a work area, pulled
 // back inside the area where it would stick out.
-ScreenPoint CentreInWorkArea(const ScreenRect& workArea, std::int32_t width, std::int32_t height);
+PixelPoint CentreInWorkArea(const PixelRect& workArea, std::int32_t width, std::int32_t height);

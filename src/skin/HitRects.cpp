@@ -9,7 +9,7 @@ int FindHitRect(const HitRect* table, int count, std::int32_t x, std::int32_t y)
     return -1;
 }
 
-DragPoint DragTopLeft(DragPoint windowTopLeft, DragPoint pointer, DragPoint press)
+PixelPoint DragTopLeft(PixelPoint windowTopLeft, PixelPoint pointer, PixelPoint press)
 {
     return {windowTopLeft.x + pointer.x - press.x, windowTopLeft.y + pointer.y - press.y};
 }

@@ -5,16 +5,10 @@
 
 #include <cstdint>
 
-struct RegionRect {
-    std::int32_t left;
-    std::int32_t top;
-    std::int32_t right;
-    std::int32_t bottom;
-    bool operator==(const RegionRect& other) const
-    {
-        return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
-    }
-};
+#include "model/Geometry.h"
+
+// One run of a region: a rectangle one pixel high.
+using RegionRect = PixelRect;
 
 constexpr std::int32_t kRectCapacityStep = 100;  // the buffer starts at and grows by this
 constexpr std::int32_t kRectBatchLimit = 2000;   // rectangles per region made at once

@@ -26,7 +26,7 @@ void CWindowDrag::Follow(HWND hWnd, POINT point) const
 {
     RECT rect{};
     ::GetWindowRect(hWnd, &rect);
-    const DragPoint topLeft =
+    const PixelPoint topLeft =
         DragTopLeft({rect.left, rect.top}, {point.x, point.y}, {m_ptPress.x, m_ptPress.y});
     ::MoveWindow(hWnd, topLeft.x, topLeft.y, rect.right - rect.left, rect.bottom - rect.top, TRUE);
 }

@@ -2,25 +2,16 @@
 
 #include "bar/BarLayout.h"
 
-namespace {
-
-bool Same(const HitRect& a, const HitRect& b)
-{
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
-}  // namespace
-
 TEST(BarLayout, HitRectangles)
 {
     for (int i = 0; i < 9; ++i) {
-        EXPECT_TRUE(Same(BarHitRects[i], {20 + 45 * i, 30, 50 + 45 * i, 60})) << i;
-        EXPECT_TRUE(Same(BarHitRects[9 + i], {15 + 45 * i, 55, 55 + 45 * i, 85})) << i;
+        EXPECT_EQ(BarHitRects[i], (HitRect{20 + 45 * i, 30, 50 + 45 * i, 60})) << i;
+        EXPECT_EQ(BarHitRects[9 + i], (HitRect{15 + 45 * i, 55, 55 + 45 * i, 85})) << i;
         // Both boxes of a slot share their centre line.
         EXPECT_EQ(BarHitRects[i].left + BarHitRects[i].right, BarHitRects[9 + i].left + BarHitRects[9 + i].right);
     }
-    EXPECT_TRUE(Same(BarHitRects[18], {440, 1, 456, 17}));
-    EXPECT_TRUE(Same(BarHitRects[19], {460, 3, 471, 14}));
+    EXPECT_EQ(BarHitRects[18], (HitRect{440, 1, 456, 17}));
+    EXPECT_EQ(BarHitRects[19], (HitRect{460, 3, 471, 14}));
     // The overlap strip of an icon box and its time box counts as the icon.
     EXPECT_EQ(FindHitRect(BarHitRects, kBarHitRectCount, 35, 57), 0);
     EXPECT_EQ(FindHitRect(BarHitRects, kBarHitRectCount, 35, 61), 9);
@@ -33,29 +24,29 @@ TEST(BarLayout, HitRectangles)
 TEST(BarLayout, IconsJumpWhileTheSlotRuns)
 {
     const HitRect& box = BarHitRects[2];
-    EXPECT_EQ(BarIconPosition(box, 24, 24, false, 1001), (DragPoint{box.left + 3, box.top + 3}));
-    EXPECT_EQ(BarIconPosition(box, 24, 24, false, 1002), (DragPoint{box.left + 3, box.top + 3}));
-    EXPECT_EQ(BarIconPosition(box, 24, 24, true, 1001), (DragPoint{box.left + 1, box.top + 3}));
-    EXPECT_EQ(BarIconPosition(box, 24, 24, true, 1002), (DragPoint{box.left + 5, box.top + 3}));
+    EXPECT_EQ(BarIconPosition(box, 24, 24, false, 1001), (PixelPoint{box.left + 3, box.top + 3}));
+    EXPECT_EQ(BarIconPosition(box, 24, 24, false, 1002), (PixelPoint{box.left + 3, box.top + 3}));
+    EXPECT_EQ(BarIconPosition(box, 24, 24, true, 1001), (PixelPoint{box.left + 1, box.top + 3}));
+    EXPECT_EQ(BarIconPosition(box, 24, 24, true, 1002), (PixelPoint{box.left + 5, box.top + 3}));
     // Larger than the box: centred by truncating division, toward zero.
-    EXPECT_EQ(BarIconPosition(box, 33, 31, false, 0), (DragPoint{box.left - 1, box.top + 0}));
+    EXPECT_EQ(BarIconPosition(box, 33, 31, false, 0), (PixelPoint{box.left - 1, box.top + 0}));
 }
 
 TEST(BarLayout, NumbersStandBeforeTheIconBoxes)
 {
     const HitRect number = BarNumberRect(BarHitRects[0]);
-    EXPECT_TRUE(Same(number, {10, 30, 18, 62}));
+    EXPECT_EQ(number, (HitRect{10, 30, 18, 62}));
 }
 
 TEST(BarLayout, NamesAreCentredAndKeptInsideTheWindow)
 {
     const HitRect& first = BarHitRects[9];   // 15..55
     const HitRect& last = BarHitRects[17];   // 375..415
-    EXPECT_TRUE(Same(BarNameRect(first, 20, 480), {25, 55, 45, 92}));
-    EXPECT_TRUE(Same(BarNameRect(first, 70, 480), {0, 55, 70, 92})) << "exactly at the left edge";
-    EXPECT_TRUE(Same(BarNameRect(first, 90, 480), {0, 55, 90, 92})) << "pushed right to start at 0";
-    EXPECT_TRUE(Same(BarNameRect(first, 41, 480), {15, 55, 56, 92})) << "(40 - 41) / 2 truncates to 0";
-    EXPECT_TRUE(Same(BarNameRect(last, 170, 480), {310, 55, 480, 92})) << "exactly at the right edge";
-    EXPECT_TRUE(Same(BarNameRect(last, 200, 480), {280, 55, 480, 92})) << "pushed left to end at the width";
-    EXPECT_TRUE(Same(BarNameRect(first, 600, 480), {-120, 55, 480, 92})) << "wider than the window";
+    EXPECT_EQ(BarNameRect(first, 20, 480), (HitRect{25, 55, 45, 92}));
+    EXPECT_EQ(BarNameRect(first, 70, 480), (HitRect{0, 55, 70, 92})) << "exactly at the left edge";
+    EXPECT_EQ(BarNameRect(first, 90, 480), (HitRect{0, 55, 90, 92})) << "pushed right to start at 0";
+    EXPECT_EQ(BarNameRect(first, 41, 480), (HitRect{15, 55, 56, 92})) << "(40 - 41) / 2 truncates to 0";
+    EXPECT_EQ(BarNameRect(last, 170, 480), (HitRect{310, 55, 480, 92})) << "exactly at the right edge";
+    EXPECT_EQ(BarNameRect(last, 200, 480), (HitRect{280, 55, 480, 92})) << "pushed left to end at the width";
+    EXPECT_EQ(BarNameRect(first, 600, 480), (HitRect{-120, 55, 480, 92})) << "wider than the window";
 }

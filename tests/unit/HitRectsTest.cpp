@@ -33,9 +33,9 @@ TEST(HitRects, NoEntriesFindNothing)
 
 TEST(HitRects, DragKeepsThePressPointUnderThePointer)
 {
-    EXPECT_EQ(DragTopLeft({400, 300}, {35, 45}, {35, 45}), (DragPoint{400, 300})) << "no move, no shift";
-    EXPECT_EQ(DragTopLeft({400, 300}, {50, 40}, {35, 45}), (DragPoint{415, 295}));
+    EXPECT_EQ(DragTopLeft({400, 300}, {35, 45}, {35, 45}), (PixelPoint{400, 300})) << "no move, no shift";
+    EXPECT_EQ(DragTopLeft({400, 300}, {50, 40}, {35, 45}), (PixelPoint{415, 295}));
     // With the mouse captured the pointer can lie left of and above the window.
-    EXPECT_EQ(DragTopLeft({400, 300}, {-20, -7}, {35, 45}), (DragPoint{345, 248}));
-    EXPECT_EQ(DragTopLeft({-100, -50}, {0, 0}, {10, 10}), (DragPoint{-110, -60}));
+    EXPECT_EQ(DragTopLeft({400, 300}, {-20, -7}, {35, 45}), (PixelPoint{345, 248}));
+    EXPECT_EQ(DragTopLeft({-100, -50}, {0, 0}, {10, 10}), (PixelPoint{-110, -60}));
 }

@@ -104,7 +104,7 @@ TEST(SettingsStore, LongNamesAreCutOnACharacterBoundary)
 TEST(SettingsStore, StoredPositionRules)
 {
     MemoryProfile profile;
-    const ScreenRect current{10, 20, 490, 120};
+    const PixelRect current{10, 20, 490, 120};
 
     EXPECT_FALSE(ReadStoredPosition(profile, "MainWinLeft", "MainWinTop", current));
     EXPECT_EQ(profile.traffic, std::vector<std::string>{"read Option/MainWinLeft"});
@@ -116,13 +116,13 @@ TEST(SettingsStore, StoredPositionRules)
     profile.values.clear();
     profile.traffic.clear();
     profile.Set("Option", "MainWinLeft", 640);
-    EXPECT_EQ(ReadStoredPosition(profile, "MainWinLeft", "MainWinTop", current), (ScreenPoint{640, 20}))
+    EXPECT_EQ(ReadStoredPosition(profile, "MainWinLeft", "MainWinTop", current), (PixelPoint{640, 20}))
         << "a missing top keeps the current top";
     EXPECT_EQ(profile.traffic, (std::vector<std::string>{"read Option/MainWinLeft", "read Option/MainWinLeft",
                                                          "read Option/MainWinTop"}));
 
     profile.Set("Option", "MainWinTop", -400);
-    EXPECT_EQ(ReadStoredPosition(profile, "MainWinLeft", "MainWinTop", current), (ScreenPoint{640, -400}));
+    EXPECT_EQ(ReadStoredPosition(profile, "MainWinLeft", "MainWinTop", current), (PixelPoint{640, -400}));
 
     MemoryProfile saved;
     WriteStoredPosition(saved, "SelectIconWinLeft", "SelectIconWinTop", {-5, 7, 475, 227});
@@ -134,10 +134,10 @@ TEST(SettingsStore, StoredPositionRules)
 
 TEST(SettingsStore, CentringInTheWorkArea)
 {
-    EXPECT_EQ(CentreInWorkArea({0, 0, 1280, 770}, 480, 100), (ScreenPoint{400, 335}));
-    EXPECT_EQ(CentreInWorkArea({0, 0, 1281, 771}, 481, 101), (ScreenPoint{400, 335})) << "integer division";
-    EXPECT_EQ(CentreInWorkArea({100, 50, 400, 150}, 480, 220), (ScreenPoint{100, 50}))
+    EXPECT_EQ(CentreInWorkArea({0, 0, 1280, 770}, 480, 100), (PixelPoint{400, 335}));
+    EXPECT_EQ(CentreInWorkArea({0, 0, 1281, 771}, 481, 101), (PixelPoint{400, 335})) << "integer division";
+    EXPECT_EQ(CentreInWorkArea({100, 50, 400, 150}, 480, 220), (PixelPoint{100, 50}))
         << "too large: pinned to the left and top";
-    EXPECT_EQ(CentreInWorkArea({-1280, 0, 0, 1024}, 480, 100), (ScreenPoint{-880, 462}))
+    EXPECT_EQ(CentreInWorkArea({-1280, 0, 0, 1024}, 480, 100), (PixelPoint{-880, 462}))
         << "a monitor left of the primary";
 }

@@ -122,7 +122,7 @@ POINT Centred(int width, int height)
 {
     RECT work{};
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const ScreenPoint p = CentreInWorkArea({work.left, work.top, work.right, work.bottom}, width, height);
+    const PixelPoint p = CentreInWorkArea({work.left, work.top, work.right, work.bottom}, width, height);
     return {p.x, p.y};
 }
 

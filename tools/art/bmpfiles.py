@@ -58,37 +58,33 @@ def write_bmp8(path, image):
         out.write(_file_header(len(info) + len(colours), len(bits)) + info + colours + bits)
 
 
-def write_bmp16(path, image):
-    """16 bits per pixel, 5 bits per channel (BI_RGB)."""
-    image = image.convert("RGB")
+def _direct_colour_bits(image, bytes_per_pixel, pack):
+    """Bottom-up rows of packed pixels, each row padded to 4 bytes."""
     width, height = image.size
     pixels = image.load()
-    stride = (width * 2 + 3) & ~3
+    stride = (width * bytes_per_pixel + 3) & ~3
     rows = []
     for y in range(height - 1, -1, -1):
-        row = b"".join(
-            struct.pack("<H", ((r >> 3) << 10) | ((g >> 3) << 5) | (b >> 3))
-            for r, g, b in (pixels[x, y] for x in range(width)))
-        rows.append(_row_padded(row, stride))
-    bits = b"".join(rows)
-    info = _info_header(width, height, 16, len(bits))
+        rows.append(_row_padded(b"".join(pack(*pixels[x, y]) for x in range(width)), stride))
+    return b"".join(rows)
+
+
+def _write_direct_colour(path, image, bits, pack):
+    image = image.convert("RGB")
+    data = _direct_colour_bits(image, bits // 8, pack)
+    info = _info_header(image.width, image.height, bits, len(data))
     with open(path, "wb") as out:
-        out.write(_file_header(len(info), len(bits)) + info + bits)
+        out.write(_file_header(len(info), len(data)) + info + data)
+
+
+def write_bmp16(path, image):
+    """16 bits per pixel, 5 bits per channel (BI_RGB)."""
+    _write_direct_colour(path, image, 16,
+                         lambda r, g, b: struct.pack("<H", ((r >> 3) << 10) | ((g >> 3) << 5) | (b >> 3)))
 
 
 def write_bmp24(path, image):
-    image = image.convert("RGB")
-    width, height = image.size
-    pixels = image.load()
-    stride = (width * 3 + 3) & ~3
-    rows = []
-    for y in range(height - 1, -1, -1):
-        row = b"".join(struct.pack("<BBB", b, g, r) for r, g, b in (pixels[x, y] for x in range(width)))
-        rows.append(_row_padded(row, stride))
-    bits = b"".join(rows)
-    info = _info_header(width, height, 24, len(bits))
-    with open(path, "wb") as out:
-        out.write(_file_header(len(info), len(bits)) + info + bits)
+    _write_direct_colour(path, image, 24, lambda r, g, b: struct.pack("<BBB", b, g, r))
 
 
 def _icon_image(image):

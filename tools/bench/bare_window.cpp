@@ -2,13 +2,16 @@
 // shows one window, then runs its message loop until it is closed.
 #include <windows.h>
 
+static LRESULT CALLBACK BareWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_DESTROY) ::PostQuitMessage(0);
+    return ::DefWindowProcW(hWnd, message, wParam, lParam);
+}
+
 int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int)
 {
     WNDCLASSW wc{};
-    wc.lpfnWndProc = [](HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-        if (message == WM_DESTROY) ::PostQuitMessage(0);
-        return ::DefWindowProcW(hWnd, message, wParam, lParam);
-    };
+    wc.lpfnWndProc = BareWindowProc;
     wc.hInstance = hInstance;
     wc.lpszClassName = L"BareBenchWindow";
     ::RegisterClassW(&wc);
