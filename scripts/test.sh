@@ -21,9 +21,11 @@ cmake --build --preset win64
 status=0
 xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp" ctest --preset win64 2>&1 | tee -a "$log" || status=$?
 
-passed=$(grep -Eo 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" |
-  awk '{ failed += $4; total += $9 } END { print total - failed }')
-failed=$(grep -Eo 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | awk '{ failed += $4 } END { print failed + 0 }')
+# Both ctest runs end on "N% tests passed, F tests failed out of T".
+summary=$(grep -Eo 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" |
+  awk '{ failed += $3; total += $8 } END { print total - failed, failed + 0 }')
+passed=${summary% *}
+failed=${summary#* }
 echo
 echo "all: ${passed} passed, ${failed} failed"
 exit $status

@@ -20,9 +20,19 @@ def cpu_seconds(pid):
     return (int(fields[11]) + int(fields[12])) / TICK
 
 
+def in_this_prefix(pid):
+    """Whether a process belongs to this benchmark's Wine prefix (tests may run beside it)."""
+    try:
+        with open(f"/proc/{pid}/environ", "rb") as f:
+            env = f.read().split(b"\0")
+    except OSError:
+        return False
+    return f"WINEPREFIX={os.environ['WINEPREFIX']}".encode() in env
+
+
 def pids(pattern):
     out = subprocess.run(["pgrep", "-f", pattern], capture_output=True, text=True).stdout.split()
-    return [int(p) for p in out]
+    return [int(p) for p in out if pattern == "Xvfb" or in_this_prefix(int(p))]
 
 
 def measure(label, programs):
