@@ -25,7 +25,7 @@ add_library(tavorin_win STATIC
   src/bar/TimerBarDlg.cpp
   src/update/UpdateCheck.cpp
 )
-target_link_libraries(tavorin_win PUBLIC tavorin_core user32 gdi32 comctl32 advapi32 shell32 ole32 wininet url)
+target_link_libraries(tavorin_win PUBLIC tavorin_core user32 gdi32 advapi32 shell32 ole32 wininet url)
 
 add_executable(Tavorin WIN32
   src/framework/WinMain.cpp

@@ -1,15 +1,11 @@
 #include "app/TimerApp.h"
 
-#include <commctrl.h>
-
 #include "app/HostDlg.h"
 
 CTimerApp theApp;
 
 BOOL CTimerApp::InitInstance()
 {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-    ::InitCommonControlsEx(&controls);
     SetRegistryKey(kCompanyKey);
 
     CHostDlg dlg;

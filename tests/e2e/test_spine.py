@@ -101,6 +101,9 @@ def test_the_end_of_the_windows_session_saves_the_slots(program):
     values = saved_slots()
     assert values["Time#8"] == ("REG_DWORD", 4321)
     assert len(values) == 27
+    # The bar's place and pin state are saved as at a normal close.
+    option = bench.reg_values("Option")
+    assert {"MainWinLeft", "MainWinTop", "AlwaysOnTop"} <= set(option)
     run.wait_exit()
 
 
