@@ -24,7 +24,7 @@ fi
 shot="$root/build/tavorin-screenshot.png"
 echo "No display: running Tavorin on a virtual one."
 xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp" bash -c '
-  wine "$1" &
+  wine "$1" 2>/dev/null &
   sleep 8
   /usr/bin/python3 -c "import sys; from PIL import ImageGrab; ImageGrab.grab(xdisplay=None).save(sys.argv[1])" "$2"
   wine taskkill /IM Tavorin.exe >/dev/null 2>&1 || true

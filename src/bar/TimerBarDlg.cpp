@@ -20,6 +20,12 @@ constexpr COLORREF kBoxWhite = RGB(255, 255, 255);
 constexpr COLORREF kBoxRed = RGB(255, 0, 0);
 constexpr RECT kTitleRect{7, 3, 200, 20};
 
+// Client coordinates of a mouse message; negative outside the window while captured.
+POINT PointOf(LPARAM lParam)
+{
+    return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+
 RECT ToRect(const HitRect& rect)
 {
     return {rect.left, rect.top, rect.right, rect.bottom};
@@ -46,6 +52,18 @@ bool CTimerBarDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*
         return true;
     case WM_KEYUP:
         OnKeyUp(static_cast<UINT>(wParam));
+        *result = Default();
+        return true;
+    case WM_LBUTTONDOWN:
+        OnLButtonDown(PointOf(lParam));
+        *result = Default();
+        return true;
+    case WM_MOUSEMOVE:
+        OnMouseMove(PointOf(lParam));
+        *result = Default();
+        return true;
+    case WM_LBUTTONUP:
+        OnLButtonUp(PointOf(lParam));
         *result = Default();
         return true;
     case WM_CLOSE:
@@ -180,6 +198,47 @@ void CTimerBarDlg::OnKeyUp(UINT nChar)
 {
     if (nChar < kFirstDigitKey || nChar > kLastDigitKey) return;
     if (ToggleTimerSlot(static_cast<int>(nChar - kFirstDigitKey), CurrentSlotTime())) Invalidate();
+}
+
+void CTimerBarDlg::OnLButtonDown(POINT point)
+{
+    m_drag.Start(m_hWnd, point);
+}
+
+void CTimerBarDlg::OnMouseMove(POINT point)
+{
+    m_drag.Move(m_hWnd, point);
+    const int hover = FindHitRect(BarHitRects, kBarHitRectCount, point.x, point.y);
+    if (hover != m_nHover) {
+        m_nHover = hover;  // shows or hides a slot's name
+        Invalidate();
+    }
+}
+
+void CTimerBarDlg::OnLButtonUp(POINT point)
+{
+    m_drag.End(m_hWnd, point);
+    // Every release acts where it lands, dragged or not: after a drag the
+    // window has followed the pointer, so that is where the press was.
+    switch (FindHitRect(BarHitRects, kBarHitRectCount, point.x, point.y)) {
+    case kBarPinRect:
+        ToggleAlwaysOnTop();
+        break;
+    case kBarCloseRect:
+        SendMessage(WM_CLOSE);
+        break;
+    default:
+        break;
+    }
+}
+
+void CTimerBarDlg::ToggleAlwaysOnTop()
+{
+    m_bAlwaysOnTop = m_bAlwaysOnTop ? 0 : 1;
+    const RECT rect = GetWindowRect();
+    SetWindowPos(m_bAlwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, rect.left, rect.top, rect.right - rect.left,
+                 rect.bottom - rect.top, SWP_SHOWWINDOW);
+    Invalidate();
 }
 
 void CTimerBarDlg::OnDestroy()

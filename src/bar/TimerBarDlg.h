@@ -5,6 +5,7 @@
 #include "app/ProgramDialog.h"
 #include "framework/Gdi.h"
 #include "skin/SkinCanvas.h"
+#include "skin/WindowDrag.h"
 
 // The bar's countdown timer: 100 ms, for the window's whole life.
 constexpr UINT_PTR BarTimerId = 19104884;
@@ -25,10 +26,15 @@ private:
     void PaintTexts(HDC dc);
     void OnTimer(UINT_PTR nIDEvent);
     void OnKeyUp(UINT nChar);
+    void OnLButtonDown(POINT point);
+    void OnMouseMove(POINT point);
+    void OnLButtonUp(POINT point);
     void OnDestroy();
+    void ToggleAlwaysOnTop();
 
     CFont m_fontTitle;
     CFont m_fontTime;
+    CWindowDrag m_drag;      // the whole bar is dragged by any point
     int m_bAlwaysOnTop = 0;  // any non-zero value means on
     int m_nHover = -1;       // BarHitRects index under the pointer, or -1
     SkinCanvas m_canvas;

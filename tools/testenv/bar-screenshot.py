@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Takes the README's picture of the bar: some slots running, one of them in
-its last minute, the others idle. Run under an X display with the test environment of
+its last minute, the others idle, and the name of the slot under the pointer. Run under an X display with the test environment of
 tests/e2e (TAVORIN_EXE, TAVORIN_INSPECTOR, WINEPREFIX):
     bar-screenshot.py OUTPUT.png"""
 import os
@@ -12,11 +12,14 @@ import bench  # noqa: E402
 
 bench.reg_clear()
 bench.reg_set("Save", "Time#1", 64)
+bench.reg_set("Save", "Name#3", "방어 주문서")
 run = bench.Program()
 try:
     bar = run.bar()
     bench.focus(bar)
     bench.key("2", "5", "8")
+    left, top = bar["rect"][:2]
+    bench.xdotool("mousemove", left + 170, top + 45)  # over slot 4's icon
     # Wait for an odd second in slot 2's last minute, when its box shows red.
     time.sleep(6.2)
     while int(time.time()) % 2 == 0 or time.time() % 1 < 0.4:
