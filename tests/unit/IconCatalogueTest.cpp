@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "model/IconCatalogue.h"
 
 TEST(IconCatalogue, LookUps)
@@ -21,20 +19,6 @@ TEST(IconCatalogue, LookUps)
     EXPECT_EQ(icons.CodeAt(23), 5005);
     EXPECT_EQ(icons.CodeAt(24), 0);
     EXPECT_EQ(icons.CodeAt(-1), 0);
-}
-
-TEST(IconCatalogue, BindingOrderAndUniqueness)
-{
-    const int codes[] = {1001, 1002, 2001, 2002, 2003, 2004, 2005, 2006, 2007, 2008, 2009, 2010,
-                         3045, 3058, 3002, 3018, 4001, 4002, 4003, 5001, 5002, 5003, 5004, 5005};
-    std::set<int> seen;
-    for (int i = 0; i < 24; ++i) {
-        EXPECT_EQ(g_iconCatalogue.CodeAt(i), codes[i]) << i;
-        EXPECT_EQ(g_iconCatalogue.IndexOf(codes[i]), i);
-        EXPECT_EQ(g_iconCatalogue.BitmapOf(codes[i]), 20001 + i);
-        seen.insert(codes[i]);
-    }
-    EXPECT_EQ(seen.size(), 24u);
 }
 
 TEST(IconCatalogue, StoredSlotValues)

@@ -29,15 +29,6 @@ struct Picture {
         p[2] = (colour >> 16) & 0xFF;
         p[3] = 0x5A;  // the fourth byte never counts
     }
-    void CutCorners()
-    {
-        const int r = width - 1;
-        const int b = height - 1;
-        for (auto [x, y] : {std::pair{0, 0}, {1, 0}, {0, 1}, {r, 0}, {r - 1, 0}, {r, 1}, {0, b}, {1, b}, {0, b - 1},
-                            {r, b}, {r - 1, b}, {r, b - 1}}) {
-            Set(x, y, kMagenta);
-        }
-    }
 };
 
 struct FlushRecord {
@@ -183,27 +174,6 @@ TEST(RegionRuns, BatchesOfTwoThousandAndAnEmptyLastFlush)
         }
         EXPECT_LE(store.flushes.back().capacity, 2000);
     }
-}
-
-TEST(RegionRuns, SkinShapedPicturesGiveOneRectanglePerRow)
-{
-    Picture bar(480, 100);
-    bar.CutCorners();
-    RecordingStore barStore;
-    const auto rects = Scan(bar, barStore);
-    ASSERT_EQ(rects.size(), 100u);
-    EXPECT_EQ(rects[0], (RegionRect{2, 0, 478, 1}));
-    EXPECT_EQ(rects[1], (RegionRect{1, 1, 479, 2}));
-    for (int y = 2; y <= 97; ++y) EXPECT_EQ(rects[static_cast<size_t>(y)], (RegionRect{0, y, 480, y + 1}));
-    EXPECT_EQ(rects[98], (RegionRect{1, 98, 479, 99}));
-    EXPECT_EQ(rects[99], (RegionRect{2, 99, 478, 100}));
-    EXPECT_TRUE(barStore.grownTo.empty()) << "100 rectangles fit the first block";
-
-    Picture editor(480, 220);
-    editor.CutCorners();
-    RecordingStore editorStore;
-    EXPECT_EQ(Scan(editor, editorStore).size(), 220u);
-    EXPECT_EQ(editorStore.grownTo, (std::vector<std::int32_t>{200, 300}));
 }
 
 TEST(RegionRuns, ABufferThatCannotGrowStopsTheScan)

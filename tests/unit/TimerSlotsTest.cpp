@@ -25,21 +25,6 @@ struct Table {
 
 }  // namespace
 
-TEST(TimerSlots, BuiltInDefaults)
-{
-    const std::int32_t icons[] = {0, 14, 3, 4, 6, 11, 12, 21, 22};
-    const std::int32_t times[] = {1800, 1200, 240, 240, 90, 1200, 1200, 3600, 7200};
-    for (int i = 0; i < kTimerSlotCount; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(g_timerSlots[i].icon, icons[i]);
-        EXPECT_EQ(g_timerSlots[i].duration, times[i]);
-        EXPECT_EQ(g_timerSlots[i].state, Idle);
-        EXPECT_EQ(g_timerSlots[i].remaining, 0);
-        EXPECT_EQ(g_timerSlots[i].lastTick, 0);
-        EXPECT_EQ(g_timerSlots[i].name[0], '\0');
-    }
-}
-
 TEST(TimerSlots, ToggleStartsFromFullDurationAndStopsWithoutPause)
 {
     Table t;
