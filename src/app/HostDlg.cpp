@@ -5,6 +5,7 @@
 #include "app/AppSettings.h"
 #include "app/WindowPointers.h"
 #include "bar/TimerBarDlg.h"
+#include "framework/Gdi.h"
 #include "framework/Thread.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
@@ -23,10 +24,12 @@ struct OwnedSearch {
     std::vector<HWND> found;
 };
 
+// The program's own windows owned by the host (the system's helper windows of
+// the thread, such as the IME's, are not ours to destroy).
 BOOL CALLBACK CollectOwned(HWND hWnd, LPARAM lParam)
 {
     auto* pSearch = reinterpret_cast<OwnedSearch*>(lParam);
-    if (::GetWindow(hWnd, GW_OWNER) == pSearch->owner) pSearch->found.push_back(hWnd);
+    if (::GetWindow(hWnd, GW_OWNER) == pSearch->owner && CWnd::FromHandle(hWnd)) pSearch->found.push_back(hWnd);
     return TRUE;
 }
 
@@ -108,7 +111,8 @@ void CHostDlg::CreateBar()
     if (g_pTimerBarDlg) return;
     g_pTimerBarDlg = new CTimerBarDlg;
     if (!g_pTimerBarDlg->Create(IDD_TIMER_BAR)) {
-        // A window that was created and destroyed again has deleted its object.
+        // A window that came and went has deleted its object and cleared the
+        // pointer already; otherwise the object never got a window and is ours.
         delete g_pTimerBarDlg;
         g_pTimerBarDlg = nullptr;
         return;
@@ -130,15 +134,13 @@ void CHostDlg::OnPaint()
         Default();
         return;
     }
-    PAINTSTRUCT paint;
-    HDC hDC = ::BeginPaint(m_hWnd, &paint);
-    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(hDC), 0);
+    CPaintDC dc(m_hWnd);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(static_cast<HDC>(dc)), 0);
     RECT client;
     ::GetClientRect(m_hWnd, &client);
     const int x = (client.right - client.left - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
     const int y = (client.bottom - client.top - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
-    ::DrawIcon(hDC, x, y, m_hIcon);
-    ::EndPaint(m_hWnd, &paint);
+    ::DrawIcon(dc, x, y, m_hIcon);
 }
 
 void CHostDlg::OnClose()
