@@ -236,11 +236,19 @@ class Program:
     def __init__(self, env=None):
         self.process = subprocess.Popen(["wine", EXE], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                                         env=env)
-        self.host = wait_window(title=TITLE)
+        # Started: the modal loop has shown the host at its first idle moment.
+        self.host = wait_window(title=TITLE, visible=True)
 
     def bar(self, timeout=15.0):
-        """The bar: the program's visible window without a title."""
-        return wait_window(timeout, title="", cls="#32770", visible=True)
+        """The bar, once it has painted its first frame (its black title text shows)."""
+        bar = wait_window(timeout, title="", cls="#32770", visible=True)
+
+        def painted():
+            image = window_image(bar)
+            return any(image.getpixel((x, y)) == (0, 0, 0) for x in range(7, 60) for y in range(3, 18))
+
+        wait_until(painted, timeout, 0.1, "the bar's first frame")
+        return bar
 
     def running(self):
         return self.process.poll() is None

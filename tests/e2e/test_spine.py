@@ -23,6 +23,7 @@ def test_first_run_shows_the_host_and_saves_the_defaults(program):
     assert host["title"] == "Tavorin v0.11"
     assert host["rect"] == [0, 0, 0, 0]
     assert host["visible"], "the modal loop shows the host at its first idle moment"
+    assert host["enabled"] and not host["iconic"]
     assert host["exstyle"] & bench.WS_EX_APPWINDOW
     assert host["owner"] == "0x0"
     # The host is the program's only window that can carry a taskbar entry.
