@@ -150,6 +150,16 @@ def click(window, x, y, button=1):
     xdotool("mousemove", left + x, top + y, "click", button)
 
 
+def drag(window, x, y, dx, dy, steps=5):
+    """Presses at client point (x, y), moves by (dx, dy) in steps, releases."""
+    left, top = window["rect"][0], window["rect"][1]
+    xdotool("mousemove", left + x, top + y, "mousedown", "1")
+    for step in range(1, steps + 1):
+        xdotool("mousemove", left + x + dx * step // steps, top + y + dy * step // steps)
+        time.sleep(0.05)
+    xdotool("mouseup", "1")
+
+
 def screenshot():
     return ImageGrab.grab(xdisplay=os.environ.get("DISPLAY")).convert("RGB")
 

@@ -43,11 +43,7 @@ def test_dragging_moves_the_bar_with_the_pointer_and_the_close_remembers_it(prog
     run = program()
     bar = run.bar()
     left, top = bar["rect"][:2]
-    bench.xdotool("mousemove", left + 300, top + 92, "mousedown", "1")
-    for step in range(1, 6):
-        bench.xdotool("mousemove", left + 300 + 10 * step, top + 92 + 6 * step)
-        time.sleep(0.05)
-    bench.xdotool("mouseup", "1")
+    bench.drag(bar, 300, 92, 50, 30)
     time.sleep(0.5)
     moved = run.bar()
     assert tuple(moved["rect"][:2]) == (left + 50, top + 30)
@@ -100,11 +96,7 @@ def test_a_drag_that_starts_on_the_pin_ends_by_switching_it(program):
     run = program()
     bar = run.bar()
     left, top = bar["rect"][:2]
-    bench.xdotool("mousemove", left + 448, top + 9, "mousedown", "1")
-    for step in range(1, 4):
-        bench.xdotool("mousemove", left + 448 - 15 * step, top + 9 + 10 * step)
-        time.sleep(0.05)
-    bench.xdotool("mouseup", "1")
+    bench.drag(bar, 448, 9, -45, 30, steps=3)
     time.sleep(0.5)
     bar = run.bar()
     assert tuple(bar["rect"][:2]) == (left - 45, top + 30)

@@ -64,6 +64,13 @@ HBITMAP Make555(int width, int height, WORD colour)
     return hBitmap;
 }
 
+// The runs the real 32-bit copy of a skin resource gives.
+void ScanSkin(const CBitmap& skin, RecordingStore& store)
+{
+    RectBatcher batcher(store);
+    ASSERT_TRUE(ScanBitmapRuns(skin, kKeyColour, kKeyColour, batcher));
+}
+
 }  // namespace
 
 TEST(SkinRegion, BarSkinGivesExactlyOneRectanglePerRow)
@@ -71,8 +78,7 @@ TEST(SkinRegion, BarSkinGivesExactlyOneRectanglePerRow)
     CBitmap skin;
     ASSERT_TRUE(skin.LoadBitmap(IDB_BAR_SKIN));
     RecordingStore store;
-    RectBatcher batcher(store);
-    ASSERT_TRUE(ScanBitmapRuns(skin, kKeyColour, kKeyColour, batcher));
+    ScanSkin(skin, store);
     EXPECT_EQ(store.rects, ExpectedSkinRows(100));
     EXPECT_TRUE(store.grownTo.empty()) << "the block never grows";
 
@@ -95,8 +101,7 @@ TEST(SkinRegion, EditorSkinGrowsTheBlockTwice)
     CBitmap skin;
     ASSERT_TRUE(skin.LoadBitmap(IDB_EDITOR_SKIN));
     RecordingStore store;
-    RectBatcher batcher(store);
-    ASSERT_TRUE(ScanBitmapRuns(skin, kKeyColour, kKeyColour, batcher));
+    ScanSkin(skin, store);
     EXPECT_EQ(store.rects, ExpectedSkinRows(220));
     EXPECT_EQ(store.grownTo, (std::vector<std::int32_t>{200, 300}));
 
