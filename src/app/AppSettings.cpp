@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "framework/CodePage.h"
 #include "framework/WinApp.h"
 #include "model/SettingsStore.h"
 
@@ -10,26 +11,6 @@ namespace {
 std::wstring Widen(const char* ascii)
 {
     return std::wstring(ascii, ascii + std::char_traits<char>::length(ascii));
-}
-
-std::wstring AnsiToWide(const std::string& text)
-{
-    if (text.empty()) return {};
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return wide;
-}
-
-std::string WideToAnsi(const std::wstring& text)
-{
-    if (text.empty()) return {};
-    const int length =
-        ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string ansi(static_cast<std::size_t>(length), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), ansi.data(), length, nullptr,
-                          nullptr);
-    return ansi;
 }
 
 class RegistryProfile final : public SettingsProfile {
@@ -41,8 +22,8 @@ public:
     }
     std::string GetString(const char* section, const char* entry, const std::string& defaultValue) override
     {
-        const std::wstring fallback = AnsiToWide(defaultValue);
-        return WideToAnsi(
+        const std::wstring fallback = MultiByteToWide(defaultValue);
+        return WideToMultiByte(
             AfxGetApp()->GetProfileString(Widen(section).c_str(), Widen(entry).c_str(), fallback.c_str()));
     }
     bool WriteInt(const char* section, const char* entry, std::int32_t value) override
@@ -52,7 +33,7 @@ public:
     bool WriteString(const char* section, const char* entry, const std::string& value) override
     {
         return AfxGetApp()->WriteProfileString(Widen(section).c_str(), Widen(entry).c_str(),
-                                               AnsiToWide(value).c_str()) != FALSE;
+                                               MultiByteToWide(value).c_str()) != FALSE;
     }
     bool IsLeadByte(unsigned char byte) const override { return ::IsDBCSLeadByte(byte) != FALSE; }
 };
@@ -73,9 +54,11 @@ RECT CentringWorkArea(HWND hWnd)
     return info.rcWork;
 }
 
-bool LiesOnSomeMonitor(int x, int y, const RECT& current)
+bool LiesOnSomeMonitor(PixelPoint topLeft, const RECT& current)
 {
-    const RECT placed{x, y, x + (current.right - current.left), y + (current.bottom - current.top)};
+    const PixelRect rect =
+        WindowRectAt(topLeft, current.right - current.left, current.bottom - current.top);
+    const RECT placed{rect.left, rect.top, rect.right, rect.bottom};
     return ::MonitorFromRect(&placed, MONITOR_DEFAULTTONULL) != nullptr;
 }
 
@@ -97,13 +80,18 @@ void SaveSlotSettings()
     SaveSlotSettings(AppProfile(), g_timerSlots);
 }
 
+void SaveSlotSetting(int index)
+{
+    SaveSlotSetting(AppProfile(), g_timerSlots, index);
+}
+
 void RestoreWindowPosition(CWnd* pWnd, const char* leftName, const char* topName)
 {
     const RECT current = pWnd->GetWindowRect();
     const int width = current.right - current.left;
     const int height = current.bottom - current.top;
     const std::optional<PixelPoint> stored = ReadStoredPosition(AppProfile(), leftName, topName, ToScreenRect(current));
-    if (stored && LiesOnSomeMonitor(stored->x, stored->y, current)) {
+    if (stored && LiesOnSomeMonitor(*stored, current)) {
         pWnd->MoveWindow(stored->x, stored->y, width, height, TRUE);
         return;
     }

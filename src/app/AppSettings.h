@@ -10,6 +10,8 @@ SettingsProfile& AppProfile();
 // Slots of g_timerSlots: read when the host is created, written when it closes.
 void LoadSlotSettings();
 void SaveSlotSettings();
+// One slot, written at once when the editor commits it.
+void SaveSlotSetting(int index);
 
 // A window's remembered screen position, by the names of its two values in
 // section "Option". A position that is absent, or on no monitor, centres the

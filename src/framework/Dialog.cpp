@@ -1,5 +1,6 @@
 #include "framework/Dialog.h"
 
+#include "framework/DataExchange.h"
 #include "framework/WinApp.h"
 
 namespace {
@@ -78,6 +79,19 @@ void CDialog::EndDialog(int nResult)
     m_nModalResult = nResult;
     m_bContinueModal = false;
     ::EndDialog(m_hWnd, nResult);
+}
+
+BOOL CDialog::OnInitDialog()
+{
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+BOOL CDialog::UpdateData(BOOL bSaveAndValidate)
+{
+    CDataExchange dx(m_hWnd, bSaveAndValidate);
+    DoDataExchange(&dx);
+    return dx.m_bFailed ? FALSE : TRUE;
 }
 
 BOOL CDialog::PreTranslateMessage(MSG* pMsg)

@@ -4,6 +4,8 @@
 
 #include "framework/Wnd.h"
 
+class CDataExchange;
+
 class CDialog : public CWnd {
 public:
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
@@ -14,12 +16,17 @@ public:
     // Creates a modeless dialog; without a parent the main window owns it.
     BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     void EndDialog(int nResult);
+    // FALSE: members to controls; TRUE: controls to members, with the checks.
+    // FALSE when a check failed.
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
     // Keyboard and mouse messages go through the dialog manager.
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
 protected:
-    virtual BOOL OnInitDialog() { return TRUE; }
+    // The first exchange fills the controls.
+    virtual BOOL OnInitDialog();
+    virtual void DoDataExchange(CDataExchange*) {}
     virtual void OnOK() { EndDialog(IDOK); }
     virtual void OnCancel() { EndDialog(IDCANCEL); }
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;

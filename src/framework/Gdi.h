@@ -23,6 +23,13 @@ public:
         m_hObject = hObject;
         return hObject != nullptr;
     }
+    // Hands the handle over; the object owns nothing after.
+    Handle Detach()
+    {
+        Handle hObject = m_hObject;
+        m_hObject = nullptr;
+        return hObject;
+    }
     void DeleteObject()
     {
         if (m_hObject) ::DeleteObject(m_hObject);
@@ -101,6 +108,8 @@ public:
     CPaintDC(const CPaintDC&) = delete;
     CPaintDC& operator=(const CPaintDC&) = delete;
     operator HDC() const { return m_hDC; }
+    // The part of the window this paint must cover.
+    const RECT& PaintRect() const { return m_ps.rcPaint; }
 
 private:
     HWND m_hWnd;

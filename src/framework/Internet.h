@@ -1,6 +1,6 @@
 // A WinINet session and the reply of one URL request. Stands in for the
 // application framework's CInternetSession; failures are results, not
-// exceptions.
+// exceptions. WinINet is loaded with the first session.
 #pragma once
 
 #ifndef NOMINMAX
@@ -13,10 +13,12 @@
 #include <memory>
 #include <optional>
 
+struct WinInetFunctions;
+
 class CInternetFile {
 public:
-    explicit CInternetFile(HINTERNET hFile) : m_hFile(hFile) {}
-    ~CInternetFile() { ::InternetCloseHandle(m_hFile); }
+    CInternetFile(std::shared_ptr<const WinInetFunctions> api, HINTERNET hFile);
+    ~CInternetFile();
     CInternetFile(const CInternetFile&) = delete;
     CInternetFile& operator=(const CInternetFile&) = delete;
 
@@ -27,6 +29,7 @@ public:
     std::optional<unsigned long long> ContentLength() const;
 
 private:
+    std::shared_ptr<const WinInetFunctions> m_api;  // keeps WinINet loaded
     HINTERNET m_hFile;
 };
 
@@ -45,6 +48,7 @@ public:
     std::unique_ptr<CInternetFile> OpenURL(const wchar_t* url, DWORD_PTR context, DWORD flags);
 
 private:
-    HINTERNET m_hSession;
+    std::shared_ptr<const WinInetFunctions> m_api;
+    HINTERNET m_hSession = nullptr;
     DWORD_PTR m_context;
 };

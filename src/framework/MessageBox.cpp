@@ -14,6 +14,8 @@ int AfxMessageBox(const MessageBoxContext& context, const std::wstring& text, UI
     if ((type & MB_ICONMASK) == 0) type |= MB_ICONEXCLAMATION;
     HWND hWndOwner = context.hWndMain && ::IsWindow(context.hWndMain) ? ::GetLastActivePopup(context.hWndMain)
                                                                       : nullptr;
+    // A hidden pop-up would be activated, hidden, when the box goes.
+    if (hWndOwner && !::IsWindowVisible(hWndOwner)) hWndOwner = context.hWndMain;
     // The box disables its owner; the main window goes quiet as well.
     const bool disableMain = hWndOwner && hWndOwner != context.hWndMain && ::IsWindowEnabled(context.hWndMain);
     if (disableMain) ::EnableWindow(context.hWndMain, FALSE);

@@ -1,5 +1,6 @@
 #include "framework/WinApp.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -33,17 +34,6 @@ private:
     HKEY m_hKey;
 };
 
-HKEY CreateSubKey(HKEY parent, const std::wstring& name)
-{
-    HKEY hKey = nullptr;
-    DWORD disposition = 0;
-    if (::RegCreateKeyExW(parent, name.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, nullptr,
-                          &hKey, &disposition) != ERROR_SUCCESS) {
-        return nullptr;
-    }
-    return hKey;
-}
-
 }  // namespace
 
 CWinApp::CWinApp()
@@ -63,23 +53,33 @@ void CWinApp::SetRegistryKey(const wchar_t* company)
     m_strRegistryKey = company;
 }
 
-HKEY CWinApp::OpenSectionKey(const wchar_t* section) const
+HKEY CWinApp::OpenSectionKey(const wchar_t* section, bool forWriting) const
 {
     if (m_strRegistryKey.empty()) return nullptr;
+    // A read never needs, nor creates, more than a readable key: settings in a
+    // key the user may read but not write still count.
+    const REGSAM access = forWriting ? KEY_READ | KEY_WRITE : KEY_READ;
     RegKey software;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software", 0, KEY_READ | KEY_WRITE, software.Receive()) != ERROR_SUCCESS) {
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software", 0, access, software.Receive()) != ERROR_SUCCESS) {
         return nullptr;
     }
-    RegKey company(CreateSubKey(software, m_strRegistryKey));
-    if (!company) return nullptr;
-    RegKey application(CreateSubKey(company, m_strAppName));
-    if (!application) return nullptr;
-    return CreateSubKey(application, section);
+    const std::wstring path = m_strRegistryKey + L"\\" + m_strAppName + L"\\" + section;
+    HKEY hKey = nullptr;
+    if (forWriting) {
+        DWORD disposition = 0;
+        if (::RegCreateKeyExW(software, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &hKey,
+                              &disposition) != ERROR_SUCCESS) {
+            return nullptr;
+        }
+    } else if (::RegOpenKeyExW(software, path.c_str(), 0, access, &hKey) != ERROR_SUCCESS) {
+        return nullptr;
+    }
+    return hKey;
 }
 
 UINT CWinApp::GetProfileInt(const wchar_t* section, const wchar_t* entry, int defaultValue) const
 {
-    RegKey key(OpenSectionKey(section));
+    RegKey key(OpenSectionKey(section, false));
     if (!key) return static_cast<UINT>(defaultValue);
     DWORD type = 0;
     DWORD value = 0;
@@ -91,7 +91,7 @@ UINT CWinApp::GetProfileInt(const wchar_t* section, const wchar_t* entry, int de
 
 std::wstring CWinApp::GetProfileString(const wchar_t* section, const wchar_t* entry, const wchar_t* defaultValue) const
 {
-    RegKey key(OpenSectionKey(section));
+    RegKey key(OpenSectionKey(section, false));
     if (!key) return defaultValue;
     DWORD type = 0;
     DWORD size = 0;
@@ -99,18 +99,23 @@ std::wstring CWinApp::GetProfileString(const wchar_t* section, const wchar_t* en
         size > kMaxProfileStringBytes) {
         return defaultValue;
     }
+    // Whole wide characters only: an odd last byte is dropped, and the stored
+    // text need not carry its terminator.
     std::vector<wchar_t> text(size / sizeof(wchar_t) + 1, L'\0');
-    if (::RegQueryValueExW(key, entry, nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &size) != ERROR_SUCCESS ||
+    DWORD received = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+    if (::RegQueryValueExW(key, entry, nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &received) !=
+            ERROR_SUCCESS ||
         type != REG_SZ) {
         return defaultValue;
     }
-    // The stored text need not carry its terminator; the buffer always has one.
-    return std::wstring(text.data());
+    const std::size_t units = std::min<std::size_t>(received / sizeof(wchar_t), text.size() - 1);
+    const std::wstring value(text.data(), units);
+    return value.substr(0, value.find(L'\0'));
 }
 
 BOOL CWinApp::WriteProfileInt(const wchar_t* section, const wchar_t* entry, int value) const
 {
-    RegKey key(OpenSectionKey(section));
+    RegKey key(OpenSectionKey(section, true));
     if (!key) return FALSE;
     const DWORD data = static_cast<DWORD>(value);
     return ::RegSetValueExW(key, entry, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof data) ==
@@ -119,7 +124,7 @@ BOOL CWinApp::WriteProfileInt(const wchar_t* section, const wchar_t* entry, int 
 
 BOOL CWinApp::WriteProfileString(const wchar_t* section, const wchar_t* entry, const wchar_t* value) const
 {
-    RegKey key(OpenSectionKey(section));
+    RegKey key(OpenSectionKey(section, true));
     if (!key) return FALSE;
     const DWORD size = static_cast<DWORD>((::lstrlenW(value) + 1) * sizeof(wchar_t));
     return ::RegSetValueExW(key, entry, 0, REG_SZ, reinterpret_cast<const BYTE*>(value), size) == ERROR_SUCCESS;

@@ -37,7 +37,7 @@ public:
     HINSTANCE m_hInstance = nullptr;
 
 private:
-    HKEY OpenSectionKey(const wchar_t* section) const;
+    HKEY OpenSectionKey(const wchar_t* section, bool forWriting) const;
 
     std::wstring m_strRegistryKey;
 };

@@ -32,6 +32,13 @@ CWnd* CWnd::FromHandle(HWND hWnd)
     return reinterpret_cast<CWnd*>(::GetWindowLongPtrW(hWnd, GWLP_USERDATA));
 }
 
+BOOL CWnd::SubclassWindow(HWND hWnd)
+{
+    if (!hWnd || m_hWnd || FromHandle(hWnd)) return FALSE;
+    Attach(hWnd);
+    return TRUE;
+}
+
 BOOL CWnd::PreTranslateMessage(MSG*)
 {
     return FALSE;

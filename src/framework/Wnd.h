@@ -20,6 +20,10 @@ public:
     // The object bound to a window of this program, or null.
     static CWnd* FromHandle(HWND hWnd);
 
+    // Binds this object to an existing window, such as a dialog's control; its
+    // messages reach OnWndMsg first, then the control's own procedure.
+    BOOL SubclassWindow(HWND hWnd);
+
     // Last look at a queued message before it is dispatched; TRUE discards it.
     virtual BOOL PreTranslateMessage(MSG* pMsg);
 
@@ -68,6 +72,13 @@ private:
 
     WNDPROC m_pfnSuper = nullptr;
 };
+
+// The client point of a mouse message; negative outside the window while the
+// mouse is captured.
+inline POINT PointFromLParam(LPARAM lParam)
+{
+    return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
 
 // Offers a queued message to the windows it concerns, innermost first, up to
 // the top-level window and its owners; TRUE when one of them took it.

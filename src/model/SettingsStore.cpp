@@ -1,5 +1,7 @@
 #include "model/SettingsStore.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -50,14 +52,17 @@ void LoadSlotSettings(SettingsProfile& profile, TimerSlot* slots)
     }
 }
 
+void SaveSlotSetting(SettingsProfile& profile, const TimerSlot* slots, int index)
+{
+    const TimerSlot& slot = slots[index];
+    profile.WriteInt(kSectionSave, SlotEntry("Icon#%d", index).c_str(), slot.icon);
+    profile.WriteInt(kSectionSave, SlotEntry("Time#%d", index).c_str(), slot.duration);
+    profile.WriteString(kSectionSave, SlotEntry("Name#%d", index).c_str(), SlotName(slot));
+}
+
 void SaveSlotSettings(SettingsProfile& profile, const TimerSlot* slots)
 {
-    for (int i = 0; i < kTimerSlotCount; ++i) {
-        const TimerSlot& slot = slots[i];
-        profile.WriteInt(kSectionSave, SlotEntry("Icon#%d", i).c_str(), slot.icon);
-        profile.WriteInt(kSectionSave, SlotEntry("Time#%d", i).c_str(), slot.duration);
-        profile.WriteString(kSectionSave, SlotEntry("Name#%d", i).c_str(), SlotName(slot));
-    }
+    for (int i = 0; i < kTimerSlotCount; ++i) SaveSlotSetting(profile, slots, i);
 }
 
 std::optional<PixelPoint> ReadStoredPosition(SettingsProfile& profile, const char* leftName, const char* topName,
@@ -74,6 +79,14 @@ void WriteStoredPosition(SettingsProfile& profile, const char* leftName, const c
 {
     profile.WriteInt(kSectionOption, leftName, current.left);
     profile.WriteInt(kSectionOption, topName, current.top);
+}
+
+PixelRect WindowRectAt(PixelPoint topLeft, std::int32_t width, std::int32_t height)
+{
+    const auto clamp = [](std::int64_t value) {
+        return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
+    };
+    return {topLeft.x, topLeft.y, clamp(std::int64_t{topLeft.x} + width), clamp(std::int64_t{topLeft.y} + height)};
 }
 
 PixelPoint CentreInWorkArea(const PixelRect& workArea, std::int32_t width, std::int32_t height)

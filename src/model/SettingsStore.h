@@ -27,6 +27,8 @@ void CopySlotName(char (&field)[kSlotNameSize], const std::string& text, const S
 
 void LoadSlotSettings(SettingsProfile& profile, TimerSlot* slots);
 void SaveSlotSettings(SettingsProfile& profile, const TimerSlot* slots);
+// One slot's three values, as SaveSlotSettings writes them.
+void SaveSlotSetting(SettingsProfile& profile, const TimerSlot* slots, int index);
 
 // The stored position of a window whose rectangle is now `current`, or nothing
 // when none is stored (the window is then centred).
@@ -34,6 +36,10 @@ std::optional<PixelPoint> ReadStoredPosition(SettingsProfile& profile, const cha
                                               const PixelRect& current);
 void WriteStoredPosition(SettingsProfile& profile, const char* leftName, const char* topName,
                          const PixelRect& current);
+
+// The rectangle of a window of the given size at a stored top-left corner; a
+// corner near the end of the coordinate range gives edges clamped to it.
+PixelRect WindowRectAt(PixelPoint topLeft, std::int32_t width, std::int32_t height);
 
 // Where a window of the given size sits when centred in a work area, pulled
 // back inside the area where it would stick out.

@@ -4,20 +4,20 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <string>
 
+#include "framework/CodePage.h"
 #include "framework/Internet.h"
+#include "framework/LateLibrary.h"
 #include "framework/MessageBox.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 #include "update/UpdateReply.h"
 
-#if defined(_MSC_VER)
-#include <intshcut.h>
-#else
-extern "C" BOOL WINAPI InetIsOffline(DWORD dwFlags);
-#endif
+// InetIsOffline, from url.dll (no import library names it everywhere).
+using InetIsOfflineFunction = BOOL WINAPI(DWORD);
 
 #ifndef TAVORIN_UPDATE_HOST
 #define TAVORIN_UPDATE_HOST "update.melkbay.example"
@@ -30,15 +30,6 @@ constexpr DWORD_PTR kContext = 1;
 constexpr DWORD kTimeoutMilliseconds = 5000;
 // The server writes its messages in the Korean code page, whatever the system's is.
 constexpr UINT kReplyCodePage = 949;
-
-std::wstring Widen(const std::string& text, UINT codePage)
-{
-    if (text.empty()) return {};
-    const int length = ::MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(std::max(length, 0)), L'\0');
-    ::MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return wide;
-}
 
 std::string Narrow(const std::wstring& ascii)
 {
@@ -66,22 +57,41 @@ std::optional<std::string> ReadReplyLine(CInternetFile& file)
 
 void OpenInBrowser(const std::wstring& url)
 {
+    const CLateLibrary ole(L"ole32.dll");
+    const CLateLibrary shell(L"shell32.dll");
+    auto* comInitialize = ole.Get<decltype(::CoInitializeEx)>("CoInitializeEx");
+    auto* comUninitialize = ole.Get<decltype(::CoUninitialize)>("CoUninitialize");
+    auto* shellExecute = shell.Get<decltype(::ShellExecuteW)>("ShellExecuteW");
+    if (!shellExecute) return;
     // The shell may hand the URL on through COM.
-    const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    ::ShellExecuteW(nullptr, L"open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-    if (SUCCEEDED(com)) ::CoUninitialize();
+    const HRESULT com = comInitialize && comUninitialize
+                            ? comInitialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)
+                            : E_FAIL;
+    shellExecute(nullptr, L"open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    if (SUCCEEDED(com)) comUninitialize();
 }
 
 }  // namespace
 
-UINT UpdateCheckWorker(LPVOID)
+UpdateCheckRequest* NewUpdateCheckRequest()
 {
-    const MessageBoxContext boxes = CurrentMessageBoxContext();
-    if (::InetIsOffline(0)) return 0;
+    return new UpdateCheckRequest{CurrentMessageBoxContext(), Narrow(LoadResourceString(IDS_VERSION))};
+}
 
-    const std::string version = Narrow(LoadResourceString(IDS_VERSION));
-    const std::wstring queryUrl = Widen(UpdateQueryUrl(TAVORIN_UPDATE_HOST, version), CP_ACP);
-    const std::wstring downloadUrl = Widen(DownloadPageUrl(TAVORIN_UPDATE_HOST, version), CP_ACP);
+UINT UpdateCheckWorker(LPVOID parameter)
+{
+    const std::unique_ptr<UpdateCheckRequest> request(static_cast<UpdateCheckRequest*>(parameter));
+    if (!request) return 0;
+    const MessageBoxContext& boxes = request->boxes;
+    const std::string& version = request->version;
+    {
+        const CLateLibrary url(L"url.dll");
+        auto* isOffline = url.Get<InetIsOfflineFunction>("InetIsOffline");
+        if (isOffline && isOffline(0)) return 0;
+    }
+
+    const std::wstring queryUrl = MultiByteToWide(UpdateQueryUrl(TAVORIN_UPDATE_HOST, version), CP_ACP);
+    const std::wstring downloadUrl = MultiByteToWide(DownloadPageUrl(TAVORIN_UPDATE_HOST, version), CP_ACP);
 
     CInternetSession session(boxes.caption.c_str(), kContext);
     if (!session.IsOpen()) return 0;
@@ -106,7 +116,7 @@ UINT UpdateCheckWorker(LPVOID)
         }
         return 1;
     case UpdateReplyKind::Message:
-        AfxMessageBox(boxes, Widen(answer.message, kReplyCodePage));
+        AfxMessageBox(boxes, MultiByteToWide(answer.message, kReplyCodePage));
         return 0;
     case UpdateReplyKind::Nothing:
         break;

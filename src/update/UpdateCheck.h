@@ -6,9 +6,24 @@
 #endif
 #include <windows.h>
 
+#include <string>
+
+#include "framework/MessageBox.h"
+
+// Everything the worker needs, taken on the user-interface thread when the
+// check starts: the worker never reads the application object or the windows.
+struct UpdateCheckRequest {
+    MessageBoxContext boxes;  // caption and the host that owns the boxes
+    std::string version;      // this program's version, as the server expects it
+};
+
+// A request for this program, for UpdateCheckWorker; the worker deletes it.
+UpdateCheckRequest* NewUpdateCheckRequest();
+
 // Asks the update server whether a newer version exists and acts on the one
 // line it answers: offer the download, show its message, or nothing. Touches
 // no program data; its only effects are its message boxes and, after the user
 // accepted a new version, the browser and a close request to the main window.
-// Returns 1 after an update notice, else 0.
+// Takes an UpdateCheckRequest made by NewUpdateCheckRequest. Returns 1 after
+// an update notice, else 0.
 UINT UpdateCheckWorker(LPVOID parameter);

@@ -141,3 +141,11 @@ TEST(SettingsStore, CentringInTheWorkArea)
     EXPECT_EQ(CentreInWorkArea({-1280, 0, 0, 1024}, 480, 100), (PixelPoint{-880, 462}))
         << "a monitor left of the primary";
 }
+
+TEST(SettingsStore, AStoredCornerAtTheEndOfTheRangeGivesAClampedRectangle)
+{
+    EXPECT_EQ(WindowRectAt({120, 77}, 480, 100), (PixelRect{120, 77, 600, 177}));
+    EXPECT_EQ(WindowRectAt({INT32_MAX - 10, INT32_MAX}, 480, 220),
+              (PixelRect{INT32_MAX - 10, INT32_MAX, INT32_MAX, INT32_MAX}));
+    EXPECT_EQ(WindowRectAt({INT32_MIN, -5}, 480, 100), (PixelRect{INT32_MIN, -5, INT32_MIN + 480, 95}));
+}

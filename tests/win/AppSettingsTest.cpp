@@ -44,8 +44,8 @@ TEST_F(AppSettings, ProfileFunctionsRoundTripWithTypes)
     CWinApp* app = AfxGetApp();
     EXPECT_EQ(static_cast<int>(app->GetProfileInt(L"Option", L"MainWinLeft", -1)), -1);
     EXPECT_EQ(app->GetProfileString(L"Save", L"Name#0", L"none"), L"none");
-    // Reading creates the section key, as the framework's profile functions do.
-    EXPECT_NE(OpenSave(), nullptr);
+    // Reading needs no more than read access, so it creates nothing.
+    EXPECT_EQ(OpenSave(), nullptr);
 
     EXPECT_TRUE(app->WriteProfileInt(L"Option", L"MainWinLeft", -200));
     EXPECT_TRUE(app->WriteProfileString(L"Save", L"Name#0", L"물약"));
@@ -66,6 +66,9 @@ TEST_F(AppSettings, OddRegistryValuesReadAsAbsent)
     // A string stored without its terminator.
     const wchar_t unterminated[] = {L'h', L'p'};
     SetRaw(L"Name#2", REG_SZ, unterminated, sizeof unterminated);
+    // A string of an odd number of bytes: the half character is dropped.
+    const wchar_t odd[] = {L'o', L'k', L'!'};
+    SetRaw(L"Name#3", REG_SZ, odd, sizeof odd - 1);
 
     CWinApp* app = AfxGetApp();
     EXPECT_EQ(app->GetProfileString(L"Save", L"Name#1", L"d"), L"d");
@@ -73,6 +76,59 @@ TEST_F(AppSettings, OddRegistryValuesReadAsAbsent)
     EXPECT_EQ(static_cast<int>(app->GetProfileInt(L"Save", L"Time#1", 98)), 98);
     EXPECT_EQ(static_cast<int>(app->GetProfileInt(L"Save", L"Time#2", 97)), 97);
     EXPECT_EQ(app->GetProfileString(L"Save", L"Name#2"), L"hp");
+    EXPECT_EQ(app->GetProfileString(L"Save", L"Name#3"), L"ok");
+}
+
+namespace {
+
+// Gives a key an access list that lets everyone read it and nothing more, or
+// (readOnly false) no access list: full access again.
+bool SetAccess(const wchar_t* path, bool readOnly)
+{
+    HKEY hKey = nullptr;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, path, 0, WRITE_DAC, &hKey) != ERROR_SUCCESS) return false;
+    SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+    PSID everyone = nullptr;
+    ::AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
+    BYTE aclBuffer[256];
+    auto* acl = reinterpret_cast<ACL*>(aclBuffer);
+    ::InitializeAcl(acl, sizeof aclBuffer, ACL_REVISION);
+    ::AddAccessAllowedAceEx(acl, ACL_REVISION, CONTAINER_INHERIT_ACE, KEY_READ, everyone);
+    SECURITY_DESCRIPTOR descriptor;
+    ::InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+    ::SetSecurityDescriptorDacl(&descriptor, TRUE, readOnly ? acl : nullptr, FALSE);
+    const bool done = ::RegSetKeySecurity(hKey, DACL_SECURITY_INFORMATION, &descriptor) == ERROR_SUCCESS;
+    ::RegCloseKey(hKey);
+    ::FreeSid(everyone);
+    return done;
+}
+
+}  // namespace
+
+TEST_F(AppSettings, AKeyThatMayOnlyBeReadStillGivesItsSettings)
+{
+    CWinApp* app = AfxGetApp();
+    app->WriteProfileInt(L"Option", L"MainWinLeft", 321);
+    app->WriteProfileString(L"Save", L"Name#0", L"물약");
+    const wchar_t* const keys[] = {L"Software\\MelkbayTests\\Tavorin", L"Software\\MelkbayTests\\Tavorin\\Option",
+                                   L"Software\\MelkbayTests\\Tavorin\\Save"};
+    struct Restore {
+        const wchar_t* const* paths;
+        ~Restore()
+        {
+            for (int i = 0; i < 3; ++i) SetAccess(paths[i], false);
+        }
+    } restore{keys};
+    for (const wchar_t* path : keys) ASSERT_TRUE(SetAccess(path, true));
+    HKEY probe = nullptr;
+    ASSERT_NE(::RegOpenKeyExW(HKEY_CURRENT_USER, keys[1], 0, KEY_WRITE, &probe), ERROR_SUCCESS)
+        << "the access list holds";
+
+    EXPECT_EQ(static_cast<int>(app->GetProfileInt(L"Option", L"MainWinLeft", -1)), 321);
+    EXPECT_EQ(app->GetProfileString(L"Save", L"Name#0"), L"물약");
+    // A refused write changes nothing that was stored.
+    EXPECT_FALSE(app->WriteProfileInt(L"Option", L"MainWinLeft", 5));
+    EXPECT_EQ(static_cast<int>(app->GetProfileInt(L"Option", L"MainWinLeft", -1)), 321);
 }
 
 TEST_F(AppSettings, SlotsRoundTripThroughTheAnsiCodePage)

@@ -1,0 +1,13 @@
+// Text between the program's UTF-16 and the byte strings of a code page: the
+// ANSI code page of the registry and the slot names, or the update server's.
+#pragma once
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <string>
+
+std::wstring MultiByteToWide(const std::string& text, UINT codePage = CP_ACP);
+std::string WideToMultiByte(const std::wstring& text, UINT codePage = CP_ACP);

@@ -1,0 +1,46 @@
+#include "framework/DataExchange.h"
+
+#include "framework/CodePage.h"
+#include "framework/MessageBox.h"
+#include "framework/WinApp.h"
+
+namespace {
+
+// The framework's "enter at most %1 characters" prompt.
+constexpr UINT kMaxCharsPrompt = 61716;
+
+std::wstring ReplacePlaceholder(std::wstring text, const std::wstring& value)
+{
+    const std::size_t at = text.find(L"%1");
+    if (at != std::wstring::npos) text.replace(at, 2, value);
+    return text;
+}
+
+}  // namespace
+
+void DDX_Text(CDataExchange* pDX, int nIDC, std::wstring& value)
+{
+    pDX->m_nLastControl = nIDC;
+    HWND hWndControl = ::GetDlgItem(pDX->m_hWndDialog, nIDC);
+    if (!hWndControl) return;
+    if (pDX->m_bSaveAndValidate) {
+        const int length = ::GetWindowTextLengthW(hWndControl);
+        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(::GetWindowTextW(hWndControl, text.data(), length + 1)));
+        value = text;
+    } else {
+        ::SetWindowTextW(hWndControl, value.c_str());
+    }
+}
+
+void DDV_MaxChars(CDataExchange* pDX, const std::wstring& value, int nChars)
+{
+    if (!pDX->m_bSaveAndValidate) {
+        ::SendDlgItemMessageW(pDX->m_hWndDialog, pDX->m_nLastControl, EM_LIMITTEXT, static_cast<WPARAM>(nChars), 0);
+        return;
+    }
+    if (static_cast<int>(WideToMultiByte(value).size()) <= nChars) return;
+    const std::wstring prompt = ReplacePlaceholder(LoadResourceString(kMaxCharsPrompt), std::to_wstring(nChars));
+    AfxMessageBox(CurrentMessageBoxContext(), prompt, MB_ICONEXCLAMATION);
+    pDX->m_bFailed = true;
+}
