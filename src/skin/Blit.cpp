@@ -1,37 +1,98 @@
 #include "skin/Blit.h"
 
-#include "framework/Gdi.h"
+#include <algorithm>
 
-void DrawTransparent(HWND hWnd, HDC destDC, int x, int y, int width, int height, HDC spriteDC,
-                     COLORREF keyColour)
+namespace {
+
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+// dest AND NOT source
+constexpr DWORD kDestAndNotSource = 0x00220326;
+
+// A mask's bits reach a colour DC as black (0) and white (1) only with these
+// colours; they are set for the transfer and put back.
+class MaskColours {
+public:
+    explicit MaskColours(HDC hDC)
+        : m_hDC(hDC), m_text(::SetTextColor(hDC, kBlack)), m_back(::SetBkColor(hDC, kWhite))
+    {
+    }
+    ~MaskColours()
+    {
+        ::SetTextColor(m_hDC, m_text);
+        ::SetBkColor(m_hDC, m_back);
+    }
+    MaskColours(const MaskColours&) = delete;
+    MaskColours& operator=(const MaskColours&) = delete;
+
+private:
+    HDC m_hDC;
+    COLORREF m_text;
+    COLORREF m_back;
+};
+
+}  // namespace
+
+bool KeyedSprite::Prepare(HDC referenceDC, HBITMAP hSprite, COLORREF keyColour)
 {
-    CWindowDC windowDC(hWnd);
+    Release();
+    BITMAP info{};
+    if (!hSprite || !::GetObjectW(hSprite, sizeof info, &info)) return false;
+    const int width = info.bmWidth;
+    const int height = info.bmHeight;
 
-    CDC colourDC;
-    colourDC.CreateCompatibleDC(windowDC);
-    CBitmap colourBitmap;
-    colourBitmap.CreateCompatibleBitmap(windowDC, width, height);
-    CSelectObject selectColour(colourDC, colourBitmap);
+    CDC spriteDC;
+    if (!spriteDC.CreateCompatibleDC(referenceDC) || !m_dcMask.CreateCompatibleDC(referenceDC) ||
+        !m_dcColour.CreateCompatibleDC(referenceDC) ||
+        !m_bmpMask.Attach(::CreateBitmap(width, height, 1, 1, nullptr)) ||
+        !m_bmpColour.CreateCompatibleBitmap(referenceDC, width, height)) {
+        Release();
+        return false;
+    }
+    CSelectObject selectSprite(spriteDC, hSprite);
+    m_hOldMask = ::SelectObject(m_dcMask, m_bmpMask);
+    m_hOldColour = ::SelectObject(m_dcColour, m_bmpColour);
+    if (!selectSprite || !m_hOldMask || !m_hOldColour) {
+        Release();
+        return false;
+    }
 
-    CDC maskDC;
-    maskDC.CreateCompatibleDC(windowDC);
-    CGdiObject<HBITMAP> maskBitmap;
-    maskBitmap.Attach(::CreateBitmap(width, height, 1, 1, nullptr));
-    CSelectObject selectMask(maskDC, maskBitmap);
+    // Mask: the key colour as background becomes 1, everything else 0.
+    ::SetBkColor(spriteDC, keyColour);
+    ::BitBlt(m_dcMask, 0, 0, width, height, spriteDC, 0, 0, SRCCOPY);
+    // Image: the sprite with its key pixels turned black.
+    ::BitBlt(m_dcColour, 0, 0, width, height, spriteDC, 0, 0, SRCCOPY);
+    MaskColours colours(m_dcColour);
+    ::BitBlt(m_dcColour, 0, 0, width, height, m_dcMask, 0, 0, kDestAndNotSource);
+    m_size = {width, height};
+    m_bReady = true;
+    return true;
+}
 
-    // Mask: 1 where the sprite has the key colour, 0 elsewhere.
-    const COLORREF oldBack = ::SetBkColor(spriteDC, keyColour);
-    ::BitBlt(maskDC, 0, 0, width, height, spriteDC, 0, 0, SRCCOPY);
-    ::SetBkColor(spriteDC, oldBack);
+void KeyedSprite::Release()
+{
+    // The bitmaps leave their DCs before either is deleted.
+    if (m_hOldMask) ::SelectObject(m_dcMask, m_hOldMask);
+    if (m_hOldColour) ::SelectObject(m_dcColour, m_hOldColour);
+    m_hOldMask = m_hOldColour = nullptr;
+    m_dcMask.DeleteDC();
+    m_dcColour.DeleteDC();
+    m_bmpMask.DeleteObject();
+    m_bmpColour.DeleteObject();
+    m_size = {0, 0};
+    m_bReady = false;
+}
 
-    // Blacken the destination under the sprite's own pixels.
-    ::BitBlt(destDC, x, y, width, height, maskDC, 0, 0, SRCAND);
-
-    // Blacken the sprite's key pixels in a copy, then add the copy in.
-    ::PatBlt(maskDC, 0, 0, width, height, PATINVERT);
-    ::BitBlt(colourDC, 0, 0, width, height, spriteDC, 0, 0, SRCCOPY);
-    ::BitBlt(colourDC, 0, 0, width, height, maskDC, 0, 0, SRCAND);
-    ::BitBlt(destDC, x, y, width, height, colourDC, 0, 0, SRCPAINT);
+void KeyedSprite::Draw(HDC destDC, int x, int y, int width, int height) const
+{
+    if (!m_bReady) return;
+    width = std::min<int>(width, m_size.cx);
+    height = std::min<int>(height, m_size.cy);
+    MaskColours colours(destDC);
+    // Black where the sprite has its own pixels, the destination elsewhere;
+    // then the sprite's pixels added in: its black key pixels add nothing.
+    ::BitBlt(destDC, x, y, width, height, m_dcMask, 0, 0, SRCAND);
+    ::BitBlt(destDC, x, y, width, height, m_dcColour, 0, 0, SRCPAINT);
 }
 
 void DrawFrameRect(HDC hDC, RECT rect)

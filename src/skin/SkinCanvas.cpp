@@ -1,10 +1,22 @@
 #include "skin/SkinCanvas.h"
 
-#include "skin/Blit.h"
 #include "skin/Region.h"
+#include "skin/SpriteCache.h"
+
+void SkinCanvas::SkinWindow(HWND hWnd, UINT nIDSkin)
+{
+    if (LoadSkin(nIDSkin)) {
+        RECT rect{};
+        ::GetWindowRect(hWnd, &rect);
+        ::SetWindowPos(hWnd, nullptr, rect.left, rect.top, m_sizeSkin.cx, m_sizeSkin.cy, SWP_NOZORDER);
+        ShapeWindowFromBitmap(hWnd, static_cast<WORD>(nIDSkin), kKeyColour);
+    }
+    CreateBuffers(hWnd);
+}
 
 bool SkinCanvas::LoadSkin(UINT nIDSkin)
 {
+    m_nIDSkin = nIDSkin;
     m_bmpSkin.LoadBitmap(nIDSkin);
     m_sizeSkin = m_bmpSkin.GetSize();
     return m_bmpSkin.GetSafeHandle() != nullptr;
@@ -13,37 +25,48 @@ bool SkinCanvas::LoadSkin(UINT nIDSkin)
 void SkinCanvas::CreateBuffers(HWND hWnd)
 {
     // The window's own DC as the reference: the DCs and the frame take the
-    // display's format, so the last copy is a plain one.
+    // display's format, so the last copy is a plain one. Each bitmap stays
+    // selected in its DC for good: selecting costs more than copying.
     CWindowDC windowDC(hWnd);
     m_dcCompose.CreateCompatibleDC(windowDC);
-    m_dcSprite.CreateCompatibleDC(m_dcCompose);
+    m_dcSkin.CreateCompatibleDC(windowDC);
     m_bmpFrame.CreateCompatibleBitmap(windowDC, m_sizeSkin.cx, m_sizeSkin.cy);
+    ::SelectObject(m_dcCompose, m_bmpFrame);
+    ::SelectObject(m_dcSkin, m_bmpSkin);
 }
 
-HDC SkinCanvas::BeginFrame()
+void SkinCanvas::RebuildForDisplay(HWND hWnd)
 {
-    // The frame bitmap stays selected between paints; the DC owns no other.
-    ::SelectObject(m_dcCompose, m_bmpFrame);
-    CSelectObject selectSkin(m_dcSprite, m_bmpSkin);
-    ::BitBlt(m_dcCompose, 0, 0, m_sizeSkin.cx, m_sizeSkin.cy, m_dcSprite, 0, 0, SRCCOPY);
+    // Both windows hear of the change; the second drop costs one more preparation.
+    ForgetResourceSprites();
+    m_dcSkin.DeleteDC();  // lets go of the skin, which is loaded again in the new format
+    LoadSkin(m_nIDSkin);
+    CreateBuffers(hWnd);
+    ::InvalidateRect(hWnd, nullptr, FALSE);
+}
+
+HDC SkinCanvas::BeginFrame(const RECT& area)
+{
+    // Sprites, shapes and texts outside the area are clipped away for next to nothing.
+    ::SelectClipRgn(m_dcCompose, nullptr);
+    ::IntersectClipRect(m_dcCompose, area.left, area.top, area.right, area.bottom);
+    ::BitBlt(m_dcCompose, area.left, area.top, area.right - area.left, area.bottom - area.top, m_dcSkin, area.left,
+             area.top, SRCCOPY);
     return m_dcCompose;
 }
 
-void SkinCanvas::DrawSprite(HWND hWnd, HBITMAP hSprite, int x, int y)
+void SkinCanvas::DrawSprite(const KeyedSprite* pSprite, int x, int y)
 {
-    BITMAP info{};
-    if (!hSprite || !::GetObjectW(hSprite, sizeof info, &info)) return;
-    DrawSprite(hWnd, hSprite, x, y, info.bmWidth, info.bmHeight);
+    if (pSprite) DrawSprite(pSprite, x, y, pSprite->Size().cx, pSprite->Size().cy);
 }
 
-void SkinCanvas::DrawSprite(HWND hWnd, HBITMAP hSprite, int x, int y, int width, int height)
+void SkinCanvas::DrawSprite(const KeyedSprite* pSprite, int x, int y, int width, int height)
 {
-    CSelectObject selectSprite(m_dcSprite, hSprite);
-    if (!selectSprite) return;  // not drawn; the next paint tries again
-    DrawTransparent(hWnd, m_dcCompose, x, y, width, height, m_dcSprite, kKeyColour);
+    if (pSprite) pSprite->Draw(m_dcCompose, x, y, width, height);
 }
 
-void SkinCanvas::Present(HDC paintDC) const
+void SkinCanvas::Present(HDC paintDC, const RECT& area) const
 {
-    ::BitBlt(paintDC, 0, 0, m_sizeSkin.cx, m_sizeSkin.cy, m_dcCompose, 0, 0, SRCCOPY);
+    ::BitBlt(paintDC, area.left, area.top, area.right - area.left, area.bottom - area.top, m_dcCompose, area.left,
+             area.top, SRCCOPY);
 }

@@ -1,36 +1,48 @@
-// The off-screen painting of a skinned window: the skin bitmap, a composition
-// DC holding the frame bitmap while a frame is composed, and a sprite DC that
-// is the source of every copy. A frame is composed whole and reaches the screen
-// in one block transfer, so nothing flickers.
+// The off-screen painting of a skinned window: the skin bitmap in a DC of its
+// own, and a composition DC holding the frame bitmap. A frame is composed whole
+// and reaches the screen in one block transfer, so nothing flickers.
 #pragma once
 
 #include "framework/Gdi.h"
+#include "skin/Blit.h"
 
 class SkinCanvas {
 public:
+    // Dresses a window in a skin: the window takes the skin's size (keeping its
+    // top-left corner and place in the Z order) and outline, and the buffers
+    // are made. Without its skin the window keeps its size and shape.
+    void SkinWindow(HWND hWnd, UINT nIDSkin);
     // Loads the skin; its size is the window's and the frame's.
     bool LoadSkin(UINT nIDSkin);
     SIZE Size() const { return m_sizeSkin; }
     // Creates the composition DC, the sprite DC and the frame bitmap, compatible
-    // with the window's display; once, after the window took the skin's size.
+    // with the window's display: after the window took the skin's size, and
+    // again when the display's format changes.
     void CreateBuffers(HWND hWnd);
 
-    // Starts a frame: the frame bitmap goes into the composition DC, the skin
-    // is its background. Returns the composition DC to draw shapes and texts in.
-    HDC BeginFrame();
-    // Draws a colour-keyed sprite into the frame at its own size.
-    void DrawSprite(HWND hWnd, HBITMAP hSprite, int x, int y);
-    // Draws a colour-keyed sprite into the frame at a given size.
-    void DrawSprite(HWND hWnd, HBITMAP hSprite, int x, int y, int width, int height);
-    // Copies the whole frame to the paint DC in one transfer.
-    void Present(HDC paintDC) const;
+    // After a change of the display's format: the buffers and every prepared
+    // sprite are made again in the new format, and the window repaints.
+    void RebuildForDisplay(HWND hWnd);
+
+    // Starts a frame over `area` (the whole window, or the part a paint must
+    // cover): the skin is its background and drawing is clipped to it; the
+    // rest of the frame keeps the last frame's pixels. Returns the composition
+    // DC to draw shapes and texts in.
+    HDC BeginFrame(const RECT& area);
+    // Draws a prepared sprite into the frame; nothing for a null sprite.
+    void DrawSprite(const KeyedSprite* pSprite, int x, int y);
+    void DrawSprite(const KeyedSprite* pSprite, int x, int y, int width, int height);
+    // Copies the frame's area to the paint DC in one transfer.
+    void Present(HDC paintDC, const RECT& area) const;
 
     HDC ComposeDC() const { return m_dcCompose; }
 
 private:
+    // The bitmaps come first: the DCs holding them go before them.
     CBitmap m_bmpSkin;
     CBitmap m_bmpFrame;
-    CDC m_dcCompose;
-    CDC m_dcSprite;
+    CDC m_dcCompose;  // holds m_bmpFrame
+    CDC m_dcSkin;     // holds m_bmpSkin
     SIZE m_sizeSkin{0, 0};
+    UINT m_nIDSkin = 0;
 };

@@ -3,25 +3,17 @@
 #include <vector>
 
 #include "PixelBuffer.h"
+#include "WinTestSupport.h"
+#include "app/WindowPointers.h"
+#include "bar/TimerBarDlg.h"
+#include "editor/TimerEditDlg.h"
 #include "framework/Gdi.h"
+#include "model/TimerSlots.h"
 #include "res/resource.h"
 #include "skin/SkinCanvas.h"
+#include "skin/SpriteCache.h"
 
 namespace {
-
-// One frame of the bar's kind: the skin, nine icons loaded for the draw, the
-// pin and the close button.
-void ComposeFrame(HWND hWnd, SkinCanvas& canvas, const CBitmap& pin, const CBitmap& close, int frame)
-{
-    canvas.BeginFrame();
-    for (int i = 0; i < 9; ++i) {
-        CBitmap icon;
-        icon.LoadBitmap(IDB_ICON_FIRST + (i + frame) % 24);
-        canvas.DrawSprite(hWnd, icon, 23 + 45 * i, 33);
-    }
-    canvas.DrawSprite(hWnd, pin, 440, 1, 16, 16);
-    canvas.DrawSprite(hWnd, close, 460, 3, 11, 11);
-}
 
 // How many more GDI objects the process can create now: a leak shrinks it.
 int FreeGdiHandles()
@@ -36,6 +28,15 @@ int FreeGdiHandles()
     return static_cast<int>(made.size());
 }
 
+// The window's own paint, as often as asked, and the GDI objects it left.
+int GdiObjectsLeftByPaints(HWND hWnd, int frames)
+{
+    ::SendMessageW(hWnd, WM_PAINT, 0, 0);  // sprites are prepared at their first use
+    const int freeBefore = FreeGdiHandles();
+    for (int frame = 0; frame < frames; ++frame) ::SendMessageW(hWnd, WM_PAINT, 0, 0);
+    return freeBefore - FreeGdiHandles();
+}
+
 }  // namespace
 
 TEST(SkinCanvas, FramesComposeTheSkinAndSprites)
@@ -46,14 +47,14 @@ TEST(SkinCanvas, FramesComposeTheSkinAndSprites)
     EXPECT_EQ(canvas.Size().cx, 480);
     EXPECT_EQ(canvas.Size().cy, 100);
     canvas.CreateBuffers(window);
-    CBitmap pin;
-    pin.LoadBitmap(IDB_PIN_OFF);
-    CBitmap close;
-    close.LoadBitmap(IDB_BAR_CLOSE);
 
     PixelBuffer frame(480, 100, RGB(1, 1, 1));
-    ComposeFrame(window, canvas, pin, close, 0);
-    canvas.Present(frame.dc());
+    const RECT whole{0, 0, 480, 100};
+    canvas.BeginFrame(whole);
+    canvas.DrawSprite(ResourceSprite(IDB_ICON_FIRST), 23, 33);
+    canvas.DrawSprite(ResourceSprite(IDB_BAR_CLOSE), 460, 3, 11, 11);
+    canvas.DrawSprite(ResourceSprite(12345), 100, 3);  // no such bitmap: nothing
+    canvas.Present(frame.dc(), whole);
     EXPECT_EQ(frame.At(0, 0), 0xFF00FFu) << "the skin's corner is in the frame";
     EXPECT_EQ(frame.At(240, 90), 0xFFFFFFu) << "the white body";
     // The close button's cross is white on red; its corner shows the strip.
@@ -62,36 +63,31 @@ TEST(SkinCanvas, FramesComposeTheSkinAndSprites)
     // Icon 20001 (a bottle) in slot 1: the skin shows through its transparent corner.
     EXPECT_EQ(frame.At(23, 33), 0xFFFFFFu);
     EXPECT_NE(frame.At(35, 50), 0xFFFFFFu);
+    EXPECT_EQ(ResourceSprite(IDB_BAR_CLOSE), ResourceSprite(IDB_BAR_CLOSE)) << "prepared once, shared";
 }
 
-TEST(SkinCanvas, ThousandsOfFramesLeakNoGdiObject)
+TEST(SkinCanvas, TenThousandFramesOfEachWindowLeaveNoGdiObject)
 {
-    HiddenWindow window(480, 100);
-    SkinCanvas canvas;
-    ASSERT_TRUE(canvas.LoadSkin(IDB_BAR_SKIN));
-    canvas.CreateBuffers(window);
-    CBitmap pin;
-    pin.LoadBitmap(IDB_PIN_ON);
-    CBitmap close;
-    close.LoadBitmap(IDB_BAR_CLOSE);
+    ClearTestRegistry();
+    g_pTimerEditDlg = new CTimerEditDlg;
+    ASSERT_TRUE(g_pTimerEditDlg->Create(IDD_TIMER_EDIT));
+    g_pTimerEditDlg->Open(3);
+    g_pTimerBarDlg = new CTimerBarDlg;
+    ASSERT_TRUE(g_pTimerBarDlg->Create(IDD_TIMER_BAR));
+    ToggleTimerSlot(2, CurrentSlotTime());  // a running slot, a red box near its end
+    g_timerSlots[2].remaining = 30;
 
-    PixelBuffer first(480, 100);
-    ComposeFrame(window, canvas, pin, close, 0);
-    canvas.Present(first.dc());
-    PixelBuffer last(480, 100);
-    const int freeBefore = FreeGdiHandles();
-    ASSERT_GT(freeBefore, 1000);
+    EXPECT_EQ(GdiObjectsLeftByPaints(g_pTimerBarDlg->m_hWnd, 10000), 0);
+    EXPECT_EQ(GdiObjectsLeftByPaints(g_pTimerEditDlg->m_hWnd, 10000), 0);
+    // A change of display format rebuilds the buffers and sprites, leaving nothing behind.
+    ::SendMessageW(g_pTimerBarDlg->m_hWnd, WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 800));
+    ::SendMessageW(g_pTimerEditDlg->m_hWnd, WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 800));
+    EXPECT_EQ(GdiObjectsLeftByPaints(g_pTimerBarDlg->m_hWnd, 100), 0);
 
-    // 24 frames make a full turn of the icons; after 20 turns frame 0 comes again.
-    constexpr int kFrames = 24 * 20;
-    for (int frame = 1; frame <= kFrames; ++frame) ComposeFrame(window, canvas, pin, close, frame);
-    canvas.Present(last.dc());
-    EXPECT_TRUE(first.SameAs(last)) << "the same frame after " << kFrames << " frames";
-    // Each of the 5,280 sprites made and deleted two DCs and two bitmaps and
-    // loaded icons: not one object may be left over.
-    EXPECT_EQ(FreeGdiHandles(), freeBefore);
-    CDC dc;
-    EXPECT_TRUE(dc.CreateCompatibleDC(nullptr));
-    CBitmap bitmap;
-    EXPECT_TRUE(bitmap.CreateCompatibleBitmap(first.dc(), 64, 64));
+    ToggleTimerSlot(2, CurrentSlotTime());
+    ::DestroyWindow(g_pTimerBarDlg->m_hWnd);
+    ::DestroyWindow(g_pTimerEditDlg->m_hWnd);
+    EXPECT_EQ(g_pTimerBarDlg, nullptr);
+    EXPECT_EQ(g_pTimerEditDlg, nullptr);
+    ClearTestRegistry();
 }

@@ -1,7 +1,10 @@
 #!/usr/bin/env python3
-"""CPU time the bar costs: 60 s with no slot running, then 60 s with all nine
-running (ten recomposed frames a second), for the program's process and the
-Wine server and X server that serve it. Run by tools/bench/run.sh."""
+"""CPU time the windows cost, for the program's process and the Wine server and
+X server that serve it, against an ideal window of the same size repainting in
+full from a ready bitmap at the same rate:
+  - the bar with no slot running, and with all nine running (10 Hz ideal);
+  - the editor with the left button held on a digit box (30 ms ideal).
+Run by tools/bench/run.sh (IDEAL_POPUP names the ideal window's program)."""
 import os
 import subprocess
 import sys
@@ -11,12 +14,15 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 import bench  # noqa: E402
 
 TICK = os.sysconf("SC_CLK_TCK")
-SECONDS = float(os.environ.get("BAR_CPU_SECONDS", "60"))
+SECONDS = float(os.environ.get("BAR_CPU_SECONDS", "20"))
 
 
 def cpu_seconds(pid):
-    with open(f"/proc/{pid}/stat") as f:
-        fields = f.read().rsplit(")", 1)[1].split()
+    try:
+        with open(f"/proc/{pid}/stat") as f:
+            fields = f.read().rsplit(")", 1)[1].split()
+    except OSError:
+        return 0.0
     return (int(fields[11]) + int(fields[12])) / TICK
 
 
@@ -35,34 +41,56 @@ def pids(pattern):
     return [int(p) for p in out if pattern == "Xvfb" or in_this_prefix(int(p))]
 
 
-def measure(label, programs):
-    watched = {"Tavorin.exe": pids("Tavorin.exe"), "wineserver": pids("wineserver"), "Xvfb": pids("Xvfb")}
+def measure(label, program):
+    watched = {program: pids(program), "wineserver": pids("wineserver"), "Xvfb": pids("Xvfb")}
     before = {name: sum(cpu_seconds(p) for p in group) for name, group in watched.items()}
     time.sleep(SECONDS)
     after = {name: sum(cpu_seconds(p) for p in group) for name, group in watched.items()}
     used = {name: after[name] - before[name] for name in watched}
+    total = sum(used.values())
     parts = ", ".join(f"{name} {used[name]:.2f} s" for name in watched)
-    print(f"{label}: {parts} over {SECONDS:.0f} s ({100 * sum(used.values()) / SECONDS:.1f} % of one core)")
-    return used
+    print(f"{label}: {total:.2f} s ({parts}) over {SECONDS:.0f} s, {100 * total / SECONDS:.1f} % of one core")
+    return total
+
+
+def ideal(width, height, period):
+    popup = subprocess.Popen(["wine", os.environ["IDEAL_POPUP"], str(width), str(height), str(period)],
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        bench.wait_window(title="Ideal", process="ideal_popup.exe")
+        time.sleep(1)
+        return measure(f"ideal {width} x {height} popup, full repaint every {period} ms", "ideal_popup.exe")
+    finally:
+        popup.kill()
+        bench.run_wine(["taskkill", "/F", "/IM", "ideal_popup.exe"])
 
 
 def main():
+    ideal_bar = ideal(480, 100, 100)
+    ideal_editor = ideal(480, 220, 30)
+
     bench.reg_clear()
     run = bench.Program()
     try:
         bar = run.bar()
         time.sleep(2)
-        idle = measure("no slot running", run)
+        measure("bar, no slot running", "Tavorin.exe")
         bench.focus(bar)
         bench.key(*"123456789")
         time.sleep(1)
-        busy = measure("all nine running", run)
-        frames = SECONDS * 10
-        extra = sum(busy.values()) - sum(idle.values())
-        print(f"cost of one recomposed bar frame, all processes: {1000 * extra / frames:.2f} ms CPU")
+        busy = measure("bar, all nine running", "Tavorin.exe")
+
+        bench.click(bar, 35, 45)
+        editor = run.editor()
+        left, top = editor["rect"][:2]
+        bench.xdotool("mousemove", left + 189, top + 159, "mousedown", "1")  # the seconds box
+        time.sleep(1)
+        held = measure("editor, left button held on a digit box", "Tavorin.exe")
+        bench.xdotool("mouseup", "1")
+        print(f"ratio bar / ideal 10 Hz: {busy / ideal_bar:.2f} (goal at most 0.5)")
+        print(f"ratio editor hold / ideal 30 ms: {held / ideal_editor:.2f} (goal at most 2)")
     finally:
-        run.alt_f4()
-        run.wait_exit()
+        run.kill()
 
 
 if __name__ == "__main__":

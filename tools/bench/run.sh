@@ -6,7 +6,7 @@ cd "$(dirname "$0")/../.."
 root=$(pwd)
 scripts/setup.sh
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target Tavorin inspector bare_window startup_bench skin_bench
+cmake --build --preset win64 --target Tavorin inspector bare_window startup_bench skin_bench ideal_popup
 
 prefix="$root/build/win64/bench-prefix"
 tools/testenv/prepare-prefix.sh "$prefix" >/dev/null
@@ -18,12 +18,15 @@ xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp" bash -c '
   wine cmd /c exit >/dev/null 2>&1   # start the helper processes before timing
   echo "== start-up until the window exists (ms) =="
   echo "-- bare Win32 window --"
-  wine "$2/startup_bench.exe" 9 Bare "$(winepath -w "$2/bare_window.exe")"
+  wine "$2/startup_bench.exe" 9 Bare "$(winepath -w "$2/bare_window.exe")" | tee /tmp/tavorin-bare.txt
   echo "-- Tavorin.exe (host window) --"
-  wine "$2/startup_bench.exe" 9 "Tavorin v0.11" "$(winepath -w "$3")"
+  wine "$2/startup_bench.exe" 9 "Tavorin v0.11" "$(winepath -w "$3")" | tee /tmp/tavorin-start.txt
+  awk "/median/ { m[FILENAME] = \$2 } END { printf \"ratio Tavorin / bare: %.2f (goal at most 1.5)\\n\", m[ARGV[2]] / m[ARGV[1]] }" \
+    /tmp/tavorin-bare.txt /tmp/tavorin-start.txt
+  echo "Tavorin.exe: $(stat -c %s "$3") bytes"
   echo "== skin =="
   wine "$2/skin_bench.exe"
-  echo "== bar CPU =="
-  TAVORIN_EXE="$3" TAVORIN_INSPECTOR="$4" /usr/bin/python3 tools/bench/bar_cpu.py
+  echo "== CPU of the windows =="
+  TAVORIN_EXE="$3" TAVORIN_INSPECTOR="$4" IDEAL_POPUP="$2/ideal_popup.exe" /usr/bin/python3 tools/bench/bar_cpu.py
   wineserver -k
 ' bench "$prefix" "$bench" "$root/build/win64/Tavorin.exe" "$root/build/win64/tests/e2e/inspector.exe"

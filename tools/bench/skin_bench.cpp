@@ -1,19 +1,35 @@
-// Skin costs under the real GDI: building each skin's region, and composing
-// one bar frame with 11 sprites (nine icons loaded for the draw, the pin and
-// the close button). Medians in microseconds.
+// Skin costs under the real GDI: building each skin's region, and one frame
+// of each window (the window's own paint: composed off-screen and copied to
+// the window). Medians in microseconds.
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <tuple>
 #include <vector>
 
+#include "app/WindowPointers.h"
+#include "bar/TimerBarDlg.h"
+#include "editor/TimerEditDlg.h"
 #include "framework/Gdi.h"
+#include "framework/WinApp.h"
+#include "model/TimerSlots.h"
 #include "res/resource.h"
 #include "skin/Region.h"
-#include "skin/SkinCanvas.h"
 
 namespace {
+
+// The windows read and write their places under a key of the bench's own.
+class BenchApp : public CWinApp {
+public:
+    BenchApp()
+    {
+        m_hInstance = ::GetModuleHandleW(nullptr);
+        m_strAppName = L"Tavorin";
+        SetRegistryKey(L"MelkbayBench");
+    }
+} theBenchApp;
 
 double MedianMicroseconds(int runs, const std::function<void()>& work)
 {
@@ -32,6 +48,46 @@ double MedianMicroseconds(int runs, const std::function<void()>& work)
     return times[times.size() / 2];
 }
 
+// The same paint with nothing composed: the ready frame copied to the window.
+HDC g_hReadyDC = nullptr;
+
+LRESULT CALLBACK ReadyFrameProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_PAINT) return ::DefWindowProcW(hWnd, message, wParam, lParam);
+    PAINTSTRUCT ps;
+    HDC hDC = ::BeginPaint(hWnd, &ps);
+    ::BitBlt(hDC, 0, 0, 480, 220, g_hReadyDC, 0, 0, SRCCOPY);
+    ::EndPaint(hWnd, &ps);
+    return 0;
+}
+
+HWND ReadyFrameWindow(int height)
+{
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = ReadyFrameProc;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"ReadyFrame";
+    ::RegisterClassW(&wc);
+    HWND hWnd = ::CreateWindowExW(WS_EX_TOOLWINDOW, wc.lpszClassName, L"", WS_POPUP, 0, 400, 480, height, nullptr,
+                                  nullptr, wc.hInstance, nullptr);
+    HDC hWindowDC = ::GetDC(hWnd);
+    if (!g_hReadyDC) {
+        g_hReadyDC = ::CreateCompatibleDC(hWindowDC);
+        ::SelectObject(g_hReadyDC, ::CreateCompatibleBitmap(hWindowDC, 480, 220));
+    }
+    ::ReleaseDC(hWnd, hWindowDC);
+    ::ShowWindow(hWnd, SW_SHOWNOACTIVATE);
+    return hWnd;
+}
+
+double FrameMicroseconds(HWND hWnd)
+{
+    return MedianMicroseconds(500, [&] {
+        ::InvalidateRect(hWnd, nullptr, FALSE);
+        ::UpdateWindow(hWnd);
+    });
+}
+
 }  // namespace
 
 int wmain()
@@ -43,28 +99,26 @@ int wmain()
         std::printf("region of the %s: %.0f us\n", name, us);
     }
 
-    HWND hWnd = ::CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 480, 100, nullptr, nullptr,
-                                  nullptr, nullptr);
-    SkinCanvas canvas;
-    canvas.LoadSkin(IDB_BAR_SKIN);
-    canvas.CreateBuffers(hWnd);
-    CBitmap pin, close;
-    pin.LoadBitmap(IDB_PIN_OFF);
-    close.LoadBitmap(IDB_BAR_CLOSE);
-    HDC screen = ::GetDC(hWnd);
-    const double frame = MedianMicroseconds(300, [&] {
-        canvas.BeginFrame();
-        for (int i = 0; i < 9; ++i) {
-            CBitmap icon;
-            icon.LoadBitmap(IDB_ICON_FIRST + i);
-            canvas.DrawSprite(hWnd, icon, 23 + 45 * i, 33);
-        }
-        canvas.DrawSprite(hWnd, pin, 440, 1, 16, 16);
-        canvas.DrawSprite(hWnd, close, 460, 3, 11, 11);
-        canvas.Present(screen);
-    });
-    std::printf("one bar frame with 11 sprites, composed and copied: %.0f us\n", frame);
-    ::ReleaseDC(hWnd, screen);
-    ::DestroyWindow(hWnd);
+    g_pTimerEditDlg = new CTimerEditDlg;
+    g_pTimerEditDlg->Create(IDD_TIMER_EDIT);
+    g_pTimerEditDlg->Open(0);
+    g_pTimerEditDlg->ShowWindow(SW_SHOW);
+    g_pTimerBarDlg = new CTimerBarDlg;
+    g_pTimerBarDlg->Create(IDD_TIMER_BAR);
+    for (int i = 0; i < kTimerSlotCount; ++i) ToggleTimerSlot(i, CurrentSlotTime());
+
+    // A frame's own cost is its paint less the paint of a ready frame of that size.
+    for (auto [hWnd, height, name] : {std::tuple{g_pTimerBarDlg->m_hWnd, 100, "bar frame, all nine running"},
+                                      {g_pTimerEditDlg->m_hWnd, 220, "editor frame"}}) {
+        HWND hWndReady = ReadyFrameWindow(height);
+        const double ready = FrameMicroseconds(hWndReady);
+        const double frame = FrameMicroseconds(hWnd);
+        std::printf("one %s: %.0f us painted, of which %.0f us composing (a ready frame paints in %.0f us)\n",
+                    name, frame, frame - ready, ready);
+        ::DestroyWindow(hWndReady);
+    }
+    ::DestroyWindow(g_pTimerBarDlg->m_hWnd);
+    ::DestroyWindow(g_pTimerEditDlg->m_hWnd);
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\MelkbayBench");
     return 0;
 }
