@@ -14,18 +14,26 @@ add_library(tavorin_win STATIC
   src/framework/Internet.cpp
   src/framework/MessageBox.cpp
   src/framework/Thread.cpp
+  src/framework/CodePage.cpp
+  src/framework/DataExchange.cpp
   src/skin/Region.cpp
   src/skin/Blit.cpp
   src/skin/SkinCanvas.cpp
+  src/skin/SpriteCache.cpp
   src/skin/WindowDrag.cpp
   src/app/AppSettings.cpp
   src/app/HostDlg.cpp
   src/app/ProgramDialog.cpp
+  src/app/SingleInstance.cpp
   src/app/WindowPointers.cpp
   src/bar/TimerBarDlg.cpp
+  src/editor/NameBox.cpp
+  src/editor/TimerEditDlg.cpp
   src/update/UpdateCheck.cpp
 )
-target_link_libraries(tavorin_win PUBLIC tavorin_core user32 gdi32 advapi32 shell32 ole32 wininet url)
+# WinINet, url, shell32 and ole32 serve the update check alone and are loaded
+# by it when it runs (framework/LateLibrary.h), never at start-up.
+target_link_libraries(tavorin_win PUBLIC tavorin_core user32 gdi32 advapi32)
 
 add_executable(Tavorin WIN32
   src/framework/WinMain.cpp
@@ -34,13 +42,16 @@ add_executable(Tavorin WIN32
 )
 target_link_libraries(Tavorin PRIVATE tavorin_win)
 if(MINGW)
-  target_link_options(Tavorin PRIVATE -municode -static)
+  # Release builds carry no symbols: most of them were the static runtime's.
+  target_link_options(Tavorin PRIVATE -municode -static $<$<CONFIG:Release>:-s>)
 elseif(MSVC)
   set_property(TARGET Tavorin PROPERTY MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
   target_link_options(Tavorin PRIVATE /MANIFEST:NO)
 endif()
+# The resource compiler reports no dependencies: name every file it embeds.
+file(GLOB TAVORIN_ART CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/art/*)
 set_source_files_properties(res/Tavorin.rc PROPERTIES
-  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_SOURCE_DIR}/res/Tavorin.manifest")
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_SOURCE_DIR}/res/Tavorin.manifest;${TAVORIN_ART}")
 
 # Tests that run under Wine share one fresh prefix per test run.
 function(tavorin_wine_environment test_name)

@@ -3,8 +3,10 @@
 #include <vector>
 
 #include "app/AppSettings.h"
+#include "app/SingleInstance.h"
 #include "app/WindowPointers.h"
 #include "bar/TimerBarDlg.h"
+#include "editor/TimerEditDlg.h"
 #include "framework/Gdi.h"
 #include "framework/Thread.h"
 #include "framework/WinApp.h"
@@ -72,6 +74,10 @@ bool CHostDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* res
     case WM_KEYUP:
         *result = ForwardKeyUpToBar(static_cast<UINT>(wParam));
         return true;
+    case WM_DESTROY:
+        SaveSlotsOnce();
+        *result = Default();
+        return true;
     case WM_QUERYENDSESSION:
         *result = TRUE;
         return true;
@@ -80,8 +86,21 @@ bool CHostDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* res
         *result = 0;
         return true;
     default:
+        if (message == ShowBarMessage()) {
+            ShowBar();
+            *result = 0;
+            return true;
+        }
         return CProgramDialog::OnWndMsg(message, wParam, lParam, result);
     }
+}
+
+void CHostDlg::ShowBar()
+{
+    if (!g_pTimerBarDlg) return;
+    g_pTimerBarDlg->ShowWindow(SW_SHOWNORMAL);
+    ::SetForegroundWindow(g_pTimerBarDlg->m_hWnd);
+    ::SetFocus(g_pTimerBarDlg->m_hWnd);
 }
 
 int CHostDlg::OnCreate()
@@ -101,9 +120,23 @@ BOOL CHostDlg::OnInitDialog()
     // from then on it is only the taskbar entry.
     SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_HIDEWINDOW);
     // The program's one version check per start-up.
-    AfxBeginThread(UpdateCheckWorker, this);
+    UpdateCheckRequest* request = NewUpdateCheckRequest();
+    if (!AfxBeginThread(UpdateCheckWorker, request)) delete request;
+    CreateEditor();
     CreateBar();
     return TRUE;
+}
+
+void CHostDlg::CreateEditor()
+{
+    if (g_pTimerEditDlg) return;
+    g_pTimerEditDlg = new CTimerEditDlg;
+    if (!g_pTimerEditDlg->Create(IDD_TIMER_EDIT)) {
+        delete g_pTimerEditDlg;  // as for the bar below
+        g_pTimerEditDlg = nullptr;
+        return;
+    }
+    g_pTimerEditDlg->ShowWindow(SW_HIDE);
 }
 
 void CHostDlg::CreateBar()
@@ -145,8 +178,15 @@ void CHostDlg::OnPaint()
 
 void CHostDlg::OnClose()
 {
+    // The slots are saved as the host goes, however the loop ends.
+    EndDialog(IDCANCEL);
+}
+
+void CHostDlg::SaveSlotsOnce()
+{
+    if (m_bSlotsSaved) return;
+    m_bSlotsSaved = true;
     SaveSlotSettings();
-    Default();  // the dialog manager turns the close into Cancel, which ends the loop
 }
 
 void CHostDlg::OnEndSession(bool ending)
@@ -154,7 +194,7 @@ void CHostDlg::OnEndSession(bool ending)
     if (!ending) return;
     // Windows may end the process as soon as this returns: save everything a
     // normal close saves, now.
-    SaveSlotSettings();
+    SaveSlotsOnce();
     for (HWND hWndOwned : OwnedWindows(m_hWnd)) ::DestroyWindow(hWndOwned);  // each saves its position
     EndDialog(IDCANCEL);
 }

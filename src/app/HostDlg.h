@@ -14,12 +14,20 @@ protected:
 
 private:
     int OnCreate();
+    // The editor: owned by the host, hidden until a slot's icon is clicked.
+    void CreateEditor();
     // The bar: owned by the host, shown, focused and in the foreground.
     void CreateBar();
+    // Another start of the program asked for the bar: to the front with it.
+    void ShowBar();
     void OnSysCommand(UINT nID);
     void OnPaint();
     void OnClose();
     void OnEndSession(bool ending);
+    // Writes the slots the first time it is called; the program ends by
+    // several roads and each saves exactly once.
+    void SaveSlotsOnce();
 
     HICON m_hIcon;
+    bool m_bSlotsSaved = false;
 };

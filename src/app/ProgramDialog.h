@@ -14,6 +14,10 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
 protected:
+    // No key and no command closes or hides any of the windows: the dialog
+    // manager turns Ctrl+Break into Cancel, for one, past the key filter.
+    void OnOK() override {}
+    void OnCancel() override {}
     // The key-up handler of the host and the editor: the bar decides what a
     // released key does; without a bar the release gets default processing.
     LRESULT ForwardKeyUpToBar(UINT nChar);

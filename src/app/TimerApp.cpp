@@ -1,11 +1,17 @@
 #include "app/TimerApp.h"
 
 #include "app/HostDlg.h"
+#include "app/SingleInstance.h"
 
 CTimerApp theApp;
 
 BOOL CTimerApp::InitInstance()
 {
+    // A second copy would save over the first's slots and place when it ends.
+    if (!ClaimSingleInstance()) {
+        BringRunningCopyForward();
+        return FALSE;
+    }
     SetRegistryKey(kCompanyKey);
 
     CHostDlg dlg;

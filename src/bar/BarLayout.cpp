@@ -30,6 +30,12 @@ PixelPoint BarIconPosition(const HitRect& box, std::int32_t width, std::int32_t 
     return {x, y};
 }
 
+HitRect BarTimeColumn(const HitRect& timeBox)
+{
+    // Boxes are 40 wide on a 45 pitch: 2 of the gap go left, 3 right.
+    return {timeBox.left - 2, timeBox.top, timeBox.right + 3, timeBox.bottom};
+}
+
 HitRect BarNumberRect(const HitRect& iconBox)
 {
     return {iconBox.left - 10, iconBox.top, iconBox.left - 2, iconBox.bottom + 2};

@@ -21,6 +21,10 @@ PixelPoint BarIconPosition(const HitRect& box, std::int32_t width, std::int32_t 
 // Where the slot number is right-aligned: 2 pixels before the icon box.
 HitRect BarNumberRect(const HitRect& iconBox);
 
+// The column a slot's time may use: its time box widened by half the gap to
+// each neighbour, so that the columns tile the row.
+HitRect BarTimeColumn(const HitRect& timeBox);
+
 // Where a hovered slot's name of width cx goes: centred under the time box,
 // pushed right to start at 0 and left to end at the window's width.
 HitRect BarNameRect(const HitRect& timeBox, std::int32_t cx, std::int32_t windowWidth);

@@ -1,16 +1,18 @@
 #include "bar/TimerBarDlg.h"
 
+#include <chrono>
 #include <string>
 
 #include "app/AppSettings.h"
 #include "app/WindowPointers.h"
 #include "bar/BarLayout.h"
+#include "editor/TimerEditDlg.h"
 #include "framework/WinApp.h"
 #include "model/IconCatalogue.h"
 #include "model/SettingsStore.h"
 #include "model/TimerSlots.h"
 #include "res/resource.h"
-#include "skin/Region.h"
+#include "skin/SpriteCache.h"
 
 namespace {
 
@@ -20,20 +22,10 @@ constexpr COLORREF kBoxWhite = RGB(255, 255, 255);
 constexpr COLORREF kBoxRed = RGB(255, 0, 0);
 constexpr RECT kTitleRect{7, 3, 200, 20};
 
-// Client coordinates of a mouse message; negative outside the window while captured.
-POINT PointOf(LPARAM lParam)
-{
-    return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-}
-
-RECT ToRect(const HitRect& rect)
-{
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
 }  // namespace
 
-CTimerBarDlg::CTimerBarDlg(CWnd* pParent) : CProgramDialog(IDD_TIMER_BAR, pParent)
+CTimerBarDlg::CTimerBarDlg(CWnd* pParent)
+    : CProgramDialog(IDD_TIMER_BAR, pParent), m_strTitle(LoadResourceString(IDS_TITLE))
 {
     m_fontTitle.CreateFontW(12, FW_DONTCARE, DEFAULT_CHARSET, L"굴림");
     m_fontTime.CreateFontW(15, FW_BOLD, DEFAULT_CHARSET, L"Times New Roman");
@@ -55,15 +47,19 @@ bool CTimerBarDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*
         *result = Default();
         return true;
     case WM_LBUTTONDOWN:
-        OnLButtonDown(PointOf(lParam));
+        OnLButtonDown(PointFromLParam(lParam));
         *result = Default();
         return true;
     case WM_MOUSEMOVE:
-        OnMouseMove(PointOf(lParam));
+        OnMouseMove(PointFromLParam(lParam));
         *result = Default();
         return true;
     case WM_LBUTTONUP:
-        OnLButtonUp(PointOf(lParam));
+        OnLButtonUp(PointFromLParam(lParam));
+        *result = Default();
+        return true;
+    case WM_DISPLAYCHANGE:
+        m_canvas.RebuildForDisplay(m_hWnd);
         *result = Default();
         return true;
     case WM_CLOSE:
@@ -82,11 +78,11 @@ bool CTimerBarDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*
 BOOL CTimerBarDlg::OnInitDialog()
 {
     CProgramDialog::OnInitDialog();
-    SetUpSkin();
+    m_canvas.SkinWindow(m_hWnd, IDB_BAR_SKIN);
     // Off the taskbar and the task switcher: the host carries the program's entry.
     ModifyStyleEx(WS_EX_APPWINDOW, WS_EX_TOOLWINDOW, 0);
     RestoreWindowPosition(this, kEntryMainWinLeft, kEntryMainWinTop);
-    ::SetTimer(m_hWnd, BarTimerId, 100, nullptr);
+    ScheduleTick();
     m_bAlwaysOnTop = AppProfile().GetInt(kSectionOption, kEntryAlwaysOnTop, 0);
     if (m_bAlwaysOnTop) {
         const RECT rect = GetWindowRect();
@@ -96,32 +92,19 @@ BOOL CTimerBarDlg::OnInitDialog()
     return TRUE;
 }
 
-void CTimerBarDlg::SetUpSkin()
-{
-    // Without its skin the bar keeps the template's size and paints plain frames.
-    if (m_canvas.LoadSkin(IDB_BAR_SKIN)) {
-        const RECT rect = GetWindowRect();
-        SetWindowPos(nullptr, rect.left, rect.top, m_canvas.Size().cx, m_canvas.Size().cy, SWP_NOZORDER);
-        ShapeWindowFromBitmap(m_hWnd, IDB_BAR_SKIN, kKeyColour);
-    }
-    m_bmpClose.LoadBitmap(IDB_BAR_CLOSE);
-    m_bmpPinOn.LoadBitmap(IDB_PIN_ON);
-    m_bmpPinOff.LoadBitmap(IDB_PIN_OFF);
-    m_canvas.CreateBuffers(m_hWnd);
-}
-
 void CTimerBarDlg::OnPaint()
 {
     CPaintDC paintDC(m_hWnd);
-    HDC dc = m_canvas.BeginFrame();
-    PaintSlots(dc);
+    const std::int32_t now = CurrentSlotTime();
+    HDC dc = m_canvas.BeginFrame(paintDC.PaintRect());
+    PaintSlots(dc, now);
     PaintTexts(dc);
-    m_canvas.Present(paintDC);
+    m_canvas.Present(paintDC, paintDC.PaintRect());
+    m_lastView = MakeBarView(g_timerSlots, now, m_nHover, m_bAlwaysOnTop);
 }
 
-void CTimerBarDlg::PaintSlots(HDC dc)
+void CTimerBarDlg::PaintSlots(HDC dc, std::int32_t now)
 {
-    const std::int32_t now = CurrentSlotTime();
     CBrush white;
     white.CreateSolidBrush(kBoxWhite);
     CBrush red;
@@ -131,23 +114,23 @@ void CTimerBarDlg::PaintSlots(HDC dc)
         const TimerSlot& slot = g_timerSlots[i];
         const HitRect& box = BarHitRects[i];
         const std::int32_t bitmapId = g_iconCatalogue.BitmapOf(g_iconCatalogue.CodeOfSlotIcon(slot.icon));
-        CBitmap icon;
+        const KeyedSprite* icon = bitmapId != 0 ? ResourceSprite(static_cast<UINT>(bitmapId)) : nullptr;
         // No bitmap, no box: the skin shows through, the number and time still show.
-        if (bitmapId == 0 || !icon.LoadBitmap(static_cast<UINT>(bitmapId))) continue;
+        if (!icon) continue;
 
         CSelectObject selectBrush(dc, IsSlotWarning(slot, now) ? red : white);
         ::Rectangle(dc, box.left, box.top, box.right, box.bottom);
 
-        const SIZE size = icon.GetSize();
+        const SIZE size = icon->Size();
         const PixelPoint at = BarIconPosition(box, size.cx, size.cy, slot.state == Running, now);
-        m_canvas.DrawSprite(m_hWnd, icon, at.x, at.y, size.cx, size.cy);
+        m_canvas.DrawSprite(icon, at.x, at.y);
     }
 
     const HitRect& pin = BarHitRects[kBarPinRect];
-    m_canvas.DrawSprite(m_hWnd, m_bAlwaysOnTop ? m_bmpPinOn : m_bmpPinOff, pin.left, pin.top, pin.Width(),
+    m_canvas.DrawSprite(ResourceSprite(m_bAlwaysOnTop ? IDB_PIN_ON : IDB_PIN_OFF), pin.left, pin.top, pin.Width(),
                         pin.Height());
     const HitRect& close = BarHitRects[kBarCloseRect];
-    m_canvas.DrawSprite(m_hWnd, m_bmpClose, close.left, close.top, close.Width(), close.Height());
+    m_canvas.DrawSprite(ResourceSprite(IDB_BAR_CLOSE), close.left, close.top, close.Width(), close.Height());
 }
 
 void CTimerBarDlg::PaintTexts(HDC dc)
@@ -156,7 +139,7 @@ void CTimerBarDlg::PaintTexts(HDC dc)
 
     CSelectObject selectFont(dc, m_fontTitle);
     RECT title = kTitleRect;
-    ::DrawTextW(dc, LoadResourceString(IDS_TITLE).c_str(), -1, &title, DT_VCENTER);
+    ::DrawTextW(dc, m_strTitle.c_str(), -1, &title, DT_VCENTER);
 
     ::SelectObject(dc, m_fontTime);
     RECT window{};
@@ -169,11 +152,16 @@ void CTimerBarDlg::PaintTexts(HDC dc)
         const std::string digit = std::to_string(i + 1);
         ::DrawTextA(dc, digit.c_str(), -1, &number, DT_SINGLELINE | DT_RIGHT);
 
-        // The time is wider than its box in this font: unclipped, so that the
-        // last digit of the seconds stays whole.
+        // The time is wider than its box in this font: centred on the box and
+        // clipped only to the slot's column, so that times under ten hours
+        // stay whole and longer ones never run into a neighbour.
         RECT time = ToRect(timeBox);
+        const HitRect column = BarTimeColumn(timeBox);
+        const int saved = ::SaveDC(dc);
+        ::IntersectClipRect(dc, column.left, column.top, column.right, column.bottom);
         const std::string text = FormatSlotTime(SlotDisplaySeconds(slot));
         ::DrawTextA(dc, text.c_str(), -1, &time, DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOCLIP);
+        ::RestoreDC(dc, saved);
 
         if (m_nHover == i) {
             // The name is bytes of the ANSI code page, measured and drawn as such.
@@ -182,7 +170,9 @@ void CTimerBarDlg::PaintTexts(HDC dc)
             SIZE extent{0, 0};
             ::GetTextExtentPoint32A(dc, name.c_str(), static_cast<int>(name.size()), &extent);
             RECT place = ToRect(BarNameRect(timeBox, extent.cx, window.right - window.left));
-            ::DrawTextA(dc, name.c_str(), static_cast<int>(name.size()), &place, DT_SINGLELINE | DT_BOTTOM);
+            // The player's text as it is: an "&" is no underline marker.
+            ::DrawTextA(dc, name.c_str(), static_cast<int>(name.size()), &place,
+                        DT_SINGLELINE | DT_BOTTOM | DT_NOPREFIX);
             ::SelectObject(dc, m_fontTime);
         }
     }
@@ -190,8 +180,19 @@ void CTimerBarDlg::PaintTexts(HDC dc)
 
 void CTimerBarDlg::OnTimer(UINT_PTR nIDEvent)
 {
+    if (nIDEvent != BarTimerId) return;
     const std::int32_t now = CurrentSlotTime();
-    if (nIDEvent == BarTimerId && TickTimerSlots(now)) Invalidate();
+    TickTimerSlots(now);
+    if (MakeBarView(g_timerSlots, now, m_nHover, m_bAlwaysOnTop) != m_lastView) Invalidate();
+    ScheduleTick();
+}
+
+void CTimerBarDlg::ScheduleTick()
+{
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    const auto milliseconds = std::chrono::duration_cast<std::chrono::milliseconds>(now).count();
+    // Setting the timer again replaces its period.
+    ::SetTimer(m_hWnd, BarTimerId, static_cast<UINT>(MillisecondsToNextTick(milliseconds)), nullptr);
 }
 
 void CTimerBarDlg::OnKeyUp(UINT nChar)
@@ -220,7 +221,15 @@ void CTimerBarDlg::OnLButtonUp(POINT point)
     m_drag.End(m_hWnd, point);
     // Every release acts where it lands, dragged or not: after a drag the
     // window has followed the pointer, so that is where the press was.
-    switch (FindHitRect(BarHitRects, kBarHitRectCount, point.x, point.y)) {
+    const int hit = FindHitRect(BarHitRects, kBarHitRectCount, point.x, point.y);
+    if (hit >= 0 && hit < kTimerSlotCount) {
+        if (g_pTimerEditDlg) {
+            g_pTimerEditDlg->Open(hit);
+            g_pTimerEditDlg->ShowWindow(SW_SHOW);
+        }
+        return;
+    }
+    switch (hit) {
     case kBarPinRect:
         ToggleAlwaysOnTop();
         break;

@@ -2,12 +2,17 @@
 // title, the pin (always on top) and the close button.
 #pragma once
 
+#include <cstdint>
+#include <string>
+
 #include "app/ProgramDialog.h"
+#include "bar/BarView.h"
 #include "framework/Gdi.h"
 #include "skin/SkinCanvas.h"
 #include "skin/WindowDrag.h"
 
-// The bar's countdown timer: 100 ms, for the window's whole life.
+// The bar's countdown timer, for the window's whole life: it fires just past
+// each second of the wall clock, when what the bar shows may change.
 constexpr UINT_PTR BarTimerId = 19104884;
 
 class CTimerBarDlg : public CProgramDialog {
@@ -20,11 +25,11 @@ protected:
     void PostNcDestroy() override;
 
 private:
-    void SetUpSkin();
     void OnPaint();
-    void PaintSlots(HDC dc);
+    void PaintSlots(HDC dc, std::int32_t now);
     void PaintTexts(HDC dc);
     void OnTimer(UINT_PTR nIDEvent);
+    void ScheduleTick();
     void OnKeyUp(UINT nChar);
     void OnLButtonDown(POINT point);
     void OnMouseMove(POINT point);
@@ -38,7 +43,6 @@ private:
     int m_bAlwaysOnTop = 0;  // any non-zero value means on
     int m_nHover = -1;       // BarHitRects index under the pointer, or -1
     SkinCanvas m_canvas;
-    CBitmap m_bmpClose;
-    CBitmap m_bmpPinOff;     // a pin lying on its side: always on top is off
-    CBitmap m_bmpPinOn;      // a pin pushed in: always on top is on
+    BarView m_lastView{};    // what the last frame showed
+    std::wstring m_strTitle;
 };

@@ -54,3 +54,13 @@ def test_icons_are_distinct_and_the_contact_sheet_renders():
     path = contact_sheet.render(SHEET)
     assert os.path.getsize(path) > 10000
     print(f"contact sheet: {os.path.abspath(path)}")
+
+
+def test_the_editor_skin_leaves_the_name_box_clear_with_its_caption_above():
+    skin = contact_sheet.load("editor_skin.bmp").convert("RGB")
+    box = (231, 126, 362, 149)  # where the editor places its name box
+    assert {skin.getpixel((x, y)) for x in range(box[0] - 2, box[2] + 2) for y in range(box[1] - 2, box[3] + 2)} \
+        == {(255, 255, 255)}
+    caption = [(x, y) for x in range(box[0], box[0] + 40) for y in range(110, box[1] - 2)
+               if sum(skin.getpixel((x, y))) < 500]
+    assert caption, "the caption of the name box"

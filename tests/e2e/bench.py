@@ -105,8 +105,11 @@ def inspector(*args):
     return json.loads(lines[-1]) if lines else None
 
 
-def find_window(title=None, cls=None, visible=None, process="Tavorin.exe"):
+def find_window(title=None, cls=None, visible=None, size=None, process="Tavorin.exe"):
     for w in windows(process):
+        left, top, right, bottom = w["rect"]
+        if size is not None and (right - left, bottom - top) != tuple(size):
+            continue
         if title is not None and w["title"] != title:
             continue
         if cls is not None and w["class"] != cls:
@@ -160,6 +163,36 @@ def drag(window, x, y, dx, dy, steps=5):
     xdotool("mouseup", "1")
 
 
+def count_repaints(window, seconds):
+    """How many times the window's pixels reached the X server within `seconds`
+    (X Damage reports, cleared after each: one per burst of drawing)."""
+    from Xlib import display as xdisplay
+    from Xlib.ext import damage
+
+    connection = xdisplay.Display(os.environ.get("DISPLAY"))
+    try:
+        target = connection.create_resource_object("window", window["xid"])
+        connection.damage_query_version()
+        watch = target.damage_create(damage.DamageReportNonEmpty)
+        connection.damage_subtract(watch)
+        connection.sync()
+        while connection.pending_events():
+            connection.next_event()
+        count = 0
+        deadline = time.time() + seconds
+        while time.time() < deadline:
+            connection.sync()
+            while connection.pending_events():
+                if connection.next_event().type == connection.extension_event.DamageNotify:
+                    count += 1
+                    connection.damage_subtract(watch)
+            time.sleep(0.01)
+        connection.damage_destroy(watch)
+        return count
+    finally:
+        connection.close()
+
+
 def screenshot():
     return ImageGrab.grab(xdisplay=os.environ.get("DISPLAY")).convert("RGB")
 
@@ -178,6 +211,8 @@ def save_screenshot(path, box=None):
 
 # ---- the bar -------------------------------------------------------------------
 
+BAR_SIZE = (480, 100)
+EDITOR_SIZE = (480, 220)
 ART = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "res", "art")
 MAGENTA = (255, 0, 255)
 
@@ -251,7 +286,7 @@ class Program:
 
     def bar(self, timeout=15.0):
         """The bar, once it has painted its first frame (its black title text shows)."""
-        bar = wait_window(timeout, title="", cls="#32770", visible=True)
+        bar = wait_window(timeout, title="", cls="#32770", visible=True, size=BAR_SIZE)
 
         def painted():
             image = window_image(bar)
@@ -259,6 +294,10 @@ class Program:
 
         wait_until(painted, timeout, 0.1, "the bar's first frame")
         return bar
+
+    def editor(self, visible=True, timeout=15.0):
+        """The editor window, once it is (or is not) shown."""
+        return wait_window(timeout, title="", cls="#32770", visible=visible, size=EDITOR_SIZE)
 
     def running(self):
         return self.process.poll() is None

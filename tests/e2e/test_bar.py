@@ -5,6 +5,7 @@ import time
 import bench
 
 WS_EX_TOPMOST = 0x8
+WM_DISPLAYCHANGE = 0x007E
 
 
 def slot_icon(slot_icons, slot):
@@ -157,3 +158,46 @@ def test_a_slot_whose_icon_has_no_bitmap_gets_no_box_but_keeps_its_time(program)
         assert any(image.getpixel((x, y)) == (0, 0, 0) for x in range(box[0], box[2]) for y in range(61, 85)), \
             "the time is drawn"
     assert bench.drawn_at(image, bench.art_pixels("icon20024.bmp"), 290 + 3, 33)
+
+
+def time_column(slot):
+    """The strip a slot's time may use: its time box and half the gap each side."""
+    left, top, right, bottom = bench.time_box(slot)
+    return (left - 2, top, right + 3, bottom)
+
+
+def test_long_times_stay_in_their_own_column(program):
+    def columns(times):
+        for slot, seconds in times.items():
+            bench.reg_set("Save", f"Time#{slot}", seconds)
+        run = program()
+        image = bench.window_image(run.bar())
+        run.kill()
+        return {slot: bench.region_of(image, time_column(slot)) for slot in range(5)}
+
+    # 100 hours and 10 hours, each beside short times.
+    long = columns({0: 360000, 1: 60, 2: 36000, 3: 60, 4: 60})
+    short = columns({0: 60, 1: 60, 2: 60, 3: 60, 4: 60})
+    assert long[1] == short[1] and long[3] == short[3], "nothing drawn into a neighbour's column"
+    assert long[0] != short[0] and long[2] != short[2]
+
+
+def test_a_paused_bar_repaints_nothing_and_a_running_one_once_a_second(program):
+    run = program()
+    bar = run.bar()
+    bench.xdotool("mousemove", 5, 5)  # the pointer off the bar
+    time.sleep(1.0)
+    assert bench.count_repaints(bar, 3.0) == 0
+    bench.focus(bar)
+    bench.key("5")
+    assert 2 <= bench.count_repaints(bar, 4.0) <= 6
+
+    # After a change of the display's format everything is drawn as before.
+    before = bench.window_image(bar)
+    for window in (bar, run.editor(visible=False)):
+        assert bench.send(window, WM_DISPLAYCHANGE, 16, (800 << 16) | 1280)["ok"]
+    time.sleep(0.5)
+    after = bench.window_image(bar)
+    for slot in (0, 8):
+        assert bench.region_of(after, bench.icon_box(slot)) == bench.region_of(before, bench.icon_box(slot))
+    assert bench.drawn_at(after, bench.art_pixels("pin_off.bmp"), 440, 1)

@@ -2,8 +2,6 @@
 button, on the real program."""
 import time
 
-import pytest
-
 import bench
 
 WS_EX_TOPMOST = 0x8
@@ -80,8 +78,6 @@ def test_the_pin_switches_always_on_top(program):
     assert bench.reg_values("Option")["AlwaysOnTop"] == ("REG_DWORD", 1)
 
 
-@pytest.mark.xfail(strict=True, reason="Wine keeps an owned window topmost after SetWindowPos(HWND_NOTOPMOST): "
-                   "it reorders the bar next to its owner inside the topmost band; Windows clears it")
 def test_unpinning_takes_the_bar_off_the_top(program):
     run = program()
     bar = run.bar()
@@ -111,3 +107,20 @@ def test_the_close_button_ends_the_program_and_everything_is_saved(program):
     assert bench.reg_values("Save")["Time#1"] == ("REG_DWORD", 333)
     option = bench.reg_values("Option")
     assert {"MainWinLeft", "MainWinTop", "AlwaysOnTop"} <= set(option)
+
+
+def name_width(image, slot):
+    xs = [x for x, _ in name_pixels(image, slot)]
+    return max(xs) - min(xs) if xs else 0
+
+
+def test_a_name_is_drawn_as_typed_ampersands_included(program):
+    bench.reg_set("Save", "Name#1", "A&B")
+    bench.reg_set("Save", "Name#2", "AB")
+    run = program()
+    bar = run.bar()
+    move_to(bar, 80, 45)
+    with_ampersand = name_width(bench.window_image(bar), 1)
+    move_to(bar, 125, 45)
+    plain = name_width(bench.window_image(bar), 2)
+    assert with_ampersand >= plain + 5, "the & takes its own place"

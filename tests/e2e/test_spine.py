@@ -1,5 +1,6 @@
 """Start-up, the host window, the key filter and the slots' round trip through
 the registry, on the real program."""
+import subprocess
 import time
 
 import bench
@@ -10,6 +11,8 @@ DEFAULT_TIMES = [1800, 1200, 240, 240, 90, 1200, 1200, 3600, 7200]
 WM_SYSCOMMAND = 0x0112
 WM_QUERYENDSESSION = 0x0011
 WM_ENDSESSION = 0x0016
+WM_QUIT, WM_KEYDOWN, WM_COMMAND = 0x0012, 0x0100, 0x0111
+VK_CANCEL, VK_EXECUTE = 0x03, 0x2B  # Ctrl+Break, Execute
 
 
 def saved_slots():
@@ -116,3 +119,36 @@ def test_a_session_end_that_is_called_off_saves_nothing(program):
     assert saved_slots() == {}
     run.alt_f4()
     run.wait_exit()
+
+
+def test_no_key_or_command_closes_or_hides_a_window_and_a_quit_still_saves(program):
+    run = program()
+    bar = run.bar()
+    for window in (run.host, bar, run.editor(visible=False)):
+        for vk in (VK_CANCEL, VK_EXECUTE):
+            bench.post(window, WM_KEYDOWN, vk, 0)
+        for command in (1, 2):  # OK, Cancel
+            bench.post(window, WM_COMMAND, command, 0)
+    time.sleep(1.0)
+    assert run.running() and run.bar()["visible"]
+    assert saved_slots() == {}
+    # A quit from outside ends the program; the slots are saved all the same.
+    bench.post(run.host, WM_QUIT, 0, 0)
+    run.wait_exit()
+    assert len(saved_slots()) == 27
+
+
+def test_a_second_start_brings_the_running_copys_bar_forward_and_writes_nothing(program):
+    run = program()
+    bar = run.bar()
+    bench.click(bar, 35, 45)  # the editor takes the foreground
+    editor = run.editor()
+    assert bench.inspector("foreground")["foreground"] == editor["hwnd"]
+
+    second = subprocess.run(["wine", bench.EXE], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=30)
+    assert second.returncode == 0
+    bench.wait_until(lambda: bench.inspector("foreground")["foreground"] == bar["hwnd"], 5, 0.2,
+                     "the bar in front")
+    assert len([w for w in bench.windows() if w["title"] == bench.TITLE]) == 1
+    assert saved_slots() == {} and bench.reg_values("Option") == {}
+    assert run.running()

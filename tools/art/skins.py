@@ -53,12 +53,13 @@ def editor_skin():
     d.text((14, 13), "타이머 설정", font=korean_font(13), fill=(255, 255, 255), anchor="lm")
     # the time panel behind the arrows and digits
     panel = Canvas(480, 220)
-    panel.rect((66, 122, 240, 196), fill=(236, 243, 252, 255), outline=(186, 205, 232, 255), width=1, radius=6)
+    panel.rect((66, 122, 226, 196), fill=(236, 243, 252, 255), outline=(186, 205, 232, 255), width=1, radius=6)
     layer = panel.result()
     image.paste(layer.convert("RGB"), (0, 0), layer)
     label = (74, 96, 130)
     d.text((30, 159), "시간", font=korean_font(12), fill=label, anchor="mm")
-    d.text((226, 119), "이름", font=korean_font(12), fill=label, anchor="lm")
+    # the name box sits at (231, 126)-(362, 149); its caption just above it
+    d.text((232, 117), "이름", font=korean_font(12), fill=label, anchor="lm")
     d.line((20, 109, 459, 109), fill=mix((255, 255, 255), (186, 205, 232), 0.8))
     outline(image, (30, 70, 130))
     cut_corners(image)

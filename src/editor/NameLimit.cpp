@@ -1,0 +1,57 @@
+#include "editor/NameLimit.h"
+
+#include <algorithm>
+
+namespace {
+
+bool IsHighSurrogate(char16_t unit)
+{
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+bool IsLowSurrogate(char16_t unit)
+{
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+// Units of the character starting at `at`: a surrogate pair is one character.
+std::size_t CharUnits(const std::u16string& text, std::size_t at)
+{
+    if (IsHighSurrogate(text[at]) && at + 1 < text.size() && IsLowSurrogate(text[at + 1])) return 2;
+    return 1;
+}
+
+std::int32_t RangeBytes(const std::u16string& text, std::size_t from, std::size_t to, CharByteWidth width)
+{
+    std::int32_t bytes = 0;
+    for (std::size_t at = from; at < to;) {
+        const std::size_t units = std::min(CharUnits(text, at), to - at);
+        bytes += width(text.data() + at, units);
+        at += units;
+    }
+    return bytes;
+}
+
+}  // namespace
+
+std::int32_t TextBytes(const std::u16string& text, CharByteWidth width)
+{
+    return RangeBytes(text, 0, text.size(), width);
+}
+
+std::size_t FittingInsertion(const std::u16string& text, std::size_t selStart, std::size_t selEnd,
+                             const std::u16string& inserted, std::int32_t limit, CharByteWidth width)
+{
+    selEnd = std::min(selEnd, text.size());
+    selStart = std::min(selStart, selEnd);
+    std::int32_t bytes = TextBytes(text, width) - RangeBytes(text, selStart, selEnd, width);
+    std::size_t fitting = 0;
+    while (fitting < inserted.size()) {
+        const std::size_t units = CharUnits(inserted, fitting);
+        const std::int32_t next = bytes + width(inserted.data() + fitting, units);
+        if (next > limit) break;
+        bytes = next;
+        fitting += units;
+    }
+    return fitting;
+}

@@ -1,0 +1,22 @@
+// The name box's limit: a slot's name is stored as bytes of the ANSI code page,
+// so the limit counts those bytes (a Korean syllable counts 2), never UTF-16
+// units. No window code here; the caller says how many bytes a character takes.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// The most bytes a name may have in the editor.
+constexpr std::int32_t kNameByteLimit = 20;
+
+// Bytes of one character (one code point, given as its UTF-16 units).
+using CharByteWidth = std::int32_t (*)(const char16_t* units, std::size_t count);
+
+// Bytes of a whole UTF-16 text.
+std::int32_t TextBytes(const std::u16string& text, CharByteWidth width);
+
+// How many UTF-16 units of `inserted`, whole characters only, may replace the
+// units [selStart, selEnd) of `text` without the result passing `limit` bytes.
+std::size_t FittingInsertion(const std::u16string& text, std::size_t selStart, std::size_t selEnd,
+                             const std::u16string& inserted, std::int32_t limit, CharByteWidth width);

@@ -1,0 +1,340 @@
+#include "editor/TimerEditDlg.h"
+
+#include "app/AppSettings.h"
+#include "app/WindowPointers.h"
+#include "bar/TimerBarDlg.h"
+#include "editor/EditorLayout.h"
+#include "editor/NameLimit.h"
+#include "framework/CodePage.h"
+#include "framework/DataExchange.h"
+#include "model/IconCatalogue.h"
+#include "model/SettingsStore.h"
+#include "model/TimerSlots.h"
+#include "res/resource.h"
+#include "skin/Blit.h"
+#include "skin/SpriteCache.h"
+
+namespace {
+
+int PlaceAt(POINT point)
+{
+    return FindHitRect(EditorHitRects, kEditorHitRectCount, point.x, point.y);
+}
+
+UINT TimerPeriod(unsigned timerId)
+{
+    return timerId == TimerLeftDelay || timerId == TimerRightDelay ? kHoldDelayMs : kRepeatMs;
+}
+
+}  // namespace
+
+CTimerEditDlg::CTimerEditDlg(CWnd* pParent) : CProgramDialog(IDD_TIMER_EDIT, pParent)
+{
+    m_fontDigits.CreateFontW(16, FW_BOLD, DEFAULT_CHARSET, L"굴림체");
+    m_penSelected.CreatePen(PS_SOLID, 3, RGB(255, 0, 0));
+    m_penCell.CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
+}
+
+void CTimerEditDlg::Open(int slot)
+{
+    if (slot < 0 || slot >= kTimerSlotCount) return;
+    const TimerSlot& edited = g_timerSlots[slot];
+    m_nSlot = slot;
+    m_nIconCode = edited.icon < kIconCellCount ? g_iconCatalogue.CodeAt(edited.icon) : edited.icon;
+    m_nTimeOffset = 0;
+    m_strName = MultiByteToWide(SlotName(edited));
+    UpdateData(FALSE);
+    Invalidate();
+}
+
+void CTimerEditDlg::DoDataExchange(CDataExchange* pDX)
+{
+    DDX_Text(pDX, IDC_NAME_EDIT, m_strName);
+    DDV_MaxChars(pDX, m_strName, kNameByteLimit);
+}
+
+bool CTimerEditDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    switch (message) {
+    case WM_PAINT:
+        OnPaint();
+        *result = 0;
+        return true;
+    case WM_LBUTTONDOWN:
+        OnLButtonDown(PointFromLParam(lParam));
+        break;
+    case WM_LBUTTONUP:
+        OnLButtonUp(PointFromLParam(lParam));
+        break;
+    case WM_LBUTTONDBLCLK:
+        OnLButtonDblClk(PointFromLParam(lParam));
+        break;
+    case WM_MOUSEMOVE:
+        OnMouseMove(PointFromLParam(lParam));
+        break;
+    case WM_RBUTTONDOWN:
+        OnRButtonDown(PointFromLParam(lParam));
+        break;
+    case WM_RBUTTONUP:
+        OnRButtonUp();
+        break;
+    case WM_MOUSEWHEEL:
+        *result = OnMouseWheel(static_cast<short>(HIWORD(wParam)), PointFromLParam(lParam));
+        return true;
+    case WM_TIMER:
+        OnTimer(static_cast<UINT_PTR>(wParam));
+        break;
+    case WM_SHOWWINDOW:
+        OnShowWindow(static_cast<BOOL>(wParam));
+        break;
+    case WM_KEYUP:
+        *result = ForwardKeyUpToBar(static_cast<UINT>(wParam));
+        return true;
+    case WM_DISPLAYCHANGE:
+        m_canvas.RebuildForDisplay(m_hWnd);
+        break;
+    case WM_CLOSE:
+        PassCloseToOwner();
+        *result = 0;
+        return true;
+    case WM_DESTROY:
+        OnDestroy();
+        break;
+    default:
+        return CProgramDialog::OnWndMsg(message, wParam, lParam, result);
+    }
+    *result = Default();
+    return true;
+}
+
+BOOL CTimerEditDlg::OnInitDialog()
+{
+    CProgramDialog::OnInitDialog();
+    m_nameBox.SubclassWindow(::GetDlgItem(m_hWnd, IDC_NAME_EDIT));
+    // The name box paints itself: the editor's frames leave it alone.
+    ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, ::GetWindowLongPtrW(m_hWnd, GWL_STYLE) | WS_CLIPCHILDREN);
+    m_canvas.SkinWindow(m_hWnd, IDB_EDITOR_SKIN);
+    PlaceNameBox();
+    RestoreWindowPosition(this, kEntrySelectIconWinLeft, kEntrySelectIconWinTop);
+    // No focus for the name box yet: focusing a control activates its window,
+    // and a hidden editor that is active takes the keys meant for the bar.
+    // The name box gets the focus when the editor is shown.
+    return FALSE;
+}
+
+void CTimerEditDlg::PlaceNameBox()
+{
+    const PixelRect box = NameBoxRect();
+    ::SetWindowPos(m_nameBox, nullptr, box.left, box.top, box.Width(), box.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CTimerEditDlg::OnPaint()
+{
+    CPaintDC paintDC(m_hWnd);
+    HDC dc = m_canvas.BeginFrame(paintDC.PaintRect());
+    DrawSkinAndIcons(dc);
+    DrawDuration(dc);
+    m_canvas.Present(paintDC, paintDC.PaintRect());
+}
+
+void CTimerEditDlg::DrawSkinAndIcons(HDC dc)
+{
+    const HitRect& ok = EditorHitRects[OkButton];
+    m_canvas.DrawSprite(ResourceSprite(IDB_OK_BUTTON), ok.left, ok.top, ok.Width(), ok.Height());
+    const HitRect& cancel = EditorHitRects[CancelButton];
+    m_canvas.DrawSprite(ResourceSprite(IDB_CANCEL_BUTTON), cancel.left, cancel.top, cancel.Width(), cancel.Height());
+
+    const int selected = g_iconCatalogue.IndexOf(m_nIconCode);
+    for (int cell = 0; cell < kIconCellCount; ++cell) {
+        const HitRect& rect = EditorHitRects[kIconCellFirst + cell];
+        const std::int32_t bitmapId = g_iconCatalogue.BitmapOf(g_iconCatalogue.CodeAt(cell));
+        if (const KeyedSprite* icon = bitmapId != 0 ? ResourceSprite(static_cast<UINT>(bitmapId)) : nullptr) {
+            const SIZE size = icon->Size();
+            m_canvas.DrawSprite(icon, rect.left + (rect.Width() - size.cx) / 2, rect.top + (rect.Height() - size.cy) / 2);
+        }
+        CSelectObject selectPen(dc, cell == selected ? m_penSelected : m_penCell);
+        DrawFrameRect(dc, ToRect(rect));
+    }
+
+    const KeyedSprite* up = ResourceSprite(IDB_ARROW_UP);
+    for (int place : {HourUp, MinuteUp, SecondUp}) {
+        const HitRect& rect = EditorHitRects[place];
+        m_canvas.DrawSprite(up, rect.left, rect.top, rect.Width(), rect.Height());
+    }
+    const KeyedSprite* down = ResourceSprite(IDB_ARROW_DOWN);
+    for (int place : {HourDown, MinuteDown, SecondDown}) {
+        const HitRect& rect = EditorHitRects[place];
+        m_canvas.DrawSprite(down, rect.left, rect.top, rect.Width(), rect.Height());
+    }
+}
+
+void CTimerEditDlg::DrawDuration(HDC dc)
+{
+    CSelectObject selectFont(dc, m_fontDigits);
+    ::SetBkMode(dc, TRANSPARENT);
+    const DurationFields fields = SplitDuration(EditedTotal());
+    const struct {
+        int place;
+        std::string text;
+    } texts[] = {
+        {HourDigits, FormatField(fields.hours)},     {HourColon, ":"},
+        {MinuteDigits, FormatField(fields.minutes)}, {MinuteColon, ":"},
+        {SecondDigits, FormatField(fields.seconds)},
+    };
+    // Three-digit hours are clipped to their box, as the box is two digits wide.
+    for (const auto& text : texts) {
+        RECT rect = ToRect(EditorHitRects[text.place]);
+        ::DrawTextA(dc, text.text.c_str(), -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+}
+
+std::int32_t CTimerEditDlg::EditedTotal() const
+{
+    return CommittedDuration(g_timerSlots[m_nSlot].duration, m_nTimeOffset);
+}
+
+void CTimerEditDlg::Step(Spin spin)
+{
+    m_nTimeOffset = SpinOffset(spin, g_timerSlots[m_nSlot].duration, m_nTimeOffset);
+}
+
+void CTimerEditDlg::ApplyTimers(const TimerChange& change)
+{
+    for (unsigned id = TimerLeftDelay; id <= TimerRightRepeat; ++id) {
+        if (change.stop & (1u << id)) ::KillTimer(m_hWnd, id);
+        if (change.start & (1u << id)) ::SetTimer(m_hWnd, id, TimerPeriod(id), nullptr);
+    }
+}
+
+void CTimerEditDlg::OnLButtonDown(POINT point)
+{
+    const bool inside = PlaceAt(point) >= 0;
+    if (inside) {
+        m_drag.m_ptPress = point;  // the click acts on release; a hold repeats here
+    } else {
+        m_drag.Start(m_hWnd, point);
+    }
+    ApplyTimers(LeftPressTimers(inside));
+}
+
+void CTimerEditDlg::OnLButtonUp(POINT point)
+{
+    const bool endedDrag = m_drag.m_bDragging != FALSE;
+    m_drag.End(m_hWnd, point);
+    ApplyTimers(LeftReleaseTimers(endedDrag));
+
+    const int place = PlaceAt(point);
+    if (IsIconCell(place)) {
+        m_nIconCode = g_iconCatalogue.CodeAt(place - kIconCellFirst);
+        Invalidate();
+    } else if (place == OkButton) {
+        CommitOk();
+    } else if (place == CancelButton) {
+        ShowWindow(SW_HIDE);
+    } else if (place >= 0) {
+        Step(ClickSpin(place));
+        Invalidate();
+    }
+}
+
+void CTimerEditDlg::OnLButtonDblClk(POINT point)
+{
+    m_drag.Start(m_hWnd, point);  // whatever lies under the point
+    const int place = PlaceAt(point);
+    if (IsIconCell(place)) CommitIconAndDuration(place - kIconCellFirst);
+}
+
+void CTimerEditDlg::OnMouseMove(POINT point)
+{
+    ::SetActiveWindow(m_hWnd);
+    m_drag.Move(m_hWnd, point);
+}
+
+void CTimerEditDlg::OnRButtonDown(POINT point)
+{
+    m_drag.m_ptPress = point;
+    ApplyTimers(RightPressTimers(PlaceAt(point) >= 0));
+}
+
+void CTimerEditDlg::OnRButtonUp()
+{
+    ApplyTimers(RightReleaseTimers());
+}
+
+BOOL CTimerEditDlg::OnMouseWheel(short delta, POINT screenPoint)
+{
+    if (delta == 0) return FALSE;
+    const RECT window = GetWindowRect();
+    const Spin spin = WheelSpin(PlaceAt({screenPoint.x - window.left, screenPoint.y - window.top}), delta);
+    if (spin != Spin::None) {
+        Step(spin);
+        Invalidate();
+    }
+    return TRUE;
+}
+
+void CTimerEditDlg::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent > TimerRightRepeat) return;
+    const unsigned id = static_cast<unsigned>(nIDEvent);
+    const int place = PlaceAt(m_drag.m_ptPress);
+    ApplyTimers(TickTimers(id, place >= 0));
+    if (place < 0 || (id != TimerLeftRepeat && id != TimerRightRepeat)) return;
+    Step(id == TimerLeftRepeat ? LeftRepeatSpin(place) : RightRepeatSpin(place));
+    RefreshWindows(0);
+}
+
+void CTimerEditDlg::OnShowWindow(BOOL bShow)
+{
+    if (!bShow && g_pTimerBarDlg) ::SetFocus(g_pTimerBarDlg->m_hWnd);
+}
+
+void CTimerEditDlg::CommitIconAndDuration(int cell)
+{
+    TimerSlot& slot = g_timerSlots[m_nSlot];
+    m_nIconCode = g_iconCatalogue.CodeAt(cell);
+    slot.icon = m_nIconCode;
+    slot.duration = CommittedDuration(slot.duration, m_nTimeOffset);
+    // The offset now lives in the duration; the editor shows the same total.
+    m_nTimeOffset = 0;
+    SaveSlotSetting(m_nSlot);
+    RefreshWindows(1);
+    ShowWindow(SW_HIDE);
+}
+
+void CTimerEditDlg::CommitOk()
+{
+    UpdateData(TRUE);  // a name too long is reported, and committed cut to the field
+    TimerSlot& slot = g_timerSlots[m_nSlot];
+    CopySlotName(slot.name, WideToMultiByte(m_strName), AppProfile());
+    slot.icon = m_nIconCode;
+    slot.duration = CommittedDuration(slot.duration, m_nTimeOffset);
+    m_nTimeOffset = 0;
+    SaveSlotSetting(m_nSlot);
+    RefreshWindows(1);
+    ShowWindow(SW_HIDE);
+}
+
+void CTimerEditDlg::RefreshWindows(unsigned flags)
+{
+    if (flags == 0) {
+        // A held button changes the digits alone, every 30 ms: repaint just them.
+        const RECT digits{EditorHitRects[HourDigits].left, EditorHitRects[HourDigits].top,
+                          EditorHitRects[SecondDigits].right, EditorHitRects[SecondDigits].bottom};
+        ::InvalidateRect(m_hWnd, &digits, FALSE);
+        return;
+    }
+    Invalidate();
+    if ((flags & 1) && g_pTimerBarDlg && g_pTimerBarDlg->IsWindowVisible()) g_pTimerBarDlg->Invalidate();
+}
+
+void CTimerEditDlg::OnDestroy()
+{
+    SaveWindowPosition(this, kEntrySelectIconWinLeft, kEntrySelectIconWinTop);
+}
+
+void CTimerEditDlg::PostNcDestroy()
+{
+    delete this;
+    g_pTimerEditDlg = nullptr;
+}

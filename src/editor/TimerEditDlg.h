@@ -1,0 +1,66 @@
+// The timer editor: the skinned window in which the player picks a slot's
+// icon, types its name and sets its duration. It works on a copy and changes
+// the slot only when the player commits.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "app/ProgramDialog.h"
+#include "editor/NameBox.h"
+#include "editor/EditorRules.h"
+#include "framework/Gdi.h"
+#include "skin/SkinCanvas.h"
+#include "skin/WindowDrag.h"
+
+class CTimerEditDlg : public CProgramDialog {
+public:
+    explicit CTimerEditDlg(CWnd* pParent = nullptr);
+
+    // Starts editing slot 0-8: its icon, name and duration, with no pending
+    // change. Neither shows nor moves the window.
+    void Open(int slot);
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    void PostNcDestroy() override;
+
+private:
+    void PlaceNameBox();
+    void OnPaint();
+    void DrawSkinAndIcons(HDC dc);
+    void DrawDuration(HDC dc);
+
+    void OnLButtonDown(POINT point);
+    void OnLButtonUp(POINT point);
+    void OnLButtonDblClk(POINT point);
+    void OnMouseMove(POINT point);
+    void OnRButtonDown(POINT point);
+    void OnRButtonUp();
+    BOOL OnMouseWheel(short delta, POINT screenPoint);
+    void OnTimer(UINT_PTR nIDEvent);
+    void OnShowWindow(BOOL bShow);
+    void OnDestroy();
+
+    void Step(Spin spin);
+    void ApplyTimers(const TimerChange& change);
+    // Selects the icon of a cell and makes the slot's icon and duration the edited ones.
+    void CommitIconAndDuration(int cell);
+    void CommitOk();
+    // Repaints the editor, and with flags bit 0 a visible bar too.
+    void RefreshWindows(unsigned flags);
+    std::int32_t EditedTotal() const;
+
+    std::wstring m_strName;
+    std::int32_t m_nTimeOffset = 0;  // pending change to the slot's duration, in seconds
+    std::int32_t m_nIconCode = 0;    // the selected catalogue code
+    int m_nSlot = 0;                 // the slot being edited, 0-8
+    SkinCanvas m_canvas;
+    CFont m_fontDigits;
+    CPen m_penSelected;
+    CPen m_penCell;
+    CWindowDrag m_drag;  // m_drag.m_ptPress is also the press point of a hold
+    CNameBox m_nameBox;
+};

@@ -1,0 +1,200 @@
+"""The timer editor on the real program: opened from the bar, driven by real
+mouse and keyboard input, committing into the slots and the registry."""
+import time
+
+import bench
+
+# Catalogue codes in cell order.
+CODES = [1001, 1002, 2001, 2002, 2003, 2004, 2005, 2006, 2007, 2008, 2009, 2010,
+         3045, 3058, 3002, 3018, 4001, 4002, 4003, 5001, 5002, 5003, 5004, 5005]
+RED, BLACK = (255, 0, 0), (0, 0, 0)
+# Client points of the editor's places.
+HOUR_UP, HOUR_DIGITS, MINUTE_DIGITS, SECOND_DIGITS = (89, 139), (89, 159), (139, 159), (189, 159)
+SECOND_DOWN, OK, CANCEL, BARE = (189, 179), (321, 178), (381, 178), (440, 130)
+DIGIT_BOXES = {"hours": (80, 148, 98, 170), "minutes": (130, 148, 148, 170), "seconds": (180, 148, 198, 170)}
+
+
+def cell_point(cell):
+    return 36 + 36 * (cell % 12), 51 + 35 * (cell // 12)
+
+
+def open_editor(run, slot):
+    bar = run.bar()
+    left, top, right, bottom = bench.icon_box(slot)
+    bench.click(bar, (left + right) // 2, (top + bottom) // 2)
+    editor = run.editor()
+    time.sleep(0.4)  # its first frame
+    return editor
+
+
+def click(editor, point, button=1):
+    bench.click(editor, *point, button=button)
+    time.sleep(0.3)
+
+
+def hold(editor, point, seconds, button=1):
+    left, top = editor["rect"][:2]
+    bench.xdotool("mousemove", left + point[0], top + point[1], "mousedown", button)
+    time.sleep(seconds)
+    bench.xdotool("mouseup", button)
+    time.sleep(0.3)
+
+
+def saved(slot):
+    values = bench.reg_values("Save")
+    return {name: values[f"{name}#{slot}"][1] for name in ("Icon", "Time", "Name") if f"{name}#{slot}" in values}
+
+
+def digits(editor):
+    image = bench.window_image(editor)
+    return {name: bench.region_of(image, box) for name, box in DIGIT_BOXES.items()}
+
+
+def test_the_editor_opens_on_a_clicked_slot_and_commits_what_the_buttons_set(program):
+    bench.reg_set("Save", "Time#2", 5400)
+    bench.reg_set("Save", "Icon#2", 13)  # a catalogue index: cell 13
+    bench.reg_set("Save", "Name#2", "해독제")
+    run = program()
+    editor = open_editor(run, 2)
+
+    # Centred in the 1280 x 800 work area, the skin's size, its corners cut away.
+    assert editor["rect"] == [400, 290, 880, 510]
+    image = bench.window_image(editor)
+    assert bench.pixel(image, 0, 0) != bench.pixel(image, 10, 10)
+    name_box = next(c for c in editor["children"] if c["id"] == 1000)
+    assert name_box["text"] == "해독제"
+    assert bench.inspector("foreground")["focus"] == name_box["hwnd"], "typing goes to the name"
+    # The slot's icon has the red 3-pixel frame; every other cell a black one.
+    assert bench.pixel(image, 72, 70) == RED and bench.pixel(image, 72, 71) == RED
+    assert bench.pixel(image, 36, 70) == BLACK and bench.pixel(image, 36, 71) != BLACK
+    assert bench.drawn_at(image, bench.art_pixels("icon20014.bmp"), 60, 74)
+
+    # One hour up changes the hours box alone; OK commits it at once.
+    before = digits(editor)
+    click(editor, HOUR_UP)
+    after = digits(editor)
+    assert after["hours"] != before["hours"]
+    assert (after["minutes"], after["seconds"]) == (before["minutes"], before["seconds"])
+    click(editor, OK)
+    run.editor(visible=False)
+    assert saved(2) == {"Icon": 3058, "Time": 9000, "Name": "해독제"}
+
+    # A left hold on the hours box counts up every 30 ms; a right hold counts down.
+    editor = open_editor(run, 2)
+    hold(editor, HOUR_DIGITS, 1.8)
+    click(editor, OK)
+    raised = saved(2)["Time"]
+    assert raised % 3600 == 1800 and 2 + 10 <= raised // 3600 <= 99
+    editor = open_editor(run, 2)
+    hold(editor, HOUR_DIGITS, 1.2, button=3)
+    click(editor, SECOND_DOWN)  # seconds wrap without a borrow: 30:00 becomes 30:59
+    click(editor, OK)
+    lowered = saved(2)["Time"]
+    assert lowered % 3600 == 30 * 60 + 59 and 3 <= raised // 3600 - lowered // 3600 < raised // 3600
+
+    # Each wheel notch over a column is one step of that column.
+    editor = open_editor(run, 2)
+    left, top = editor["rect"][:2]
+    bench.xdotool("mousemove", left + MINUTE_DIGITS[0], top + MINUTE_DIGITS[1])
+    for button in (4, 4, 4, 5):
+        bench.xdotool("click", button)
+        time.sleep(0.2)
+    bench.xdotool("mousemove", left + 115, top + 157)  # over the colon: nothing
+    bench.xdotool("click", 4)
+    time.sleep(0.2)
+    click(editor, OK)
+    assert saved(2)["Time"] == lowered + 2 * 60
+
+    # The bar shows the committed duration of the idle slot.
+    bar = run.bar()
+    assert bench.region_of(bench.window_image(bar), bench.time_box(2)) != bench.region_of(
+        bench.window_image(bar), bench.time_box(3))
+
+
+def test_cancel_and_double_click_and_the_name_limit(program):
+    bench.reg_set("Save", "Name#4", "불꽃")
+    run = program()
+    stored = None
+
+    # Changes then Cancel: the slot stays as it was, and nothing is written.
+    editor = open_editor(run, 4)
+    for point in (HOUR_UP, HOUR_UP, cell_point(20), SECOND_DOWN):
+        click(editor, point)
+    click(editor, CANCEL)
+    run.editor(visible=False)
+    assert saved(4) == {"Name": "불꽃"}
+
+    # The name box takes 20 bytes: ten Korean syllables, not an eleventh.
+    editor = open_editor(run, 4)
+    name_box = next(c for c in editor["children"] if c["id"] == 1000)
+    click(editor, (300, 137))  # into the name box
+    bench.key("ctrl+a", "BackSpace")
+    bench.xdotool("type", "--delay", "60", "가나다라마바사아자차카")
+    time.sleep(0.5)
+    editor = run.editor()
+    name_box = next(c for c in editor["children"] if c["id"] == 1000)
+    assert name_box["text"] == "가나다라마바사아자차"
+    # Enter and Escape in the name box neither commit nor close.
+    bench.key("Return", "Escape")
+    time.sleep(0.3)
+    assert run.editor()["visible"]
+
+    # A double-click on a cell commits icon and duration and keeps the old name.
+    click(editor, HOUR_UP)
+    left, top = editor["rect"][:2]
+    x, y = cell_point(9)
+    bench.xdotool("mousemove", left + x, top + y, "click", "--repeat", "2", "--delay", "80", "1")
+    run.editor(visible=False)
+    stored = saved(4)
+    assert stored == {"Icon": CODES[9], "Time": 3600 + 90, "Name": "불꽃"}
+
+
+def test_a_running_slot_keeps_counting_and_the_editor_keeps_its_place(program):
+    long_name = "가나다라마바사아자차카a"  # 23 bytes, stored by hand
+    bench.reg_set("Save", "Name#1", long_name)
+    run = program()
+    bar = run.bar()
+    bench.focus(bar)
+    bench.key("2")  # slot 2 runs
+
+    # Dragged by its bare face off the bar, which it covers when both are centred.
+    editor = open_editor(run, 1)
+    bench.drag(editor, *BARE, 40, -200)
+    time.sleep(0.3)
+    assert run.editor()["rect"][:2] == [440, 90]
+
+    # Another icon re-opens the editor on its slot and drops the edit.
+    editor = open_editor(run, 1)
+    click(editor, HOUR_UP)
+    editor = open_editor(run, 3)
+    assert [c["text"] for c in editor["children"] if c["id"] == 1000] == [""]
+    editor = open_editor(run, 1)
+    click(editor, HOUR_UP)
+    # A stored name over 20 bytes is reported at OK; the commit goes on.
+    click(editor, OK)
+    box = bench.wait_message_box()
+    assert box["text"] == "20 이하의 문자를 입력하십시오."
+    bench.press(box, bench.IDOK)
+    run.editor(visible=False)
+    assert saved(1) == {"Icon": CODES[14], "Time": 1200 + 3600, "Name": long_name}
+    # The commit left the running slot counting its old remaining time.
+    first = bench.region_of(bench.window_image(bar), bench.time_box(1))
+    time.sleep(1.2)
+    assert bench.region_of(bench.window_image(bar), bench.time_box(1)) != first
+
+    # A key released at the editor reaches the bar: slot 3 starts.
+    editor = open_editor(run, 5)
+    idle = bench.region_of(bench.window_image(bar), bench.time_box(2))
+    bench.post(editor, 0x0101, 0x33, 0)  # WM_KEYUP '3'
+    time.sleep(1.5)
+    assert bench.region_of(bench.window_image(bar), bench.time_box(2)) != idle
+
+    # Alt+F4 on the editor ends the program, saving everything.
+    run.alt_f4(run.editor())
+    run.wait_exit()
+    option = bench.reg_values("Option")
+    assert (option["SelectIconWinLeft"][1], option["SelectIconWinTop"][1]) == (440, 90)
+    assert len(bench.reg_values("Save")) == 27
+
+    run = program()
+    assert open_editor(run, 0)["rect"][:2] == [440, 90]

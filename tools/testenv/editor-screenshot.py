@@ -1,0 +1,30 @@
+#!/usr/bin/env python3
+"""Takes the README's picture of the editor open over the bar, on slot 4 after
+a click on its icon. Run under an X display with the test environment of
+tests/e2e (TAVORIN_EXE, TAVORIN_INSPECTOR, WINEPREFIX):
+    editor-screenshot.py OUTPUT.png"""
+import os
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests", "e2e"))
+import bench  # noqa: E402
+
+bench.reg_clear()
+bench.reg_set("Save", "Name#3", "방어 주문서")
+bench.reg_set("Save", "Time#3", 5400)
+bench.reg_set("Option", "SelectIconWinLeft", 440)
+bench.reg_set("Option", "SelectIconWinTop", 420)
+run = bench.Program()
+try:
+    bar = run.bar()
+    bench.focus(bar)
+    bench.key("1", "6")
+    bench.click(bar, 170, 45)  # slot 4's icon
+    editor = run.editor()
+    time.sleep(1.0)
+    left, top = bar["rect"][:2]
+    right, bottom = editor["rect"][2:]
+    bench.save_screenshot(sys.argv[1], (left, top, right, bottom))
+finally:
+    run.kill()
