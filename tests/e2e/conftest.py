@@ -1,9 +1,12 @@
 import os
 import subprocess
+import sys
 
 import pytest
 
-import bench
+# The bench driver lives with the test environment's tools, which use it too.
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "testenv"))
+import bench  # noqa: E402
 
 
 @pytest.fixture(scope="session", autouse=True)

@@ -10,7 +10,7 @@ import subprocess
 import sys
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests", "e2e"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "testenv"))
 import bench  # noqa: E402
 
 TICK = os.sysconf("SC_CLK_TCK")

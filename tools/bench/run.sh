@@ -20,7 +20,7 @@ xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp" bash -c '
   echo "-- bare Win32 window --"
   wine "$2/startup_bench.exe" 9 Bare "$(winepath -w "$2/bare_window.exe")" | tee /tmp/tavorin-bare.txt
   echo "-- Tavorin.exe (host window) --"
-  wine "$2/startup_bench.exe" 9 "Tavorin v0.11" "$(winepath -w "$3")" | tee /tmp/tavorin-start.txt
+  wine "$2/startup_bench.exe" 9 "Tavorin v$(cat version.txt)" "$(winepath -w "$3")" | tee /tmp/tavorin-start.txt
   awk "/median/ { m[FILENAME] = \$2 } END { printf \"ratio Tavorin / bare: %.2f (goal at most 1.5)\\n\", m[ARGV[2]] / m[ARGV[1]] }" \
     /tmp/tavorin-bare.txt /tmp/tavorin-start.txt
   echo "Tavorin.exe: $(stat -c %s "$3") bytes"
@@ -29,4 +29,4 @@ xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp" bash -c '
   echo "== CPU of the windows =="
   TAVORIN_EXE="$3" TAVORIN_INSPECTOR="$4" IDEAL_POPUP="$2/ideal_popup.exe" /usr/bin/python3 tools/bench/bar_cpu.py
   wineserver -k
-' bench "$prefix" "$bench" "$root/build/win64/Tavorin.exe" "$root/build/win64/tests/e2e/inspector.exe"
+' bench "$prefix" "$bench" "$root/build/win64/Tavorin.exe" "$root/build/win64/tools/testenv/inspector.exe"

@@ -9,7 +9,7 @@
 #include <tuple>
 #include <vector>
 
-#include "app/WindowPointers.h"
+#include "common/WindowPointers.h"
 #include "bar/TimerBarDlg.h"
 #include "editor/TimerEditDlg.h"
 #include "framework/Gdi.h"

@@ -1,14 +1,12 @@
 #!/usr/bin/env python3
 """Takes the README's picture of the editor open over the bar, on slot 4 after
 a click on its icon. Run under an X display with the test environment of
-tests/e2e (TAVORIN_EXE, TAVORIN_INSPECTOR, WINEPREFIX):
+the end-to-end tests (TAVORIN_EXE, TAVORIN_INSPECTOR, WINEPREFIX):
     editor-screenshot.py OUTPUT.png"""
-import os
 import sys
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests", "e2e"))
-import bench  # noqa: E402
+import bench
 
 bench.reg_clear()
 bench.reg_set("Save", "Name#3", "방어 주문서")

@@ -17,7 +17,9 @@ EXE = os.environ.get("TAVORIN_EXE", "")
 INSPECTOR = os.environ.get("TAVORIN_INSPECTOR", "")
 PROGRAM_KEY = r"HKCU\Software\Melkbay\Tavorin"
 COMPANY_KEY = r"HKCU\Software\Melkbay"
-TITLE = "Tavorin v0.11"
+with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "version.txt")) as _file:
+    VERSION = _file.read().strip()
+TITLE = f"Tavorin v{VERSION}"
 
 WS_VISIBLE = 0x10000000
 WS_EX_TOOLWINDOW = 0x80
