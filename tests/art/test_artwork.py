@@ -2,10 +2,12 @@
 and a contact sheet of all of them for the eye."""
 import os
 import struct
+import sys
 
 import pytest
 
-import contact_sheet
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "art"))
+import contact_sheet  # noqa: E402
 
 ART = contact_sheet.ART
 SHEET = os.environ.get("TAVORIN_CONTACT_SHEET", os.path.join(ART, "..", "..", "build", "contact-sheet.png"))
@@ -40,6 +42,34 @@ def test_sprites_and_icons_are_8_bit_with_a_colour_table(name):
     assert (h["width"], h["height"], h["bits"], h["compression"]) == (width, height, 8, 0)
     assert 2 <= h["colours"] <= 256
     assert h["offset"] == 14 + 40 + 4 * h["colours"]
+
+
+MAGENTA = (255, 0, 255)
+SOLID_TILES = {"icon20004.bmp", "icon20005.bmp", "icon20006.bmp", "icon20008.bmp", "icon20009.bmp", "icon20010.bmp"}
+
+
+def magenta_pixels(name):
+    picture = contact_sheet.load(name)
+    return {(x, y) for y in range(picture.height) for x in range(picture.width)
+            if picture.getpixel((x, y)) == MAGENTA}
+
+
+@pytest.mark.parametrize("name,height", [("bar_skin.bmp", 100), ("editor_skin.bmp", 220)])
+def test_skins_are_magenta_only_in_three_pixels_of_each_corner(name, height):
+    r, b = 479, height - 1
+    assert magenta_pixels(name) == {(0, 0), (1, 0), (0, 1), (r, 0), (r - 1, 0), (r, 1),
+                                    (0, b), (1, b), (0, b - 1), (r, b), (r - 1, b), (r, b - 1)}
+
+
+@pytest.mark.parametrize("name", sorted(SPRITES) + [f"icon{20001 + i}.bmp" for i in range(24)])
+def test_sprites_show_something_and_all_but_the_skill_tiles_let_the_box_through(name):
+    width, height = SPRITES.get(name, (24, 24))
+    magenta = magenta_pixels(name)
+    assert len(magenta) < width * height
+    if name in SOLID_TILES:
+        assert not magenta
+    else:
+        assert (0, 0) in magenta or (width - 1, height - 1) in magenta
 
 
 def test_the_lightning_tile_is_24_bit():

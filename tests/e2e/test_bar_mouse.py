@@ -99,16 +99,6 @@ def test_a_drag_that_starts_on_the_pin_ends_by_switching_it(program):
     assert bar["exstyle"] & WS_EX_TOPMOST
 
 
-def test_the_close_button_ends_the_program_and_everything_is_saved(program):
-    bench.reg_set("Save", "Time#1", 333)
-    run = program()
-    bench.click(run.bar(), 465, 8)
-    run.wait_exit()
-    assert bench.reg_values("Save")["Time#1"] == ("REG_DWORD", 333)
-    option = bench.reg_values("Option")
-    assert {"MainWinLeft", "MainWinTop", "AlwaysOnTop"} <= set(option)
-
-
 def name_width(image, slot):
     xs = [x for x, _ in name_pixels(image, slot)]
     return max(xs) - min(xs) if xs else 0

@@ -36,16 +36,6 @@ def test_a_stored_position_is_used_when_it_is_on_a_screen(program):
     assert option["MainWinLeft"] == ("REG_DWORD", -300)
 
 
-def test_positions_on_no_screen_or_absent_centre_the_bar(program):
-    for left, top in ((-5000, 200), (100, 90000), (-1, 30)):
-        bench.reg_set("Option", "MainWinLeft", left)
-        bench.reg_set("Option", "MainWinTop", top)
-        run = program()
-        assert tuple(run.bar()["rect"][:2]) == CENTRED, (left, top)
-        option = close_and_read(run)
-        assert option["MainWinLeft"] == ("REG_DWORD", CENTRED[0])
-
-
 def test_always_on_top_is_restored_shown_by_the_pin_and_written_back_unchanged(program):
     bench.reg_set("Option", "AlwaysOnTop", 7)
     run = program()

@@ -3,6 +3,8 @@ the registry, on the real program."""
 import subprocess
 import time
 
+import pytest
+
 import bench
 
 DEFAULT_ICONS = [0, 14, 3, 4, 6, 11, 12, 21, 22]
@@ -23,7 +25,7 @@ def saved_slots():
 def test_first_run_shows_the_host_and_saves_the_defaults(program):
     run = program()
     host = run.host
-    assert host["title"] == "Tavorin v0.11"
+    assert host["title"] == bench.TITLE
     assert host["rect"] == [0, 0, 0, 0]
     assert host["visible"], "the modal loop shows the host at its first idle moment"
     assert host["enabled"] and not host["iconic"]
@@ -44,34 +46,6 @@ def test_first_run_shows_the_host_and_saves_the_defaults(program):
         assert values[f"Name#{i}"] == ("REG_SZ", "")
 
 
-def test_stored_slots_come_back_unchanged_and_names_are_cut_safely(program):
-    bench.reg_set("Save", "Icon#3", 5)
-    bench.reg_set("Save", "Time#2", 99999)
-    bench.reg_set("Save", "Time#4", -5)
-    bench.reg_set("Save", "Name#0", "abcdefghijklmnopqrstuvwxyz0123")  # 30 bytes
-    # 2 + 11 double-byte syllables = 24 bytes: the 23rd byte starts a syllable.
-    bench.reg_set("Save", "Name#1", "ab" + "가나다라마바사아자차카")
-    bench.reg_set("Save", "Name#2", "물약")
-    bench.reg_set("Save", "Name#3", 1234)  # wrong type
-    bench.reg_set("Save", "Name#4", "x" * 30000)  # absurd length
-    bench.reg_set("Save", "Name#5", "00ff", kind="REG_BINARY")
-
-    run = program()
-    run.alt_f4()
-    run.wait_exit()
-    values = saved_slots()
-    assert values["Icon#3"] == ("REG_DWORD", 5)
-    assert values["Time#2"] == ("REG_DWORD", 99999)
-    assert values["Time#4"] == ("REG_DWORD", -5)
-    assert values["Icon#0"] == ("REG_DWORD", 0)
-    assert values["Name#0"] == ("REG_SZ", "abcdefghijklmnopqrstuvw")
-    assert values["Name#1"] == ("REG_SZ", "ab" + "가나다라마바사아자차")
-    assert values["Name#2"] == ("REG_SZ", "물약")
-    assert values["Name#3"] == ("REG_SZ", "")
-    assert values["Name#4"] == ("REG_SZ", "x" * 23)
-    assert values["Name#5"] == ("REG_SZ", "")
-
-
 def test_enter_escape_and_the_about_command_do_not_end_the_program(program):
     run = program()
     bench.focus(run.host)
@@ -83,32 +57,38 @@ def test_enter_escape_and_the_about_command_do_not_end_the_program(program):
     assert bench.find_window(title=bench.TITLE)["visible"]
     assert saved_slots() == {}, "nothing is saved before a close"
 
-    run.alt_f4()
-    run.wait_exit()
-    assert len(saved_slots()) == 27
+
+def open_editor_and_alt_f4(run):
+    bench.click(run.bar(), 35, 45)
+    run.alt_f4(run.editor())
 
 
-def test_a_close_request_from_the_taskbar_saves_once_per_close(program):
-    run = program()
-    # What the taskbar's close command sends.
-    bench.post(run.host, WM_SYSCOMMAND, 0xF060)
-    run.wait_exit()
-    assert len(saved_slots()) == 27
-
-
-def test_the_end_of_the_windows_session_saves_the_slots(program):
-    bench.reg_set("Save", "Time#8", 4321)
-    run = program()
-    bench.reg_clear()  # whatever the session end writes must come from the program
+def end_the_session(run):
     assert bench.send(run.host, WM_QUERYENDSESSION, 0, 0)["result"] == 1
     assert bench.send(run.host, WM_ENDSESSION, 1, 0)["ok"]
-    values = saved_slots()
-    assert values["Time#8"] == ("REG_DWORD", 4321)
-    assert len(values) == 27
-    # The bar's place and pin state are saved as at a normal close.
-    option = bench.reg_values("Option")
-    assert {"MainWinLeft", "MainWinTop", "AlwaysOnTop"} <= set(option)
+
+
+WAYS_OUT = {
+    "Alt+F4 on the host": lambda run: run.alt_f4(),
+    "the taskbar's close": lambda run: bench.post(run.host, WM_SYSCOMMAND, 0xF060),
+    "the bar's close button": lambda run: bench.click(run.bar(), 465, 8),
+    "Alt+F4 on the editor": open_editor_and_alt_f4,
+    "the end of the Windows session": end_the_session,
+}
+
+
+@pytest.mark.parametrize("way", WAYS_OUT)
+def test_every_way_out_saves_the_slots_and_both_places(program, way):
+    bench.reg_set("Save", "Time#8", 4321)
+    run = program()
+    run.bar()
+    bench.reg_clear()  # whatever is written must come from the program
+    WAYS_OUT[way](run)
     run.wait_exit()
+    values = saved_slots()
+    assert len(values) == 27 and values["Time#8"] == ("REG_DWORD", 4321)
+    assert set(bench.reg_values("Option")) == {"MainWinLeft", "MainWinTop", "AlwaysOnTop", "SelectIconWinLeft",
+                                               "SelectIconWinTop"}
 
 
 def test_a_session_end_that_is_called_off_saves_nothing(program):

@@ -76,46 +76,34 @@ std::vector<RegionRect> Scan(const Picture& picture, RecordingStore& store, std:
 
 }  // namespace
 
-TEST(RegionRuns, WithoutKeyPixelsEachRowIsOneRun)
+TEST(RegionRuns, OneRectanglePerRunOfNonKeyPixelsRowsFromTheTop)
 {
-    Picture picture(7, 3);
-    RecordingStore store;
-    EXPECT_EQ(Scan(picture, store),
-              (std::vector<RegionRect>{{0, 0, 7, 1}, {0, 1, 7, 2}, {0, 2, 7, 3}}));
-    ASSERT_EQ(store.flushes.size(), 1u);
-    EXPECT_EQ(store.flushes[0].bounds, (RegionRect{0, 0, 7, 3}));
-}
-
-TEST(RegionRuns, OnlyKeyPixelsGiveAnEmptyFinalBatch)
-{
-    Picture picture(5, 4, kMagenta);
-    RecordingStore store;
-    EXPECT_TRUE(Scan(picture, store).empty());
-    ASSERT_EQ(store.flushes.size(), 1u);
-    EXPECT_EQ(store.flushes[0].count, 0);
-    EXPECT_EQ(store.flushes[0].bounds, (RegionRect{INT32_MAX, INT32_MAX, 0, 0}));
-}
-
-TEST(RegionRuns, RunsAreSplitAtKeyPixelsWithoutEmptyRectangles)
-{
-    Picture picture(8, 2);
-    picture.Set(0, 0, kMagenta);  // at the row's start
-    picture.Set(3, 0, kMagenta);  // two side by side
-    picture.Set(4, 0, kMagenta);
-    picture.Set(7, 1, kMagenta);  // at the row's end
-    RecordingStore store;
-    EXPECT_EQ(Scan(picture, store), (std::vector<RegionRect>{{1, 0, 3, 1}, {5, 0, 8, 1}, {0, 1, 7, 2}}));
-}
-
-TEST(RegionRuns, RowsGoFromThePictureTopDown)
-{
-    Picture picture(4, 3);
-    picture.Set(1, 0, kMagenta);  // only the top row has a hole
-    RecordingStore store;
-    const auto rects = Scan(picture, store);
-    ASSERT_EQ(rects.size(), 4u);
-    EXPECT_EQ(rects[0], (RegionRect{0, 0, 1, 1}));
-    EXPECT_EQ(rects[1], (RegionRect{2, 0, 4, 1}));
+    // '.' a skin pixel, 'M' magenta; the top row first.
+    const struct {
+        std::vector<const char*> rows;
+        std::vector<RegionRect> runs;
+    } cases[] = {
+        {{".......", ".......", "......."}, {{0, 0, 7, 1}, {0, 1, 7, 2}, {0, 2, 7, 3}}},
+        {{"M..MM...", ".......M"}, {{1, 0, 3, 1}, {5, 0, 8, 1}, {0, 1, 7, 2}}},
+        {{".M..", "....", "...."}, {{0, 0, 1, 1}, {2, 0, 4, 1}, {0, 1, 4, 2}, {0, 2, 4, 3}}},
+        {{"MMMMM", "MMMMM"}, {}},
+    };
+    for (const auto& c : cases) {
+        Picture picture(static_cast<int>(std::strlen(c.rows[0])), static_cast<int>(c.rows.size()));
+        for (int y = 0; y < picture.height; ++y) {
+            for (int x = 0; x < picture.width; ++x) {
+                if (c.rows[static_cast<size_t>(y)][x] == 'M') picture.Set(x, y, kMagenta);
+            }
+        }
+        RecordingStore store;
+        EXPECT_EQ(Scan(picture, store), c.runs) << c.rows[0];
+        ASSERT_EQ(store.flushes.size(), 1u);
+        if (c.runs.empty()) {
+            EXPECT_EQ(store.flushes[0].bounds, (RegionRect{INT32_MAX, INT32_MAX, 0, 0})) << "an empty last batch";
+        } else {
+            EXPECT_EQ(store.flushes[0].bounds, (RegionRect{0, 0, picture.width, picture.height}));
+        }
+    }
 }
 
 TEST(RegionRuns, KeyBoundsAreCappedAndExact)
@@ -189,14 +177,18 @@ TEST(RegionRuns, ABufferThatCannotGrowStopsTheScan)
 
 TEST(RegionRuns, PaddedRowsAreSteppedByTheStride)
 {
-    // 3 pixels of 4 bytes in rows of 16 bytes: the padding is never read as a pixel.
-    std::vector<std::uint8_t> bits(16 * 2, 0);
-    for (int i = 12; i < 16; ++i) bits[static_cast<size_t>(i)] = 0xFF;  // padding of the bottom row
-    bits[16 + 0] = 0xFF;  // top row, pixel 0: magenta (memory row 1)
-    bits[16 + 2] = 0xFF;
+    // 3 pixels of 4 bytes in rows of 16 bytes, the padding key-coloured: read
+    // as a pixel, it would cut or shift a run.
+    std::vector<std::uint8_t> bits(16 * 3, 0);
+    for (int row = 0; row < 3; ++row) {
+        bits[static_cast<size_t>(row * 16 + 12)] = 0xFF;  // blue
+        bits[static_cast<size_t>(row * 16 + 14)] = 0xFF;  // red
+    }
+    bits[32 + 0] = 0xFF;  // top row (memory row 2), pixel 0: magenta
+    bits[32 + 2] = 0xFF;
     RecordingStore store;
     RectBatcher batcher(store);
-    ASSERT_TRUE(ScanRegionRuns(bits.data(), 3, 2, 16, MakeKeyBounds(kMagenta, kMagenta), batcher));
+    ASSERT_TRUE(ScanRegionRuns(bits.data(), 3, 3, 16, MakeKeyBounds(kMagenta, kMagenta), batcher));
     batcher.Flush();
-    EXPECT_EQ(store.rects, (std::vector<RegionRect>{{1, 0, 3, 1}, {0, 1, 3, 2}}));
+    EXPECT_EQ(store.rects, (std::vector<RegionRect>{{1, 0, 3, 1}, {0, 1, 3, 2}, {0, 2, 3, 3}}));
 }

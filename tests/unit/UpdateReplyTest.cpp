@@ -59,16 +59,30 @@ TEST(UpdateReply, ReadingStopsAtTheLineFeedOrTheBound)
 
 TEST(UpdateReply, Meanings)
 {
-    EXPECT_EQ(ParseUpdateReply("New Version Updated").kind, UpdateReplyKind::NewVersion);
-    for (const char* other : {"new version updated", "New Version Updated!", "New Version Updated ", " New Version Updated",
-                              "", "@msg@hello", "@MSG", "MSG@x"}) {
-        EXPECT_EQ(ParseUpdateReply(other).kind, UpdateReplyKind::Nothing) << other;
+    const struct {
+        const char* line;
+        UpdateReplyKind kind;
+        const char* message;
+    } rows[] = {
+        {"New Version Updated", UpdateReplyKind::NewVersion, ""},
+        {"@MSG@hello world", UpdateReplyKind::Message, "hello world"},
+        {"@MSG@", UpdateReplyKind::Message, ""},
+        {"@MSG@@MSG@x", UpdateReplyKind::Message, "@MSG@x"},
+        // Anything else, however close, means nothing.
+        {"new version updated", UpdateReplyKind::Nothing, ""},
+        {"New Version Updated!", UpdateReplyKind::Nothing, ""},
+        {"New Version Updated ", UpdateReplyKind::Nothing, ""},
+        {" New Version Updated", UpdateReplyKind::Nothing, ""},
+        {"", UpdateReplyKind::Nothing, ""},
+        {"@msg@hello", UpdateReplyKind::Nothing, ""},
+        {"@MSG", UpdateReplyKind::Nothing, ""},
+        {"MSG@x", UpdateReplyKind::Nothing, ""},
+        {" @MSG@not at the start", UpdateReplyKind::Nothing, ""},
+        {"notice: @MSG@x", UpdateReplyKind::Nothing, ""},
+    };
+    for (const auto& row : rows) {
+        const UpdateReply reply = ParseUpdateReply(row.line);
+        EXPECT_EQ(reply.kind, row.kind) << row.line;
+        EXPECT_EQ(reply.message, row.message) << row.line;
     }
-    const UpdateReply message = ParseUpdateReply("@MSG@hello world");
-    EXPECT_EQ(message.kind, UpdateReplyKind::Message);
-    EXPECT_EQ(message.message, "hello world");
-    const UpdateReply empty = ParseUpdateReply("@MSG@");
-    EXPECT_EQ(empty.kind, UpdateReplyKind::Message);
-    EXPECT_EQ(empty.message, "");
-    EXPECT_EQ(ParseUpdateReply("@MSG@@MSG@x").message, "@MSG@x");
 }

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "WinTestSupport.h"
-#include "app/AppSettings.h"
+#include "common/AppSettings.h"
 #include "model/SettingsStore.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "PixelBuffer.h"
 #include "WinTestSupport.h"
-#include "app/WindowPointers.h"
+#include "common/WindowPointers.h"
 #include "bar/TimerBarDlg.h"
 #include "editor/TimerEditDlg.h"
 #include "framework/Gdi.h"
