@@ -21,11 +21,11 @@ add_library(tavorin_win STATIC
   src/skin/SkinCanvas.cpp
   src/skin/SpriteCache.cpp
   src/skin/WindowDrag.cpp
-  src/app/AppSettings.cpp
+  src/common/AppSettings.cpp
   src/app/HostDlg.cpp
-  src/app/ProgramDialog.cpp
+  src/common/ProgramDialog.cpp
   src/app/SingleInstance.cpp
-  src/app/WindowPointers.cpp
+  src/common/WindowPointers.cpp
   src/bar/TimerBarDlg.cpp
   src/editor/NameBox.cpp
   src/editor/TimerEditDlg.cpp
@@ -48,10 +48,15 @@ elseif(MSVC)
   set_property(TARGET Tavorin PROPERTY MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
   target_link_options(Tavorin PRIVATE /MANIFEST:NO)
 endif()
+# The version header and the manifest, made from version.txt.
+configure_file(${CMAKE_SOURCE_DIR}/res/version.h.in ${CMAKE_BINARY_DIR}/generated/version.h @ONLY)
+configure_file(${CMAKE_SOURCE_DIR}/res/Tavorin.manifest.in ${CMAKE_BINARY_DIR}/generated/Tavorin.manifest @ONLY)
+include_directories(${CMAKE_BINARY_DIR}/generated)
+
 # The resource compiler reports no dependencies: name every file it embeds.
 file(GLOB TAVORIN_ART CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/art/*)
 set_source_files_properties(res/Tavorin.rc PROPERTIES
-  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_SOURCE_DIR}/res/Tavorin.manifest;${TAVORIN_ART}")
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_BINARY_DIR}/generated/Tavorin.manifest;${CMAKE_BINARY_DIR}/generated/version.h;${TAVORIN_ART}")
 
 # Tests that run under Wine share one fresh prefix per test run.
 function(tavorin_wine_environment test_name)
@@ -68,6 +73,7 @@ if(CMAKE_CROSSCOMPILING_EMULATOR)
   add_test(NAME wine.prefix COMMAND ${CMAKE_SOURCE_DIR}/tools/testenv/prepare-prefix.sh ${CMAKE_BINARY_DIR}/wineprefix)
   set_tests_properties(wine.prefix PROPERTIES FIXTURES_SETUP wineprefix TIMEOUT 300)
   add_subdirectory(tests/win)
+  add_subdirectory(tools/testenv)
   add_subdirectory(tests/e2e)
   add_subdirectory(tools/bench)
 endif()

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "app/AppSettings.h"
+#include "common/AppSettings.h"
 #include "app/SingleInstance.h"
-#include "app/WindowPointers.h"
+#include "common/WindowPointers.h"
 #include "bar/TimerBarDlg.h"
 #include "editor/TimerEditDlg.h"
 #include "framework/Gdi.h"
@@ -53,30 +53,8 @@ CHostDlg::CHostDlg(CWnd* pParent)
 bool CHostDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     switch (message) {
-    case WM_CREATE:
-        *result = OnCreate();
-        return true;
-    case WM_SYSCOMMAND:
-        OnSysCommand(static_cast<UINT>(wParam));
-        *result = 0;
-        return true;
-    case WM_PAINT:
-        OnPaint();
-        *result = 0;
-        return true;
     case WM_QUERYDRAGICON:
         *result = reinterpret_cast<LRESULT>(m_hIcon);
-        return true;
-    case WM_CLOSE:
-        OnClose();
-        *result = 0;
-        return true;
-    case WM_KEYUP:
-        *result = ForwardKeyUpToBar(static_cast<UINT>(wParam));
-        return true;
-    case WM_DESTROY:
-        SaveSlotsOnce();
-        *result = Default();
         return true;
     case WM_QUERYENDSESSION:
         *result = TRUE;
@@ -180,6 +158,12 @@ void CHostDlg::OnClose()
 {
     // The slots are saved as the host goes, however the loop ends.
     EndDialog(IDCANCEL);
+}
+
+void CHostDlg::OnDestroy()
+{
+    SaveSlotsOnce();
+    CProgramDialog::OnDestroy();
 }
 
 void CHostDlg::SaveSlotsOnce()

@@ -2,7 +2,7 @@
 // and the editor, loads the slots when created and saves them when closed.
 #pragma once
 
-#include "app/ProgramDialog.h"
+#include "common/ProgramDialog.h"
 
 class CHostDlg : public CProgramDialog {
 public:
@@ -10,19 +10,22 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    // The messages without a handler of their own: the drag icon, the end of
+    // the Windows session, and another start asking for the bar.
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    int OnCreate() override;
+    void OnSysCommand(UINT nID) override;
+    void OnPaint() override;
+    void OnClose() override;
+    void OnDestroy() override;
 
 private:
-    int OnCreate();
     // The editor: owned by the host, hidden until a slot's icon is clicked.
     void CreateEditor();
     // The bar: owned by the host, shown, focused and in the foreground.
     void CreateBar();
     // Another start of the program asked for the bar: to the front with it.
     void ShowBar();
-    void OnSysCommand(UINT nID);
-    void OnPaint();
-    void OnClose();
     void OnEndSession(bool ending);
     // Writes the slots the first time it is called; the program ends by
     // several roads and each saves exactly once.

@@ -3,8 +3,8 @@
 #include <chrono>
 #include <string>
 
-#include "app/AppSettings.h"
-#include "app/WindowPointers.h"
+#include "common/AppSettings.h"
+#include "common/WindowPointers.h"
 #include "bar/BarLayout.h"
 #include "editor/TimerEditDlg.h"
 #include "framework/WinApp.h"
@@ -31,53 +31,10 @@ CTimerBarDlg::CTimerBarDlg(CWnd* pParent)
     m_fontTime.CreateFontW(15, FW_BOLD, DEFAULT_CHARSET, L"Times New Roman");
 }
 
-bool CTimerBarDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
-{
-    switch (message) {
-    case WM_PAINT:
-        OnPaint();
-        *result = 0;
-        return true;
-    case WM_TIMER:
-        OnTimer(static_cast<UINT_PTR>(wParam));
-        *result = Default();
-        return true;
-    case WM_KEYUP:
-        OnKeyUp(static_cast<UINT>(wParam));
-        *result = Default();
-        return true;
-    case WM_LBUTTONDOWN:
-        OnLButtonDown(PointFromLParam(lParam));
-        *result = Default();
-        return true;
-    case WM_MOUSEMOVE:
-        OnMouseMove(PointFromLParam(lParam));
-        *result = Default();
-        return true;
-    case WM_LBUTTONUP:
-        OnLButtonUp(PointFromLParam(lParam));
-        *result = Default();
-        return true;
-    case WM_DISPLAYCHANGE:
-        m_canvas.RebuildForDisplay(m_hWnd);
-        *result = Default();
-        return true;
-    case WM_CLOSE:
-        PassCloseToOwner();
-        *result = 0;
-        return true;
-    case WM_DESTROY:
-        OnDestroy();
-        *result = Default();
-        return true;
-    default:
-        return CProgramDialog::OnWndMsg(message, wParam, lParam, result);
-    }
-}
-
 BOOL CTimerBarDlg::OnInitDialog()
 {
     CProgramDialog::OnInitDialog();
+    SetBarWindow(m_hWnd);
     m_canvas.SkinWindow(m_hWnd, IDB_BAR_SKIN);
     // Off the taskbar and the task switcher: the host carries the program's entry.
     ModifyStyleEx(WS_EX_APPWINDOW, WS_EX_TOOLWINDOW, 0);
@@ -180,11 +137,15 @@ void CTimerBarDlg::PaintTexts(HDC dc)
 
 void CTimerBarDlg::OnTimer(UINT_PTR nIDEvent)
 {
-    if (nIDEvent != BarTimerId) return;
+    if (nIDEvent != BarTimerId) {
+        CProgramDialog::OnTimer(nIDEvent);
+        return;
+    }
     const std::int32_t now = CurrentSlotTime();
     TickTimerSlots(now);
     if (MakeBarView(g_timerSlots, now, m_nHover, m_bAlwaysOnTop) != m_lastView) Invalidate();
     ScheduleTick();
+    CProgramDialog::OnTimer(nIDEvent);
 }
 
 void CTimerBarDlg::ScheduleTick()
@@ -197,13 +158,15 @@ void CTimerBarDlg::ScheduleTick()
 
 void CTimerBarDlg::OnKeyUp(UINT nChar)
 {
-    if (nChar < kFirstDigitKey || nChar > kLastDigitKey) return;
-    if (ToggleTimerSlot(static_cast<int>(nChar - kFirstDigitKey), CurrentSlotTime())) Invalidate();
+    const bool digit = nChar >= kFirstDigitKey && nChar <= kLastDigitKey;
+    if (digit && ToggleTimerSlot(static_cast<int>(nChar - kFirstDigitKey), CurrentSlotTime())) Invalidate();
+    CDialog::OnKeyUp(nChar);  // the bar's own default, not the forwarder to itself
 }
 
 void CTimerBarDlg::OnLButtonDown(POINT point)
 {
     m_drag.Start(m_hWnd, point);
+    CProgramDialog::OnLButtonDown(point);
 }
 
 void CTimerBarDlg::OnMouseMove(POINT point)
@@ -214,6 +177,7 @@ void CTimerBarDlg::OnMouseMove(POINT point)
         m_nHover = hover;  // shows or hides a slot's name
         Invalidate();
     }
+    CProgramDialog::OnMouseMove(point);
 }
 
 void CTimerBarDlg::OnLButtonUp(POINT point)
@@ -222,14 +186,13 @@ void CTimerBarDlg::OnLButtonUp(POINT point)
     // Every release acts where it lands, dragged or not: after a drag the
     // window has followed the pointer, so that is where the press was.
     const int hit = FindHitRect(BarHitRects, kBarHitRectCount, point.x, point.y);
-    if (hit >= 0 && hit < kTimerSlotCount) {
+    switch (hit) {
+    case 0: case 1: case 2: case 3: case 4: case 5: case 6: case 7: case 8:  // the icon boxes
         if (g_pTimerEditDlg) {
             g_pTimerEditDlg->Open(hit);
             g_pTimerEditDlg->ShowWindow(SW_SHOW);
         }
-        return;
-    }
-    switch (hit) {
+        break;
     case kBarPinRect:
         ToggleAlwaysOnTop();
         break;
@@ -239,6 +202,7 @@ void CTimerBarDlg::OnLButtonUp(POINT point)
     default:
         break;
     }
+    CProgramDialog::OnLButtonUp(point);
 }
 
 void CTimerBarDlg::ToggleAlwaysOnTop()
@@ -252,8 +216,16 @@ void CTimerBarDlg::ToggleAlwaysOnTop()
 
 void CTimerBarDlg::OnDestroy()
 {
+    SetBarWindow(nullptr);
     SaveWindowPosition(this, kEntryMainWinLeft, kEntryMainWinTop);
     AppProfile().WriteInt(kSectionOption, kEntryAlwaysOnTop, m_bAlwaysOnTop);
+    CProgramDialog::OnDestroy();
+}
+
+void CTimerBarDlg::OnDisplayChange()
+{
+    m_canvas.RebuildForDisplay(m_hWnd);
+    CProgramDialog::OnDisplayChange();
 }
 
 void CTimerBarDlg::PostNcDestroy()

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/ProgramDialog.h"
+#include "common/ProgramDialog.h"
 #include "bar/BarView.h"
 #include "framework/Gdi.h"
 #include "skin/SkinCanvas.h"
@@ -21,20 +21,20 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
     void PostNcDestroy() override;
+    void OnPaint() override;
+    void OnTimer(UINT_PTR nIDEvent) override;
+    void OnKeyUp(UINT nChar) override;
+    void OnLButtonDown(POINT point) override;
+    void OnMouseMove(POINT point) override;
+    void OnLButtonUp(POINT point) override;
+    void OnDisplayChange() override;
+    void OnDestroy() override;
 
 private:
-    void OnPaint();
     void PaintSlots(HDC dc, std::int32_t now);
     void PaintTexts(HDC dc);
-    void OnTimer(UINT_PTR nIDEvent);
     void ScheduleTick();
-    void OnKeyUp(UINT nChar);
-    void OnLButtonDown(POINT point);
-    void OnMouseMove(POINT point);
-    void OnLButtonUp(POINT point);
-    void OnDestroy();
     void ToggleAlwaysOnTop();
 
     CFont m_fontTitle;

@@ -1,4 +1,4 @@
-#include "app/AppSettings.h"
+#include "common/AppSettings.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
-#include "app/ProgramDialog.h"
+#include "common/ProgramDialog.h"
 
-#include "app/WindowPointers.h"
-#include "bar/TimerBarDlg.h"
+
+HWND CProgramDialog::s_hWndBar = nullptr;
 
 BOOL CProgramDialog::PreTranslateMessage(MSG* pMsg)
 {
@@ -9,14 +9,16 @@ BOOL CProgramDialog::PreTranslateMessage(MSG* pMsg)
     return CDialog::PreTranslateMessage(pMsg);
 }
 
-LRESULT CProgramDialog::ForwardKeyUpToBar(UINT nChar)
+void CProgramDialog::OnKeyUp(UINT nChar)
 {
-    if (!g_pTimerBarDlg) return Default();
-    ::SendMessageW(g_pTimerBarDlg->m_hWnd, WM_KEYUP, nChar, 0);
-    return 0;
+    if (s_hWndBar) {
+        ::SendMessageW(s_hWndBar, WM_KEYUP, nChar, 0);
+    } else {
+        CDialog::OnKeyUp(nChar);
+    }
 }
 
-void CProgramDialog::PassCloseToOwner()
+void CProgramDialog::OnClose()
 {
     ::SendMessageW(GetParent(), WM_CLOSE, 0, 0);
 }

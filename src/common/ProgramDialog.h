@@ -13,15 +13,24 @@ public:
     // be confirmed, cancelled or ended by them.
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
+    // The bar's window while it exists, for the windows that hand it keys,
+    // repaints and the focus without knowing its class.
+    static HWND BarWindow() { return s_hWndBar; }
+
 protected:
+    // The close chain of the bar and the editor: the owner (the host) ends
+    // the program. The host overrides it.
+    void OnClose() override;
+    // Key releases reach the bar; without a bar they get default processing.
+    // The bar overrides it.
+    void OnKeyUp(UINT nChar) override;
     // No key and no command closes or hides any of the windows: the dialog
     // manager turns Ctrl+Break into Cancel, for one, past the key filter.
     void OnOK() override {}
     void OnCancel() override {}
-    // The key-up handler of the host and the editor: the bar decides what a
-    // released key does; without a bar the release gets default processing.
-    LRESULT ForwardKeyUpToBar(UINT nChar);
-    // The close handler of the bar and the editor: the owner (the host) ends
-    // the program.
-    void PassCloseToOwner();
+    // Called by the bar as its window comes and goes.
+    static void SetBarWindow(HWND hWnd) { s_hWndBar = hWnd; }
+
+private:
+    static HWND s_hWndBar;
 };

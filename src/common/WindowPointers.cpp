@@ -1,4 +1,4 @@
-#include "app/WindowPointers.h"
+#include "common/WindowPointers.h"
 
 CTimerBarDlg* g_pTimerBarDlg = nullptr;
 CTimerEditDlg* g_pTimerEditDlg = nullptr;

@@ -1,8 +1,7 @@
 #include "editor/TimerEditDlg.h"
 
-#include "app/AppSettings.h"
-#include "app/WindowPointers.h"
-#include "bar/TimerBarDlg.h"
+#include "common/AppSettings.h"
+#include "common/WindowPointers.h"
 #include "editor/EditorLayout.h"
 #include "editor/NameLimit.h"
 #include "framework/CodePage.h"
@@ -51,60 +50,6 @@ void CTimerEditDlg::DoDataExchange(CDataExchange* pDX)
 {
     DDX_Text(pDX, IDC_NAME_EDIT, m_strName);
     DDV_MaxChars(pDX, m_strName, kNameByteLimit);
-}
-
-bool CTimerEditDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
-{
-    switch (message) {
-    case WM_PAINT:
-        OnPaint();
-        *result = 0;
-        return true;
-    case WM_LBUTTONDOWN:
-        OnLButtonDown(PointFromLParam(lParam));
-        break;
-    case WM_LBUTTONUP:
-        OnLButtonUp(PointFromLParam(lParam));
-        break;
-    case WM_LBUTTONDBLCLK:
-        OnLButtonDblClk(PointFromLParam(lParam));
-        break;
-    case WM_MOUSEMOVE:
-        OnMouseMove(PointFromLParam(lParam));
-        break;
-    case WM_RBUTTONDOWN:
-        OnRButtonDown(PointFromLParam(lParam));
-        break;
-    case WM_RBUTTONUP:
-        OnRButtonUp();
-        break;
-    case WM_MOUSEWHEEL:
-        *result = OnMouseWheel(static_cast<short>(HIWORD(wParam)), PointFromLParam(lParam));
-        return true;
-    case WM_TIMER:
-        OnTimer(static_cast<UINT_PTR>(wParam));
-        break;
-    case WM_SHOWWINDOW:
-        OnShowWindow(static_cast<BOOL>(wParam));
-        break;
-    case WM_KEYUP:
-        *result = ForwardKeyUpToBar(static_cast<UINT>(wParam));
-        return true;
-    case WM_DISPLAYCHANGE:
-        m_canvas.RebuildForDisplay(m_hWnd);
-        break;
-    case WM_CLOSE:
-        PassCloseToOwner();
-        *result = 0;
-        return true;
-    case WM_DESTROY:
-        OnDestroy();
-        break;
-    default:
-        return CProgramDialog::OnWndMsg(message, wParam, lParam, result);
-    }
-    *result = Default();
-    return true;
 }
 
 BOOL CTimerEditDlg::OnInitDialog()
@@ -208,6 +153,7 @@ void CTimerEditDlg::ApplyTimers(const TimerChange& change)
 
 void CTimerEditDlg::OnLButtonDown(POINT point)
 {
+    CProgramDialog::OnLButtonDown(point);
     const bool inside = PlaceAt(point) >= 0;
     if (inside) {
         m_drag.m_ptPress = point;  // the click acts on release; a hold repeats here
@@ -219,6 +165,7 @@ void CTimerEditDlg::OnLButtonDown(POINT point)
 
 void CTimerEditDlg::OnLButtonUp(POINT point)
 {
+    CProgramDialog::OnLButtonUp(point);
     const bool endedDrag = m_drag.m_bDragging != FALSE;
     m_drag.End(m_hWnd, point);
     ApplyTimers(LeftReleaseTimers(endedDrag));
@@ -239,6 +186,7 @@ void CTimerEditDlg::OnLButtonUp(POINT point)
 
 void CTimerEditDlg::OnLButtonDblClk(POINT point)
 {
+    CProgramDialog::OnLButtonDblClk(point);
     m_drag.Start(m_hWnd, point);  // whatever lies under the point
     const int place = PlaceAt(point);
     if (IsIconCell(place)) CommitIconAndDuration(place - kIconCellFirst);
@@ -246,18 +194,21 @@ void CTimerEditDlg::OnLButtonDblClk(POINT point)
 
 void CTimerEditDlg::OnMouseMove(POINT point)
 {
+    CProgramDialog::OnMouseMove(point);
     ::SetActiveWindow(m_hWnd);
     m_drag.Move(m_hWnd, point);
 }
 
 void CTimerEditDlg::OnRButtonDown(POINT point)
 {
+    CProgramDialog::OnRButtonDown(point);
     m_drag.m_ptPress = point;
     ApplyTimers(RightPressTimers(PlaceAt(point) >= 0));
 }
 
-void CTimerEditDlg::OnRButtonUp()
+void CTimerEditDlg::OnRButtonUp(POINT point)
 {
+    CProgramDialog::OnRButtonUp(point);
     ApplyTimers(RightReleaseTimers());
 }
 
@@ -275,6 +226,7 @@ BOOL CTimerEditDlg::OnMouseWheel(short delta, POINT screenPoint)
 
 void CTimerEditDlg::OnTimer(UINT_PTR nIDEvent)
 {
+    CProgramDialog::OnTimer(nIDEvent);
     if (nIDEvent > TimerRightRepeat) return;
     const unsigned id = static_cast<unsigned>(nIDEvent);
     const int place = PlaceAt(m_drag.m_ptPress);
@@ -286,7 +238,8 @@ void CTimerEditDlg::OnTimer(UINT_PTR nIDEvent)
 
 void CTimerEditDlg::OnShowWindow(BOOL bShow)
 {
-    if (!bShow && g_pTimerBarDlg) ::SetFocus(g_pTimerBarDlg->m_hWnd);
+    CProgramDialog::OnShowWindow(bShow);
+    if (!bShow && BarWindow()) ::SetFocus(BarWindow());
 }
 
 void CTimerEditDlg::CommitIconAndDuration(int cell)
@@ -325,12 +278,19 @@ void CTimerEditDlg::RefreshWindows(unsigned flags)
         return;
     }
     Invalidate();
-    if ((flags & 1) && g_pTimerBarDlg && g_pTimerBarDlg->IsWindowVisible()) g_pTimerBarDlg->Invalidate();
+    if ((flags & 1) && BarWindow() && ::IsWindowVisible(BarWindow())) ::InvalidateRect(BarWindow(), nullptr, FALSE);
 }
 
 void CTimerEditDlg::OnDestroy()
 {
     SaveWindowPosition(this, kEntrySelectIconWinLeft, kEntrySelectIconWinTop);
+    CProgramDialog::OnDestroy();
+}
+
+void CTimerEditDlg::OnDisplayChange()
+{
+    m_canvas.RebuildForDisplay(m_hWnd);
+    CProgramDialog::OnDisplayChange();
 }
 
 void CTimerEditDlg::PostNcDestroy()

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/ProgramDialog.h"
+#include "common/ProgramDialog.h"
 #include "editor/NameBox.h"
 #include "editor/EditorRules.h"
 #include "framework/Gdi.h"
@@ -24,25 +24,24 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
     void PostNcDestroy() override;
+    void OnPaint() override;
+    void OnLButtonDown(POINT point) override;
+    void OnLButtonUp(POINT point) override;
+    void OnLButtonDblClk(POINT point) override;
+    void OnMouseMove(POINT point) override;
+    void OnRButtonDown(POINT point) override;
+    void OnRButtonUp(POINT point) override;
+    BOOL OnMouseWheel(short delta, POINT screenPoint) override;
+    void OnTimer(UINT_PTR nIDEvent) override;
+    void OnShowWindow(BOOL bShow) override;
+    void OnDisplayChange() override;
+    void OnDestroy() override;
 
 private:
     void PlaceNameBox();
-    void OnPaint();
     void DrawSkinAndIcons(HDC dc);
     void DrawDuration(HDC dc);
-
-    void OnLButtonDown(POINT point);
-    void OnLButtonUp(POINT point);
-    void OnLButtonDblClk(POINT point);
-    void OnMouseMove(POINT point);
-    void OnRButtonDown(POINT point);
-    void OnRButtonUp();
-    BOOL OnMouseWheel(short delta, POINT screenPoint);
-    void OnTimer(UINT_PTR nIDEvent);
-    void OnShowWindow(BOOL bShow);
-    void OnDestroy();
 
     void Step(Spin spin);
     void ApplyTimers(const TimerChange& change);

@@ -102,7 +102,7 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg)
     return ::IsDialogMessageW(m_hWnd, pMsg);
 }
 
-bool CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM, LRESULT* result)
+bool CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     switch (message) {
     case WM_INITDIALOG:
@@ -126,6 +126,6 @@ bool CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM, LRESULT* result)
         *result = TRUE;
         return true;
     default:
-        return false;
+        return CWnd::OnWndMsg(message, wParam, lParam, result);
     }
 }

@@ -71,9 +71,30 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return Default();
 }
 
-bool CWnd::OnWndMsg(UINT, WPARAM, LPARAM, LRESULT*)
+bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
-    return false;
+    *result = 0;
+    switch (message) {
+    case WM_CREATE: *result = OnCreate(); return true;
+    case WM_PAINT: OnPaint(); return true;
+    case WM_TIMER: OnTimer(static_cast<UINT_PTR>(wParam)); return true;
+    case WM_KEYUP: OnKeyUp(static_cast<UINT>(wParam)); return true;
+    case WM_LBUTTONDOWN: OnLButtonDown(PointFromLParam(lParam)); return true;
+    case WM_LBUTTONUP: OnLButtonUp(PointFromLParam(lParam)); return true;
+    case WM_LBUTTONDBLCLK: OnLButtonDblClk(PointFromLParam(lParam)); return true;
+    case WM_RBUTTONDOWN: OnRButtonDown(PointFromLParam(lParam)); return true;
+    case WM_RBUTTONUP: OnRButtonUp(PointFromLParam(lParam)); return true;
+    case WM_MOUSEMOVE: OnMouseMove(PointFromLParam(lParam)); return true;
+    case WM_MOUSEWHEEL:
+        *result = OnMouseWheel(static_cast<short>(HIWORD(wParam)), PointFromLParam(lParam));
+        return true;
+    case WM_SHOWWINDOW: OnShowWindow(static_cast<BOOL>(wParam)); return true;
+    case WM_SYSCOMMAND: OnSysCommand(static_cast<UINT>(wParam)); return true;
+    case WM_DISPLAYCHANGE: OnDisplayChange(); return true;
+    case WM_CLOSE: OnClose(); return true;
+    case WM_DESTROY: OnDestroy(); return true;
+    default: return false;
+    }
 }
 
 LRESULT CWnd::Default()

@@ -53,7 +53,28 @@ protected:
     // Dispatches one message; the default hands it to OnWndMsg, then Default.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // Returns true when the message was handled, with its result in *result.
+    // Sends the messages the program's windows handle to the handlers below.
     virtual bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+
+    // One handler per message; each one here is the window's default
+    // processing, which an override calls when it wants it as well.
+    virtual int OnCreate() { return static_cast<int>(Default()); }
+    virtual void OnPaint() { Default(); }
+    virtual void OnTimer(UINT_PTR) { Default(); }
+    virtual void OnKeyUp(UINT) { Default(); }
+    virtual void OnLButtonDown(POINT) { Default(); }
+    virtual void OnLButtonUp(POINT) { Default(); }
+    virtual void OnLButtonDblClk(POINT) { Default(); }
+    virtual void OnRButtonDown(POINT) { Default(); }
+    virtual void OnRButtonUp(POINT) { Default(); }
+    virtual void OnMouseMove(POINT) { Default(); }
+    // delta in wheel units; the point in screen coordinates
+    virtual BOOL OnMouseWheel(short, POINT) { return static_cast<BOOL>(Default()); }
+    virtual void OnShowWindow(BOOL) { Default(); }
+    virtual void OnSysCommand(UINT) { Default(); }
+    virtual void OnDisplayChange() { Default(); }
+    virtual void OnClose() { Default(); }
+    virtual void OnDestroy() { Default(); }
     // The window's default processing of the message being handled.
     LRESULT Default();
     // Runs after the window's last message; the object may delete itself here.
