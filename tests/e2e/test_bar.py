@@ -87,22 +87,18 @@ def test_digit_keys_start_and_stop_a_slot_and_only_that_slot(program):
     assert bench.region_of(stopped, (0, 20, 480, 100)) == bench.region_of(idle, (0, 20, 480, 100)), \
         "stopped: the duration shows again and the icon is centred"
 
-    # Key 0, the keypad's digits and other keys start nothing.
-    bench.key("0", "KP_1", "KP_3", "KP_9", "a", "F1")
+    # Key 0, the keypad's digits, other keys, Enter and Escape start, close and hide nothing.
+    bench.key("0", "KP_1", "KP_3", "KP_9", "a", "F1", "Return", "Escape", "KP_Enter")
     time.sleep(1.3)
     assert bench.region_of(bench.window_image(bar), (0, 20, 480, 100)) == bench.region_of(idle, (0, 20, 480, 100))
-    assert run.running()
+    assert run.running() and run.bar()["visible"]
 
-
-def test_key_releases_over_the_host_reach_the_bar(program):
-    run = program()
-    bar = run.bar()
-    idle = bench.window_image(bar)
+    # A key released over the host reaches the bar: slot 9 starts, the others stay.
     bench.focus(run.host)
     bench.key("9")
     time.sleep(1.5)
     image = bench.window_image(bar)
-    assert bench.region_of(image, (375 - 4, 61, 415 + 4, 85)) != bench.region_of(idle, (371, 61, 419, 85))
+    assert bench.region_of(image, (371, 61, 419, 85)) != bench.region_of(idle, (371, 61, 419, 85))
     assert bench.region_of(image, (0, 20, 360, 100)) == bench.region_of(idle, (0, 20, 360, 100))
 
 
@@ -131,16 +127,6 @@ def test_a_short_slot_flashes_red_in_odd_seconds_and_ends_by_itself(program):
     assert ended.getpixel((21, 31)) == (255, 255, 255)
     assert bench.region_of(ended, (0, 20, 480, 100)) == bench.region_of(idle, (0, 20, 480, 100)), \
         "idle again, showing its duration"
-
-
-def test_enter_and_escape_on_the_bar_close_nothing(program):
-    run = program()
-    bar = run.bar()
-    bench.focus(bar)
-    bench.key("Return", "Escape", "KP_Enter")
-    time.sleep(1.0)
-    assert run.running()
-    assert bench.find_window(title="", cls="#32770", visible=True)
 
 
 def test_a_slot_whose_icon_has_no_bitmap_gets_no_box_but_keeps_its_time(program):
