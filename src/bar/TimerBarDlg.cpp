@@ -29,6 +29,8 @@ CTimerBarDlg::CTimerBarDlg(CWnd* pParent)
 {
     m_fontTitle.CreateFontW(12, FW_DONTCARE, DEFAULT_CHARSET, L"굴림");
     m_fontTime.CreateFontW(15, FW_BOLD, DEFAULT_CHARSET, L"Times New Roman");
+    m_brushWhite.CreateSolidBrush(kBoxWhite);
+    m_brushRed.CreateSolidBrush(kBoxRed);
 }
 
 BOOL CTimerBarDlg::OnInitDialog()
@@ -62,11 +64,6 @@ void CTimerBarDlg::OnPaint()
 
 void CTimerBarDlg::PaintSlots(HDC dc, std::int32_t now)
 {
-    CBrush white;
-    white.CreateSolidBrush(kBoxWhite);
-    CBrush red;
-    red.CreateSolidBrush(kBoxRed);
-
     for (int i = 0; i < kTimerSlotCount; ++i) {
         const TimerSlot& slot = g_timerSlots[i];
         const HitRect& box = BarHitRects[i];
@@ -75,7 +72,7 @@ void CTimerBarDlg::PaintSlots(HDC dc, std::int32_t now)
         // No bitmap, no box: the skin shows through, the number and time still show.
         if (!icon) continue;
 
-        CSelectObject selectBrush(dc, IsSlotWarning(slot, now) ? red : white);
+        CSelectObject selectBrush(dc, IsSlotWarning(slot, now) ? m_brushRed : m_brushWhite);
         ::Rectangle(dc, box.left, box.top, box.right, box.bottom);
 
         const SIZE size = icon->Size();

@@ -39,6 +39,8 @@ private:
 
     CFont m_fontTitle;
     CFont m_fontTime;
+    CBrush m_brushWhite;     // an icon box
+    CBrush m_brushRed;       // an icon box in its slot's last minutes, odd seconds
     CWindowDrag m_drag;      // the whole bar is dragged by any point
     int m_bAlwaysOnTop = 0;  // any non-zero value means on
     int m_nHover = -1;       // BarHitRects index under the pointer, or -1

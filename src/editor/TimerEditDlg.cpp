@@ -175,7 +175,7 @@ void CTimerEditDlg::OnLButtonUp(POINT point)
         m_nIconCode = g_iconCatalogue.CodeAt(place - kIconCellFirst);
         Invalidate();
     } else if (place == OkButton) {
-        CommitOk();
+        Commit(true);
     } else if (place == CancelButton) {
         ShowWindow(SW_HIDE);
     } else if (place >= 0) {
@@ -189,7 +189,10 @@ void CTimerEditDlg::OnLButtonDblClk(POINT point)
     CProgramDialog::OnLButtonDblClk(point);
     m_drag.Start(m_hWnd, point);  // whatever lies under the point
     const int place = PlaceAt(point);
-    if (IsIconCell(place)) CommitIconAndDuration(place - kIconCellFirst);
+    if (IsIconCell(place)) {
+        m_nIconCode = g_iconCatalogue.CodeAt(place - kIconCellFirst);
+        Commit(false);  // the name box is not read
+    }
 }
 
 void CTimerEditDlg::OnMouseMove(POINT point)
@@ -242,26 +245,16 @@ void CTimerEditDlg::OnShowWindow(BOOL bShow)
     if (!bShow && BarWindow()) ::SetFocus(BarWindow());
 }
 
-void CTimerEditDlg::CommitIconAndDuration(int cell)
+void CTimerEditDlg::Commit(bool withName)
 {
     TimerSlot& slot = g_timerSlots[m_nSlot];
-    m_nIconCode = g_iconCatalogue.CodeAt(cell);
+    if (withName) {
+        UpdateData(TRUE);  // a name too long is reported, and committed cut to the field
+        CopySlotName(slot.name, WideToMultiByte(m_strName), AppProfile());
+    }
     slot.icon = m_nIconCode;
     slot.duration = CommittedDuration(slot.duration, m_nTimeOffset);
     // The offset now lives in the duration; the editor shows the same total.
-    m_nTimeOffset = 0;
-    SaveSlotSetting(m_nSlot);
-    RefreshWindows(1);
-    ShowWindow(SW_HIDE);
-}
-
-void CTimerEditDlg::CommitOk()
-{
-    UpdateData(TRUE);  // a name too long is reported, and committed cut to the field
-    TimerSlot& slot = g_timerSlots[m_nSlot];
-    CopySlotName(slot.name, WideToMultiByte(m_strName), AppProfile());
-    slot.icon = m_nIconCode;
-    slot.duration = CommittedDuration(slot.duration, m_nTimeOffset);
     m_nTimeOffset = 0;
     SaveSlotSetting(m_nSlot);
     RefreshWindows(1);

@@ -45,9 +45,9 @@ private:
 
     void Step(Spin spin);
     void ApplyTimers(const TimerChange& change);
-    // Selects the icon of a cell and makes the slot's icon and duration the edited ones.
-    void CommitIconAndDuration(int cell);
-    void CommitOk();
+    // Writes the edited icon and duration (and with OK the name) into the
+    // slot and the registry, and hides the editor.
+    void Commit(bool withName);
     // Repaints the editor, and with flags bit 0 a visible bar too.
     void RefreshWindows(unsigned flags);
     std::int32_t EditedTotal() const;

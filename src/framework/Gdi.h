@@ -23,13 +23,6 @@ public:
         m_hObject = hObject;
         return hObject != nullptr;
     }
-    // Hands the handle over; the object owns nothing after.
-    Handle Detach()
-    {
-        Handle hObject = m_hObject;
-        m_hObject = nullptr;
-        return hObject;
-    }
     void DeleteObject()
     {
         if (m_hObject) ::DeleteObject(m_hObject);

@@ -35,8 +35,6 @@ public:
     // Copies the frame's area to the paint DC in one transfer.
     void Present(HDC paintDC, const RECT& area) const;
 
-    HDC ComposeDC() const { return m_dcCompose; }
-
 private:
     // The bitmaps come first: the DCs holding them go before them.
     CBitmap m_bmpSkin;
