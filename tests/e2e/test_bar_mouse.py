@@ -56,47 +56,36 @@ def test_dragging_moves_the_bar_with_the_pointer_and_the_close_remembers_it(prog
     assert (option["MainWinLeft"][1], option["MainWinTop"][1]) == (left + 50, top + 30)
 
 
-def test_the_pin_switches_always_on_top(program):
+def test_the_pin_and_the_stored_place(program):
+    bench.reg_set("Option", "AlwaysOnTop", 7)
+    bench.reg_set("Option", "MainWinLeft", 100)
+    bench.reg_set("Option", "MainWinTop", 200)
     run = program()
     bar = run.bar()
-    bench.click(bar, 448, 9)
-    time.sleep(0.5)
-    bar = run.bar()
-    assert bar["exstyle"] & WS_EX_TOPMOST
+    assert tuple(bar["rect"][:2]) == (100, 200) and bar["exstyle"] & WS_EX_TOPMOST
     assert bench.drawn_at(bench.window_image(bar), bench.art_pixels("pin_on.bmp"), 440, 1)
-    bench.click(bar, 440, 9)  # on the pin's edge: outside it
-    time.sleep(0.5)
-    assert run.bar()["exstyle"] & WS_EX_TOPMOST
-    bench.click(bar, 448, 9)
-    time.sleep(0.5)
-    bar = run.bar()
-    assert bench.drawn_at(bench.window_image(bar), bench.art_pixels("pin_off.bmp"), 440, 1)
-    bench.click(bar, 448, 9)
-    time.sleep(0.3)
     run.alt_f4()
     run.wait_exit()
-    assert bench.reg_values("Option")["AlwaysOnTop"] == ("REG_DWORD", 1)
+    assert bench.reg_values("Option")["AlwaysOnTop"] == ("REG_DWORD", 7), "written back unchanged"
 
-
-def test_unpinning_takes_the_bar_off_the_top(program):
     run = program()
     bar = run.bar()
     bench.click(bar, 448, 9)
     time.sleep(0.8)
-    bench.click(bar, 448, 9)
-    time.sleep(0.8)
+    bar = run.bar()
+    assert not bar["exstyle"] & WS_EX_TOPMOST, "unpinning takes the bar off the top"
+    assert bench.drawn_at(bench.window_image(bar), bench.art_pixels("pin_off.bmp"), 440, 1)
+    bench.click(bar, 440, 9)  # on the pin's edge: outside it
+    time.sleep(0.5)
     assert not run.bar()["exstyle"] & WS_EX_TOPMOST
-
-
-def test_a_drag_that_starts_on_the_pin_ends_by_switching_it(program):
-    run = program()
-    bar = run.bar()
-    left, top = bar["rect"][:2]
+    # A drag that starts on the pin moves the bar and ends by switching the pin.
     bench.drag(bar, 448, 9, -45, 30, steps=3)
     time.sleep(0.5)
     bar = run.bar()
-    assert tuple(bar["rect"][:2]) == (left - 45, top + 30)
-    assert bar["exstyle"] & WS_EX_TOPMOST
+    assert tuple(bar["rect"][:2]) == (55, 230) and bar["exstyle"] & WS_EX_TOPMOST
+    run.alt_f4()
+    run.wait_exit()
+    assert bench.reg_values("Option")["AlwaysOnTop"] == ("REG_DWORD", 1)
 
 
 def name_width(image, slot):

@@ -9,6 +9,7 @@ import bench
 
 DEFAULT_ICONS = [0, 14, 3, 4, 6, 11, 12, 21, 22]
 DEFAULT_TIMES = [1800, 1200, 240, 240, 90, 1200, 1200, 3600, 7200]
+CENTRED = (400, 350)  # (1280 - 480) / 2, (800 - 100) / 2 on the test display
 
 WM_SYSCOMMAND = 0x0112
 WM_QUERYENDSESSION = 0x0011
@@ -18,12 +19,12 @@ VK_CANCEL, VK_EXECUTE = 0x03, 0x2B  # Ctrl+Break, Execute
 
 
 def saved_slots():
-    values = bench.reg_values("Save")
-    return values
+    return bench.reg_values("Save")
 
 
 def test_first_run_shows_the_host_and_saves_the_defaults(program):
     run = program()
+    assert tuple(run.bar()["rect"][:2]) == CENTRED
     host = run.host
     assert host["title"] == bench.TITLE
     assert host["rect"] == [0, 0, 0, 0]
@@ -44,18 +45,9 @@ def test_first_run_shows_the_host_and_saves_the_defaults(program):
         assert values[f"Icon#{i}"] == ("REG_DWORD", DEFAULT_ICONS[i])
         assert values[f"Time#{i}"] == ("REG_DWORD", DEFAULT_TIMES[i])
         assert values[f"Name#{i}"] == ("REG_SZ", "")
-
-
-def test_enter_escape_and_the_about_command_do_not_end_the_program(program):
-    run = program()
-    bench.focus(run.host)
-    bench.key("Return", "Escape", "KP_Enter")
-    assert bench.send(run.host, WM_SYSCOMMAND, 0x0010)["ok"]
-    assert bench.send(run.host, WM_SYSCOMMAND, 0x001F)["ok"]
-    time.sleep(1.0)
-    assert run.running()
-    assert bench.find_window(title=bench.TITLE)["visible"]
-    assert saved_slots() == {}, "nothing is saved before a close"
+    option = bench.reg_values("Option")
+    assert (option["MainWinLeft"], option["MainWinTop"]) == (("REG_DWORD", CENTRED[0]), ("REG_DWORD", CENTRED[1]))
+    assert option["AlwaysOnTop"] == ("REG_DWORD", 0)
 
 
 def open_editor_and_alt_f4(run):
@@ -104,14 +96,18 @@ def test_a_session_end_that_is_called_off_saves_nothing(program):
 def test_no_key_or_command_closes_or_hides_a_window_and_a_quit_still_saves(program):
     run = program()
     bar = run.bar()
+    bench.focus(run.host)
+    bench.key("Return", "Escape", "KP_Enter")
+    for command in (0x0010, 0x001F):  # the about-box range of the system menu: no about box
+        assert bench.send(run.host, WM_SYSCOMMAND, command)["ok"]
     for window in (run.host, bar, run.editor(visible=False)):
         for vk in (VK_CANCEL, VK_EXECUTE):
             bench.post(window, WM_KEYDOWN, vk, 0)
         for command in (1, 2):  # OK, Cancel
             bench.post(window, WM_COMMAND, command, 0)
     time.sleep(1.0)
-    assert run.running() and run.bar()["visible"]
-    assert saved_slots() == {}
+    assert run.running() and run.bar()["visible"] and bench.find_window(title=bench.TITLE)["visible"]
+    assert saved_slots() == {}, "nothing is saved before a close"
     # A quit from outside ends the program; the slots are saved all the same.
     bench.post(run.host, WM_QUIT, 0, 0)
     run.wait_exit()

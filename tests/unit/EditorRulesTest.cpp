@@ -141,8 +141,6 @@ TEST(EditorHold, DelaysLeadToRepeatsThatEndOnReleaseOrOtherButton)
     EXPECT_EQ(LeftReleaseTimers(false), (TimerChange{0, Bits({TimerLeftDelay, TimerLeftRepeat})}));
     EXPECT_EQ(LeftReleaseTimers(true), TimerChange{});
     EXPECT_EQ(RightReleaseTimers(), (TimerChange{0, Bits({TimerRightDelay, TimerRightRepeat})}));
-    EXPECT_EQ(kHoldDelayMs, 700u);
-    EXPECT_EQ(kRepeatMs, 30u);
 }
 
 TEST(EditorLayout, RectanglesAreStrictAndTheNameBoxClearsTheControls)

@@ -19,22 +19,21 @@ std::string Bytes(std::initializer_list<unsigned char> bytes)
 
 }  // namespace
 
-TEST(SettingsStore, EmptyProfileKeepsDefaultsAndReadsInOrder)
+namespace {
+
+// "read Save/Icon#0", "read Save/Time#0", ... in the program's order.
+std::vector<std::string> SlotTraffic(const char* verb)
 {
-    MemoryProfile profile;
-    Slots s;
-    LoadSlotSettings(profile, s.slots);
+    std::vector<std::string> lines;
     for (int i = 0; i < kTimerSlotCount; ++i) {
-        EXPECT_EQ(s.slots[i].icon, g_timerSlots[i].icon);
-        EXPECT_EQ(s.slots[i].duration, g_timerSlots[i].duration);
-        EXPECT_STREQ(s.slots[i].name, "");
+        for (const char* name : {"Icon", "Time", "Name"}) {
+            lines.push_back(std::string(verb) + " Save/" + name + "#" + std::to_string(i));
+        }
     }
-    ASSERT_EQ(profile.traffic.size(), 27u);
-    EXPECT_EQ(profile.traffic[0], "read Save/Icon#0");
-    EXPECT_EQ(profile.traffic[1], "read Save/Time#0");
-    EXPECT_EQ(profile.traffic[2], "read Save/Name#0");
-    EXPECT_EQ(profile.traffic[26], "read Save/Name#8");
+    return lines;
 }
+
+}  // namespace
 
 TEST(SettingsStore, StoredValuesAreUsedUnchangedAndWrittenBackInTheSameOrder)
 {
@@ -47,21 +46,18 @@ TEST(SettingsStore, StoredValuesAreUsedUnchangedAndWrittenBackInTheSameOrder)
     profile.Set("Save", "Name#4", 17);  // wrong type: absent
     Slots s;
     LoadSlotSettings(profile, s.slots);
+    EXPECT_EQ(profile.traffic, SlotTraffic("read"));
     EXPECT_EQ(s.slots[3].icon, 5);
     EXPECT_EQ(s.slots[2].duration, 99999);
     EXPECT_EQ(s.slots[5].duration, -30);
     EXPECT_EQ(s.slots[7].icon, 3001);
     EXPECT_STREQ(s.slots[8].name, "Mana");
     EXPECT_STREQ(s.slots[4].name, "");
+    EXPECT_EQ(s.slots[0].duration, g_timerSlots[0].duration) << "absent values keep the defaults";
 
     MemoryProfile saved;
     SaveSlotSettings(saved, s.slots);
-    ASSERT_EQ(saved.traffic.size(), 27u);
-    for (int i = 0; i < kTimerSlotCount; ++i) {
-        EXPECT_EQ(saved.traffic[3 * i], "write Save/Icon#" + std::to_string(i));
-        EXPECT_EQ(saved.traffic[3 * i + 1], "write Save/Time#" + std::to_string(i));
-        EXPECT_EQ(saved.traffic[3 * i + 2], "write Save/Name#" + std::to_string(i));
-    }
+    EXPECT_EQ(saved.traffic, SlotTraffic("write"));
     EXPECT_EQ(std::get<std::int32_t>(*saved.Find("Save", "Icon#3")), 5);
     EXPECT_EQ(std::get<std::int32_t>(*saved.Find("Save", "Icon#0")), 0) << "indices are stored as they are";
     EXPECT_EQ(std::get<std::string>(*saved.Find("Save", "Name#8")), "Mana");

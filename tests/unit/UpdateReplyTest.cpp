@@ -17,14 +17,6 @@ std::string FirstLine(const std::string& body, std::size_t piece = 7)
 
 }  // namespace
 
-TEST(UpdateReply, Urls)
-{
-    EXPECT_EQ(UpdateQueryUrl("update.melkbay.example", "0.11"),
-              "http://update.melkbay.example/melkbay/tavorin.php?auto_update=1&ver=0.11");
-    EXPECT_EQ(DownloadPageUrl("update.melkbay.example", "0.11"),
-              "http://update.melkbay.example/melkbay/tavorin.php?ver=0.11");
-}
-
 TEST(UpdateReply, FirstLineWithoutCarriageReturns)
 {
     EXPECT_EQ(FirstLine("New Version Updated\r\n"), "New Version Updated");

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "WinTestSupport.h"
 #include "common/AppSettings.h"
 #include "model/SettingsStore.h"
+
+#include <sddl.h>
 
 namespace {
 
@@ -82,24 +82,17 @@ TEST_F(AppSettings, OddRegistryValuesReadAsAbsent)
 namespace {
 
 // Gives a key an access list that lets everyone read it and nothing more, or
-// (readOnly false) no access list: full access again.
+// (readOnly false) full access again.
 bool SetAccess(const wchar_t* path, bool readOnly)
 {
     HKEY hKey = nullptr;
     if (::RegOpenKeyExW(HKEY_CURRENT_USER, path, 0, WRITE_DAC, &hKey) != ERROR_SUCCESS) return false;
-    SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
-    PSID everyone = nullptr;
-    ::AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
-    BYTE aclBuffer[256];
-    auto* acl = reinterpret_cast<ACL*>(aclBuffer);
-    ::InitializeAcl(acl, sizeof aclBuffer, ACL_REVISION);
-    ::AddAccessAllowedAceEx(acl, ACL_REVISION, CONTAINER_INHERIT_ACE, KEY_READ, everyone);
-    SECURITY_DESCRIPTOR descriptor;
-    ::InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
-    ::SetSecurityDescriptorDacl(&descriptor, TRUE, readOnly ? acl : nullptr, FALSE);
-    const bool done = ::RegSetKeySecurity(hKey, DACL_SECURITY_INFORMATION, &descriptor) == ERROR_SUCCESS;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    ::ConvertStringSecurityDescriptorToSecurityDescriptorW(readOnly ? L"D:(A;CI;KR;;;WD)" : L"D:(A;CI;KA;;;WD)",
+                                                           SDDL_REVISION_1, &descriptor, nullptr);
+    const bool done = ::RegSetKeySecurity(hKey, DACL_SECURITY_INFORMATION, descriptor) == ERROR_SUCCESS;
+    ::LocalFree(descriptor);
     ::RegCloseKey(hKey);
-    ::FreeSid(everyone);
     return done;
 }
 
@@ -129,30 +122,6 @@ TEST_F(AppSettings, AKeyThatMayOnlyBeReadStillGivesItsSettings)
     // A refused write changes nothing that was stored.
     EXPECT_FALSE(app->WriteProfileInt(L"Option", L"MainWinLeft", 5));
     EXPECT_EQ(static_cast<int>(app->GetProfileInt(L"Option", L"MainWinLeft", -1)), 321);
-}
-
-TEST_F(AppSettings, SlotsRoundTripThroughTheAnsiCodePage)
-{
-    ASSERT_EQ(::GetACP(), 949u) << "the tests run in the Korean locale";
-    CWinApp* app = AfxGetApp();
-    // 2 + 11 syllables = 24 bytes in code page 949.
-    app->WriteProfileString(L"Save", L"Name#1", L"ab가나다라마바사아자차카");
-    app->WriteProfileString(L"Save", L"Name#2", L"단단한 물약");
-    app->WriteProfileInt(L"Save", L"Icon#3", 5);
-
-    TimerSlot slots[kTimerSlotCount];
-    std::memcpy(slots, g_timerSlots, sizeof slots);
-    LoadSlotSettings(AppProfile(), slots);
-    EXPECT_EQ(std::strlen(slots[1].name), 22u);
-    EXPECT_EQ(slots[3].icon, 5);
-    EXPECT_EQ(slots[0].icon, 0);
-
-    ClearTestRegistry();
-    SaveSlotSettings(AppProfile(), slots);
-    EXPECT_EQ(app->GetProfileString(L"Save", L"Name#1"), L"ab가나다라마바사아자차");
-    EXPECT_EQ(app->GetProfileString(L"Save", L"Name#2"), L"단단한 물약");
-    EXPECT_EQ(static_cast<int>(app->GetProfileInt(L"Save", L"Icon#3", -1)), 5);
-    EXPECT_EQ(TypeOf(L"Icon#3"), static_cast<DWORD>(REG_DWORD));
 }
 
 namespace {

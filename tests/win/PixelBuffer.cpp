@@ -1,23 +1,16 @@
 #include "PixelBuffer.h"
 
-#include <cstring>
-
-PixelBuffer::PixelBuffer(int width, int height, COLORREF fill) : m_width(width), m_height(height)
+PixelBuffer::PixelBuffer(int width, int height, std::uint32_t fill, int bitsPerPixel)
+    : m_width(width), m_height(height), m_hDC(::CreateCompatibleDC(nullptr))
 {
     BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    m_hDC = ::CreateCompatibleDC(nullptr);
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, static_cast<WORD>(bitsPerPixel), BI_RGB,
+                      0, 0, 0, 0, 0};
     void* bits = nullptr;
     m_hBitmap = ::CreateDIBSection(m_hDC, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    m_pBits = static_cast<std::uint32_t*>(bits);
     m_hOld = ::SelectObject(m_hDC, m_hBitmap);
     for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) Set(x, y, (GetRValue(fill) << 16) | (GetGValue(fill) << 8) | GetBValue(fill));
+        for (int x = 0; x < width; ++x) Set(x, y, fill);
     }
 }
 
@@ -30,22 +23,22 @@ PixelBuffer::~PixelBuffer()
 
 std::uint32_t PixelBuffer::At(int x, int y) const
 {
-    ::GdiFlush();
-    return m_pBits[y * m_width + x] & 0xFFFFFF;
+    const COLORREF colour = ::GetPixel(m_hDC, x, y);
+    return GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour);
 }
 
 void PixelBuffer::Set(int x, int y, std::uint32_t rgb)
 {
-    ::GdiFlush();
-    m_pBits[y * m_width + x] = rgb;
+    ::SetPixelV(m_hDC, x, y, RGB(rgb >> 16 & 0xFF, rgb >> 8 & 0xFF, rgb & 0xFF));
 }
 
 bool PixelBuffer::SameAs(const PixelBuffer& other) const
 {
-    ::GdiFlush();
     if (m_width != other.m_width || m_height != other.m_height) return false;
-    for (int i = 0; i < m_width * m_height; ++i) {
-        if ((m_pBits[i] & 0xFFFFFF) != (other.m_pBits[i] & 0xFFFFFF)) return false;
+    for (int y = 0; y < m_height; ++y) {
+        for (int x = 0; x < m_width; ++x) {
+            if (At(x, y) != other.At(x, y)) return false;
+        }
     }
     return true;
 }

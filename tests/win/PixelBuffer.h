@@ -1,5 +1,5 @@
-// A 32-bit top-down DIB section in its own memory DC, for reading back exactly
-// what GDI drew.
+// A DIB section of any depth in its own memory DC, read back through GetPixel
+// so that an expected picture goes through the same colour rounding as a drawn one.
 #pragma once
 
 #include <windows.h>
@@ -8,7 +8,7 @@
 
 class PixelBuffer {
 public:
-    PixelBuffer(int width, int height, COLORREF fill = RGB(255, 255, 255));
+    PixelBuffer(int width, int height, std::uint32_t fill = 0xFFFFFF, int bitsPerPixel = 32);
     ~PixelBuffer();
     PixelBuffer(const PixelBuffer&) = delete;
     PixelBuffer& operator=(const PixelBuffer&) = delete;
@@ -24,10 +24,9 @@ public:
 private:
     int m_width;
     int m_height;
-    HDC m_hDC = nullptr;
+    HDC m_hDC;
     HBITMAP m_hBitmap = nullptr;
     HGDIOBJ m_hOld = nullptr;
-    std::uint32_t* m_pBits = nullptr;
 };
 
 // A hidden pop-up window to lend its DC.
