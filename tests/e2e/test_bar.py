@@ -131,7 +131,8 @@ def test_a_short_slot_flashes_red_in_odd_seconds_and_ends_by_itself(program):
 def test_a_slot_whose_icon_has_no_bitmap_gets_no_box_but_keeps_its_time(program):
     bench.reg_set("Save", "Icon#4", 3001)   # no such code
     bench.reg_set("Save", "Icon#5", -3)     # below 24: index -3 is no entry
-    bench.reg_set("Save", "Icon#6", 5005)   # a code: the last creature
+    bench.reg_set("Save", "Icon#6", 23)     # the last index: the last creature
+    bench.reg_set("Save", "Icon#7", 5005)   # the same creature by its code
     run = program()
     image = bench.window_image(run.bar())
     for slot in (4, 5):
@@ -142,7 +143,8 @@ def test_a_slot_whose_icon_has_no_bitmap_gets_no_box_but_keeps_its_time(program)
         box = bench.time_box(slot)
         assert any(image.getpixel((x, y)) == (0, 0, 0) for x in range(box[0], box[2]) for y in range(61, 85)), \
             "the time is drawn"
-    assert bench.drawn_at(image, bench.art_pixels("icon20024.bmp"), 290 + 3, 33)
+    for slot in (6, 7):
+        assert bench.drawn_at(image, bench.art_pixels("icon20024.bmp"), bench.icon_box(slot)[0] + 3, 33)
 
 
 def time_column(slot):

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "PixelBuffer.h"
@@ -95,5 +96,19 @@ TEST(KeyedSprite, AllKeyPartOfASpriteAndMissingSprites)
     EXPECT_FALSE(keyed.Prepare(dest.dc(), nullptr, kKeyColour));
     EXPECT_FALSE(keyed.IsReady());
     keyed.Draw(dest.dc(), 0, 0, 8, 8);  // nothing to draw, nothing drawn
+    EXPECT_TRUE(dest.SameAs(expected));
+}
+
+TEST(DrawFrameRect, SetsExactlyTheOutlineWithItsCorners)
+{
+    PixelBuffer dest(30, 30);
+    CPen pen;
+    pen.CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
+    CSelectObject select(dest.dc(), pen);
+    DrawFrameRect(dest.dc(), RECT{10, 10, 20, 20});
+    PixelBuffer expected(30, 30);
+    for (int i = 10; i <= 20; ++i) {
+        for (const auto& [x, y] : {std::pair{i, 10}, {i, 20}, {10, i}, {20, i}}) expected.Set(x, y, 0);
+    }
     EXPECT_TRUE(dest.SameAs(expected));
 }
