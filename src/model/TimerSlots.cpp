@@ -28,23 +28,27 @@ std::int32_t ClampToInt32(std::int64_t value)
 
 }  // namespace
 
-bool TickTimerSlots(TimerSlot* slots, std::int32_t now)
+bool TickTimerSlots(TimerSlot* slots, std::int32_t now, unsigned* ended)
 {
     bool anyRunning = false;
+    if (ended) *ended = 0;
     for (int i = 0; i < kTimerSlotCount; ++i) {
         TimerSlot& slot = slots[i];
         if (slot.state != Running) continue;
         slot.remaining = ClampToInt32(std::int64_t{slot.remaining} + slot.lastTick - now);
         slot.lastTick = now;
-        if (slot.remaining <= 0) slot.state = Idle;
+        if (slot.remaining <= 0) {
+            slot.state = Idle;
+            if (ended) *ended |= 1u << i;
+        }
         anyRunning = true;
     }
     return anyRunning;
 }
 
-bool TickTimerSlots(std::int32_t now)
+bool TickTimerSlots(std::int32_t now, unsigned* ended)
 {
-    return TickTimerSlots(g_timerSlots, now);
+    return TickTimerSlots(g_timerSlots, now, ended);
 }
 
 bool ToggleTimerSlot(TimerSlot* slots, int index, std::int32_t now)

@@ -27,8 +27,10 @@ extern TimerSlot g_timerSlots[kTimerSlotCount];
 // Wall-clock time in whole seconds, read once per handled message.
 std::int32_t CurrentSlotTime();
 
-bool TickTimerSlots(TimerSlot* slots, std::int32_t now);
-bool TickTimerSlots(std::int32_t now);
+// Counts the running slots down to `now`; true while any ran. `ended`, when
+// given, gets one bit per slot (bit i for slot i) that reached zero in this tick.
+bool TickTimerSlots(TimerSlot* slots, std::int32_t now, unsigned* ended = nullptr);
+bool TickTimerSlots(std::int32_t now, unsigned* ended = nullptr);
 bool ToggleTimerSlot(TimerSlot* slots, int index, std::int32_t now);
 bool ToggleTimerSlot(int index, std::int32_t now);
 // The slot's name up to its terminator (never past the field).

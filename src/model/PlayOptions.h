@@ -1,0 +1,18 @@
+// The choices of the bar's menu (three for playing beside a game, and the
+// windows' double size), stored as REG_DWORD 0 or 1 in section "Option":
+// anything but 1 reads as off, so an odd value never turns a feature on.
+#pragma once
+
+#include "model/SettingsProfile.h"
+
+enum PlayOption {
+    GlobalDigitKeys,  // digit keys toggle the slots whatever window has the focus
+    ExpirySound,      // a chime when a running slot reaches zero
+    KeepRunning,      // running slots survive a restart of the program
+    DoubleSize,       // both windows one whole scale larger
+    kPlayOptionCount
+};
+
+const char* PlayOptionEntry(PlayOption option);
+bool ReadPlayOption(SettingsProfile& profile, PlayOption option);
+void WritePlayOption(SettingsProfile& profile, PlayOption option, bool on);

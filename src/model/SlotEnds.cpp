@@ -1,0 +1,56 @@
+#include "model/SlotEnds.h"
+
+#include <algorithm>
+#include <string>
+
+#include "model/SettingsStore.h"
+
+namespace {
+
+std::string EndEntry(int index)
+{
+    return "End#" + std::to_string(index);
+}
+
+}  // namespace
+
+std::int32_t SlotEnd(const TimerSlot& slot)
+{
+    if (slot.state != Running) return kNoSlotEnd;
+    const std::int64_t end = std::int64_t{slot.lastTick} + slot.remaining;
+    // An end the stored 32 bits cannot hold, or one that reads as "no end", is not kept.
+    if (end <= 0 || end > INT32_MAX) return kNoSlotEnd;
+    return static_cast<std::int32_t>(end);
+}
+
+bool RunOnFromEnd(TimerSlot& slot, std::int32_t end, std::int32_t now)
+{
+    const std::int64_t left = std::int64_t{end} - now;
+    if (end == kNoSlotEnd || left <= 0 || left > std::max(slot.duration, kLongestPlausibleRun)) return false;
+    slot.state = Running;
+    slot.remaining = static_cast<std::int32_t>(left);
+    slot.lastTick = now;
+    return true;
+}
+
+void SaveSlotEnd(SettingsProfile& profile, const TimerSlot* slots, int index)
+{
+    profile.WriteInt(kSectionSave, EndEntry(index).c_str(), SlotEnd(slots[index]));
+}
+
+void SaveSlotEnds(SettingsProfile& profile, const TimerSlot* slots)
+{
+    for (int i = 0; i < kTimerSlotCount; ++i) SaveSlotEnd(profile, slots, i);
+}
+
+void ClearSlotEnds(SettingsProfile& profile)
+{
+    for (int i = 0; i < kTimerSlotCount; ++i) profile.WriteInt(kSectionSave, EndEntry(i).c_str(), kNoSlotEnd);
+}
+
+void RestoreSlotEnds(SettingsProfile& profile, TimerSlot* slots, std::int32_t now)
+{
+    for (int i = 0; i < kTimerSlotCount; ++i) {
+        RunOnFromEnd(slots[i], profile.GetInt(kSectionSave, EndEntry(i).c_str(), kNoSlotEnd), now);
+    }
+}

@@ -1,0 +1,25 @@
+// Running timers kept across a restart: each running slot's end, the
+// wall-clock second at which it reaches zero, stored as "End#0" to "End#8"
+// (REG_DWORD) in section "Save". 0 stands for no end: an idle slot.
+#pragma once
+
+#include <cstdint>
+
+#include "model/SettingsProfile.h"
+#include "model/TimerSlots.h"
+
+constexpr std::int32_t kNoSlotEnd = 0;
+// The longest time the editor can set: a stored end further away than this
+// (or than the slot's own duration, if longer) is taken for damage, not a timer.
+constexpr std::int32_t kLongestPlausibleRun = 99 * 3600 + 59 * 60 + 59;
+
+// The slot's end, or kNoSlotEnd when it is idle (or its end lies outside the clock).
+std::int32_t SlotEnd(const TimerSlot& slot);
+// Starts the slot from a stored end when that end lies ahead of `now` by no
+// more than a plausible run; otherwise leaves the slot as it is. True when it runs.
+bool RunOnFromEnd(TimerSlot& slot, std::int32_t end, std::int32_t now);
+
+void SaveSlotEnd(SettingsProfile& profile, const TimerSlot* slots, int index);
+void SaveSlotEnds(SettingsProfile& profile, const TimerSlot* slots);
+void ClearSlotEnds(SettingsProfile& profile);
+void RestoreSlotEnds(SettingsProfile& profile, TimerSlot* slots, std::int32_t now);
