@@ -24,15 +24,21 @@ add_library(tavorin_win STATIC
   src/common/AppSettings.cpp
   src/app/HostDlg.cpp
   src/common/ProgramDialog.cpp
+  src/common/SkinnedDialog.cpp
   src/app/SingleInstance.cpp
   src/common/WindowPointers.cpp
   src/bar/TimerBarDlg.cpp
   src/editor/NameBox.cpp
   src/editor/TimerEditDlg.cpp
   src/update/UpdateCheck.cpp
+  src/play/PlaySettings.cpp
+  src/play/DigitKeyHook.cpp
+  src/play/ExpiryChime.cpp
+  src/play/PlayMenu.cpp
 )
 # WinINet, url, shell32 and ole32 serve the update check alone and are loaded
-# by it when it runs (framework/LateLibrary.h), never at start-up.
+# by it when it runs (framework/LateLibrary.h), never at start-up; so are winmm
+# and wtsapi32 for the chime and the digit-key hook, when a player turns them on.
 target_link_libraries(tavorin_win PUBLIC tavorin_core user32 gdi32 advapi32)
 
 add_executable(Tavorin WIN32

@@ -26,7 +26,15 @@
 #define IDB_ICON_FIRST 20001
 #define IDB_ICON_LAST 20024
 
+// Sounds
+#define IDR_CHIME 140
+
 // Strings
 #define IDS_VERSION 102
 #define IDS_TITLE 103
+// The bar menu's choices, in the order of their options.
+#define IDS_MENU_GLOBAL_KEYS 110
+#define IDS_MENU_EXPIRY_SOUND 111
+#define IDS_MENU_KEEP_RUNNING 112
+#define IDS_MENU_DOUBLE_SIZE 113
 #define IDS_APP_NAME 57344

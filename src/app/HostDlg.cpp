@@ -10,6 +10,7 @@
 #include "framework/Gdi.h"
 #include "framework/Thread.h"
 #include "framework/WinApp.h"
+#include "play/PlaySettings.h"
 #include "res/resource.h"
 #include "update/UpdateCheck.h"
 
@@ -85,6 +86,7 @@ int CHostDlg::OnCreate()
 {
     if (Default() == -1) return -1;
     LoadSlotSettings();
+    LoadPlaySettings();
     return 0;
 }
 
@@ -171,6 +173,7 @@ void CHostDlg::SaveSlotsOnce()
     if (m_bSlotsSaved) return;
     m_bSlotsSaved = true;
     SaveSlotSettings();
+    KeepSlotEnds();
 }
 
 void CHostDlg::OnEndSession(bool ending)

@@ -11,6 +11,10 @@
 #include "model/IconCatalogue.h"
 #include "model/SettingsStore.h"
 #include "model/TimerSlots.h"
+#include "play/DigitKeyHook.h"
+#include "play/ExpiryChime.h"
+#include "play/PlayMenu.h"
+#include "play/PlaySettings.h"
 #include "res/resource.h"
 #include "skin/SpriteCache.h"
 
@@ -25,7 +29,7 @@ constexpr RECT kTitleRect{7, 3, 200, 20};
 }  // namespace
 
 CTimerBarDlg::CTimerBarDlg(CWnd* pParent)
-    : CProgramDialog(IDD_TIMER_BAR, pParent), m_strTitle(LoadResourceString(IDS_TITLE))
+    : CSkinnedDialog(IDD_TIMER_BAR, pParent), m_strTitle(LoadResourceString(IDS_TITLE))
 {
     m_fontTitle.CreateFontW(12, FW_DONTCARE, DEFAULT_CHARSET, L"굴림");
     m_fontTime.CreateFontW(15, FW_BOLD, DEFAULT_CHARSET, L"Times New Roman");
@@ -35,13 +39,14 @@ CTimerBarDlg::CTimerBarDlg(CWnd* pParent)
 
 BOOL CTimerBarDlg::OnInitDialog()
 {
-    CProgramDialog::OnInitDialog();
+    CSkinnedDialog::OnInitDialog();
     SetBarWindow(m_hWnd);
-    m_canvas.SkinWindow(m_hWnd, IDB_BAR_SKIN);
+    DressInSkin(IDB_BAR_SKIN);
     // Off the taskbar and the task switcher: the host carries the program's entry.
     ModifyStyleEx(WS_EX_APPWINDOW, WS_EX_TOOLWINDOW, 0);
     RestoreWindowPosition(this, kEntryMainWinLeft, kEntryMainWinTop);
     ScheduleTick();
+    if (IsPlayOptionOn(GlobalDigitKeys)) SetDigitKeyHook(m_hWnd);
     m_bAlwaysOnTop = AppProfile().GetInt(kSectionOption, kEntryAlwaysOnTop, 0);
     if (m_bAlwaysOnTop) {
         const RECT rect = GetWindowRect();
@@ -55,10 +60,11 @@ void CTimerBarDlg::OnPaint()
 {
     CPaintDC paintDC(m_hWnd);
     const std::int32_t now = CurrentSlotTime();
-    HDC dc = m_canvas.BeginFrame(paintDC.PaintRect());
+    const RECT area = m_canvas.FrameArea(paintDC.PaintRect());
+    HDC dc = m_canvas.BeginFrame(area);
     PaintSlots(dc, now);
     PaintTexts(dc);
-    m_canvas.Present(paintDC, paintDC.PaintRect());
+    m_canvas.Present(paintDC, area);
     m_lastView = MakeBarView(g_timerSlots, now, m_nHover, m_bAlwaysOnTop);
 }
 
@@ -135,14 +141,17 @@ void CTimerBarDlg::PaintTexts(HDC dc)
 void CTimerBarDlg::OnTimer(UINT_PTR nIDEvent)
 {
     if (nIDEvent != BarTimerId) {
-        CProgramDialog::OnTimer(nIDEvent);
+        CSkinnedDialog::OnTimer(nIDEvent);
         return;
     }
     const std::int32_t now = CurrentSlotTime();
-    TickTimerSlots(now);
+    unsigned ended = 0;
+    TickTimerSlots(now, &ended);
+    // Several slots ending in one tick give one chime.
+    if (ended != 0 && IsPlayOptionOn(ExpirySound)) PlayExpiryChime();
     if (MakeBarView(g_timerSlots, now, m_nHover, m_bAlwaysOnTop) != m_lastView) Invalidate();
     ScheduleTick();
-    CProgramDialog::OnTimer(nIDEvent);
+    CSkinnedDialog::OnTimer(nIDEvent);
 }
 
 void CTimerBarDlg::ScheduleTick()
@@ -155,15 +164,49 @@ void CTimerBarDlg::ScheduleTick()
 
 void CTimerBarDlg::OnKeyUp(UINT nChar)
 {
-    const bool digit = nChar >= kFirstDigitKey && nChar <= kLastDigitKey;
-    if (digit && ToggleTimerSlot(static_cast<int>(nChar - kFirstDigitKey), CurrentSlotTime())) Invalidate();
+    ToggleSlotOfKey(nChar);
     CDialog::OnKeyUp(nChar);  // the bar's own default, not the forwarder to itself
+}
+
+void CTimerBarDlg::ToggleSlotOfKey(UINT nChar)
+{
+    if (nChar < kFirstDigitKey || nChar > kLastDigitKey) return;
+    const int index = static_cast<int>(nChar - kFirstDigitKey);
+    if (!ToggleTimerSlot(index, CurrentSlotTime())) return;
+    KeepSlotEnd(index);
+    Invalidate();
+}
+
+bool CTimerBarDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    switch (message) {
+    case WM_MOUSEACTIVATE:
+        // A right press opens the menu over the game without taking its place in front.
+        if (HIWORD(lParam) == WM_RBUTTONDOWN) {
+            *result = MA_NOACTIVATE;
+            return true;
+        }
+        break;
+    case kGlobalDigitKeyMessage:
+        ToggleSlotOfKey(static_cast<UINT>(wParam));
+        *result = 0;
+        return true;
+    case WM_POWERBROADCAST:
+        if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) RenewDigitKeyHook();
+        break;
+    case WM_WTSSESSION_CHANGE:
+        if (wParam == WTS_SESSION_UNLOCK) RenewDigitKeyHook();
+        break;
+    default:
+        break;
+    }
+    return CSkinnedDialog::OnWndMsg(message, wParam, lParam, result);
 }
 
 void CTimerBarDlg::OnLButtonDown(POINT point)
 {
-    m_drag.Start(m_hWnd, point);
-    CProgramDialog::OnLButtonDown(point);
+    m_drag.Start(m_hWnd, point, m_canvas.Scale());
+    CSkinnedDialog::OnLButtonDown(point);
 }
 
 void CTimerBarDlg::OnMouseMove(POINT point)
@@ -174,7 +217,7 @@ void CTimerBarDlg::OnMouseMove(POINT point)
         m_nHover = hover;  // shows or hides a slot's name
         Invalidate();
     }
-    CProgramDialog::OnMouseMove(point);
+    CSkinnedDialog::OnMouseMove(point);
 }
 
 void CTimerBarDlg::OnLButtonUp(POINT point)
@@ -199,7 +242,15 @@ void CTimerBarDlg::OnLButtonUp(POINT point)
     default:
         break;
     }
-    CProgramDialog::OnLButtonUp(point);
+    CSkinnedDialog::OnLButtonUp(point);
+}
+
+void CTimerBarDlg::OnRButtonUp(POINT point)
+{
+    POINT screen = point;
+    ::ClientToScreen(m_hWnd, &screen);
+    ShowPlayMenu(m_hWnd, screen);
+    CSkinnedDialog::OnRButtonUp(point);
 }
 
 void CTimerBarDlg::ToggleAlwaysOnTop()
@@ -214,15 +265,10 @@ void CTimerBarDlg::ToggleAlwaysOnTop()
 void CTimerBarDlg::OnDestroy()
 {
     SetBarWindow(nullptr);
+    SetDigitKeyHook(nullptr);
     SaveWindowPosition(this, kEntryMainWinLeft, kEntryMainWinTop);
     AppProfile().WriteInt(kSectionOption, kEntryAlwaysOnTop, m_bAlwaysOnTop);
-    CProgramDialog::OnDestroy();
-}
-
-void CTimerBarDlg::OnDisplayChange()
-{
-    m_canvas.RebuildForDisplay(m_hWnd);
-    CProgramDialog::OnDisplayChange();
+    CSkinnedDialog::OnDestroy();
 }
 
 void CTimerBarDlg::PostNcDestroy()

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "common/ProgramDialog.h"
+#include "common/SkinnedDialog.h"
 #include "bar/BarView.h"
 #include "framework/Gdi.h"
 #include "skin/SkinCanvas.h"
@@ -15,12 +15,15 @@
 // each second of the wall clock, when what the bar shows may change.
 constexpr UINT_PTR BarTimerId = 19104884;
 
-class CTimerBarDlg : public CProgramDialog {
+class CTimerBarDlg : public CSkinnedDialog {
 public:
     explicit CTimerBarDlg(CWnd* pParent = nullptr);
 
 protected:
     BOOL OnInitDialog() override;
+    // The messages without a handler of their own: a right press that leaves
+    // the game in front, digit keys from other programs, resume and unlock.
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
     void PostNcDestroy() override;
     void OnPaint() override;
     void OnTimer(UINT_PTR nIDEvent) override;
@@ -28,7 +31,7 @@ protected:
     void OnLButtonDown(POINT point) override;
     void OnMouseMove(POINT point) override;
     void OnLButtonUp(POINT point) override;
-    void OnDisplayChange() override;
+    void OnRButtonUp(POINT point) override;
     void OnDestroy() override;
 
 private:
@@ -36,6 +39,8 @@ private:
     void PaintTexts(HDC dc);
     void ScheduleTick();
     void ToggleAlwaysOnTop();
+    // Digit key 1 to 9 starts or stops its slot, from the bar or from any program.
+    void ToggleSlotOfKey(UINT nChar);
 
     CFont m_fontTitle;
     CFont m_fontTime;
@@ -44,7 +49,6 @@ private:
     CWindowDrag m_drag;      // the whole bar is dragged by any point
     int m_bAlwaysOnTop = 0;  // any non-zero value means on
     int m_nHover = -1;       // BarHitRects index under the pointer, or -1
-    SkinCanvas m_canvas;
     BarView m_lastView{};    // what the last frame showed
     std::wstring m_strTitle;
 };

@@ -9,8 +9,10 @@
 #include "model/IconCatalogue.h"
 #include "model/SettingsStore.h"
 #include "model/TimerSlots.h"
+#include "play/PlaySettings.h"
 #include "res/resource.h"
 #include "skin/Blit.h"
+#include "skin/PixelScale.h"
 #include "skin/SpriteCache.h"
 
 namespace {
@@ -20,6 +22,8 @@ int PlaceAt(POINT point)
     return FindHitRect(EditorHitRects, kEditorHitRectCount, point.x, point.y);
 }
 
+constexpr int kNameFontPixels = 12;  // 9 points at 96 DPI
+
 UINT TimerPeriod(unsigned timerId)
 {
     return timerId == TimerLeftDelay || timerId == TimerRightDelay ? kHoldDelayMs : kRepeatMs;
@@ -27,7 +31,7 @@ UINT TimerPeriod(unsigned timerId)
 
 }  // namespace
 
-CTimerEditDlg::CTimerEditDlg(CWnd* pParent) : CProgramDialog(IDD_TIMER_EDIT, pParent)
+CTimerEditDlg::CTimerEditDlg(CWnd* pParent) : CSkinnedDialog(IDD_TIMER_EDIT, pParent)
 {
     m_fontDigits.CreateFontW(16, FW_BOLD, DEFAULT_CHARSET, L"굴림체");
     m_penSelected.CreatePen(PS_SOLID, 3, RGB(255, 0, 0));
@@ -54,12 +58,11 @@ void CTimerEditDlg::DoDataExchange(CDataExchange* pDX)
 
 BOOL CTimerEditDlg::OnInitDialog()
 {
-    CProgramDialog::OnInitDialog();
+    CSkinnedDialog::OnInitDialog();
     m_nameBox.SubclassWindow(::GetDlgItem(m_hWnd, IDC_NAME_EDIT));
     // The name box paints itself: the editor's frames leave it alone.
     ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, ::GetWindowLongPtrW(m_hWnd, GWL_STYLE) | WS_CLIPCHILDREN);
-    m_canvas.SkinWindow(m_hWnd, IDB_EDITOR_SKIN);
-    PlaceNameBox();
+    DressInSkin(IDB_EDITOR_SKIN);
     RestoreWindowPosition(this, kEntrySelectIconWinLeft, kEntrySelectIconWinTop);
     // No focus for the name box yet: focusing a control activates its window,
     // and a hidden editor that is active takes the keys meant for the bar.
@@ -67,19 +70,29 @@ BOOL CTimerEditDlg::OnInitDialog()
     return FALSE;
 }
 
-void CTimerEditDlg::PlaceNameBox()
+void CTimerEditDlg::OnScaleChanged()
 {
-    const PixelRect box = NameBoxRect();
+    const int k = m_canvas.Scale();
+    const PixelRect box = ScaledUp(NameBoxRect(), k);
     ::SetWindowPos(m_nameBox, nullptr, box.left, box.top, box.Width(), box.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    // The dialog's own 9-point face, 12 pixels high at 1x whatever the screen's DPI.
+    LOGFONTW face{};
+    ::GetObjectW(reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)), sizeof face, &face);
+    face.lfHeight = -kNameFontPixels * k;
+    face.lfWidth = 0;
+    HFONT hFont = ::CreateFontIndirectW(&face);
+    ::SendMessageW(m_nameBox, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), TRUE);
+    m_fontName.Attach(hFont);  // the old font goes once the box no longer uses it
 }
 
 void CTimerEditDlg::OnPaint()
 {
     CPaintDC paintDC(m_hWnd);
-    HDC dc = m_canvas.BeginFrame(paintDC.PaintRect());
+    const RECT area = m_canvas.FrameArea(paintDC.PaintRect());
+    HDC dc = m_canvas.BeginFrame(area);
     DrawSkinAndIcons(dc);
     DrawDuration(dc);
-    m_canvas.Present(paintDC, paintDC.PaintRect());
+    m_canvas.Present(paintDC, area);
 }
 
 void CTimerEditDlg::DrawSkinAndIcons(HDC dc)
@@ -153,19 +166,19 @@ void CTimerEditDlg::ApplyTimers(const TimerChange& change)
 
 void CTimerEditDlg::OnLButtonDown(POINT point)
 {
-    CProgramDialog::OnLButtonDown(point);
+    CSkinnedDialog::OnLButtonDown(point);
     const bool inside = PlaceAt(point) >= 0;
     if (inside) {
         m_drag.m_ptPress = point;  // the click acts on release; a hold repeats here
     } else {
-        m_drag.Start(m_hWnd, point);
+        m_drag.Start(m_hWnd, point, m_canvas.Scale());
     }
     ApplyTimers(LeftPressTimers(inside));
 }
 
 void CTimerEditDlg::OnLButtonUp(POINT point)
 {
-    CProgramDialog::OnLButtonUp(point);
+    CSkinnedDialog::OnLButtonUp(point);
     const bool endedDrag = m_drag.m_bDragging != FALSE;
     m_drag.End(m_hWnd, point);
     ApplyTimers(LeftReleaseTimers(endedDrag));
@@ -186,8 +199,8 @@ void CTimerEditDlg::OnLButtonUp(POINT point)
 
 void CTimerEditDlg::OnLButtonDblClk(POINT point)
 {
-    CProgramDialog::OnLButtonDblClk(point);
-    m_drag.Start(m_hWnd, point);  // whatever lies under the point
+    CSkinnedDialog::OnLButtonDblClk(point);
+    m_drag.Start(m_hWnd, point, m_canvas.Scale());  // whatever lies under the point
     const int place = PlaceAt(point);
     if (IsIconCell(place)) {
         m_nIconCode = g_iconCatalogue.CodeAt(place - kIconCellFirst);
@@ -197,21 +210,21 @@ void CTimerEditDlg::OnLButtonDblClk(POINT point)
 
 void CTimerEditDlg::OnMouseMove(POINT point)
 {
-    CProgramDialog::OnMouseMove(point);
+    CSkinnedDialog::OnMouseMove(point);
     ::SetActiveWindow(m_hWnd);
     m_drag.Move(m_hWnd, point);
 }
 
 void CTimerEditDlg::OnRButtonDown(POINT point)
 {
-    CProgramDialog::OnRButtonDown(point);
+    CSkinnedDialog::OnRButtonDown(point);
     m_drag.m_ptPress = point;
     ApplyTimers(RightPressTimers(PlaceAt(point) >= 0));
 }
 
 void CTimerEditDlg::OnRButtonUp(POINT point)
 {
-    CProgramDialog::OnRButtonUp(point);
+    CSkinnedDialog::OnRButtonUp(point);
     ApplyTimers(RightReleaseTimers());
 }
 
@@ -219,7 +232,8 @@ BOOL CTimerEditDlg::OnMouseWheel(short delta, POINT screenPoint)
 {
     if (delta == 0) return FALSE;
     const RECT window = GetWindowRect();
-    const Spin spin = WheelSpin(PlaceAt({screenPoint.x - window.left, screenPoint.y - window.top}), delta);
+    const PixelPoint point = ScaledDown({screenPoint.x - window.left, screenPoint.y - window.top}, m_canvas.Scale());
+    const Spin spin = WheelSpin(PlaceAt({point.x, point.y}), delta);
     if (spin != Spin::None) {
         Step(spin);
         Invalidate();
@@ -229,7 +243,7 @@ BOOL CTimerEditDlg::OnMouseWheel(short delta, POINT screenPoint)
 
 void CTimerEditDlg::OnTimer(UINT_PTR nIDEvent)
 {
-    CProgramDialog::OnTimer(nIDEvent);
+    CSkinnedDialog::OnTimer(nIDEvent);
     if (nIDEvent > TimerRightRepeat) return;
     const unsigned id = static_cast<unsigned>(nIDEvent);
     const int place = PlaceAt(m_drag.m_ptPress);
@@ -241,7 +255,7 @@ void CTimerEditDlg::OnTimer(UINT_PTR nIDEvent)
 
 void CTimerEditDlg::OnShowWindow(BOOL bShow)
 {
-    CProgramDialog::OnShowWindow(bShow);
+    CSkinnedDialog::OnShowWindow(bShow);
     if (!bShow && BarWindow()) ::SetFocus(BarWindow());
 }
 
@@ -257,6 +271,7 @@ void CTimerEditDlg::Commit(bool withName)
     // The offset now lives in the duration; the editor shows the same total.
     m_nTimeOffset = 0;
     SaveSlotSetting(m_nSlot);
+    KeepSlotEnd(m_nSlot);
     RefreshWindows(1);
     ShowWindow(SW_HIDE);
 }
@@ -267,7 +282,7 @@ void CTimerEditDlg::RefreshWindows(unsigned flags)
         // A held button changes the digits alone, every 30 ms: repaint just them.
         const RECT digits{EditorHitRects[HourDigits].left, EditorHitRects[HourDigits].top,
                           EditorHitRects[SecondDigits].right, EditorHitRects[SecondDigits].bottom};
-        ::InvalidateRect(m_hWnd, &digits, FALSE);
+        m_canvas.InvalidateFrameArea(m_hWnd, digits);
         return;
     }
     Invalidate();
@@ -277,13 +292,7 @@ void CTimerEditDlg::RefreshWindows(unsigned flags)
 void CTimerEditDlg::OnDestroy()
 {
     SaveWindowPosition(this, kEntrySelectIconWinLeft, kEntrySelectIconWinTop);
-    CProgramDialog::OnDestroy();
-}
-
-void CTimerEditDlg::OnDisplayChange()
-{
-    m_canvas.RebuildForDisplay(m_hWnd);
-    CProgramDialog::OnDisplayChange();
+    CSkinnedDialog::OnDestroy();
 }
 
 void CTimerEditDlg::PostNcDestroy()

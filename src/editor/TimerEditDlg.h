@@ -6,14 +6,14 @@
 #include <cstdint>
 #include <string>
 
-#include "common/ProgramDialog.h"
+#include "common/SkinnedDialog.h"
 #include "editor/NameBox.h"
 #include "editor/EditorRules.h"
 #include "framework/Gdi.h"
 #include "skin/SkinCanvas.h"
 #include "skin/WindowDrag.h"
 
-class CTimerEditDlg : public CProgramDialog {
+class CTimerEditDlg : public CSkinnedDialog {
 public:
     explicit CTimerEditDlg(CWnd* pParent = nullptr);
 
@@ -24,6 +24,8 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    // The name box and its font at the window's scale, where the skin expects it.
+    void OnScaleChanged() override;
     void PostNcDestroy() override;
     void OnPaint() override;
     void OnLButtonDown(POINT point) override;
@@ -35,11 +37,9 @@ protected:
     BOOL OnMouseWheel(short delta, POINT screenPoint) override;
     void OnTimer(UINT_PTR nIDEvent) override;
     void OnShowWindow(BOOL bShow) override;
-    void OnDisplayChange() override;
     void OnDestroy() override;
 
 private:
-    void PlaceNameBox();
     void DrawSkinAndIcons(HDC dc);
     void DrawDuration(HDC dc);
 
@@ -56,10 +56,10 @@ private:
     std::int32_t m_nTimeOffset = 0;  // pending change to the slot's duration, in seconds
     std::int32_t m_nIconCode = 0;    // the selected catalogue code
     int m_nSlot = 0;                 // the slot being edited, 0-8
-    SkinCanvas m_canvas;
     CFont m_fontDigits;
     CPen m_penSelected;
     CPen m_penCell;
     CWindowDrag m_drag;  // m_drag.m_ptPress is also the press point of a hold
     CNameBox m_nameBox;
+    CFont m_fontName;  // the name box's font at the window's scale
 };

@@ -101,6 +101,14 @@ inline POINT PointFromLParam(LPARAM lParam)
     return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
 
+// Whether a window belongs to this program (the foreground window may be any program's).
+inline bool IsWindowOfThisProcess(HWND hWnd)
+{
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(hWnd, &process);
+    return process == ::GetCurrentProcessId();
+}
+
 // Offers a queued message to the windows it concerns, innermost first, up to
 // the top-level window and its owners; TRUE when one of them took it.
 BOOL WalkPreTranslateTree(MSG* pMsg);

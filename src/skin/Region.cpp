@@ -130,10 +130,32 @@ HRGN CreateRegionFromBitmap(HBITMAP hBitmap, COLORREF keyColour, COLORREF tolera
     return block.TakeResult();
 }
 
-BOOL ShapeWindowFromBitmap(HWND hWnd, WORD bitmapId, COLORREF keyColour)
+HRGN ScaleRegion(HRGN hRegion, int scale)
+{
+    if (!hRegion || scale <= 1) return hRegion;
+    const DWORD bytes = ::GetRegionData(hRegion, 0, nullptr);
+    HGLOBAL hBlock = bytes ? ::GlobalAlloc(GMEM_FIXED, bytes) : nullptr;
+    auto* pData = static_cast<RGNDATA*>(hBlock);
+    HRGN hScaled = nullptr;
+    if (pData && ::GetRegionData(hRegion, bytes, pData) == bytes) {
+        // Every rectangle times k, its edges too: each pixel becomes a k x k block.
+        auto* rects = reinterpret_cast<RECT*>(pData->Buffer);
+        for (DWORD i = 0; i < pData->rdh.nCount; ++i) {
+            rects[i] = {rects[i].left * scale, rects[i].top * scale, rects[i].right * scale, rects[i].bottom * scale};
+        }
+        RECT& bound = pData->rdh.rcBound;
+        bound = {bound.left * scale, bound.top * scale, bound.right * scale, bound.bottom * scale};
+        hScaled = ::ExtCreateRegion(nullptr, bytes, pData);
+    }
+    if (hBlock) ::GlobalFree(hBlock);
+    ::DeleteObject(hRegion);
+    return hScaled;
+}
+
+BOOL ShapeWindowFromBitmap(HWND hWnd, WORD bitmapId, COLORREF keyColour, int scale)
 {
     CBitmap bitmap;
     bitmap.LoadBitmap(bitmapId);
-    ::SetWindowRgn(hWnd, CreateRegionFromBitmap(bitmap, keyColour, keyColour), TRUE);
+    ::SetWindowRgn(hWnd, ScaleRegion(CreateRegionFromBitmap(bitmap, keyColour, keyColour), scale), TRUE);
     return TRUE;
 }

@@ -15,9 +15,13 @@ constexpr COLORREF kKeyColour = RGB(255, 0, 255);
 // key colour and tolerance count, compared by the pixels' memory byte order.
 HRGN CreateRegionFromBitmap(HBITMAP hBitmap, COLORREF keyColour, COLORREF tolerance);
 
+// The region with every rectangle multiplied by `scale`, replacing (and
+// deleting) the given one; null when it cannot be had.
+HRGN ScaleRegion(HRGN hRegion, int scale);
+
 // Gives the window the outline of one of the program's bitmap resources, with
-// the key colour as its own tolerance. Always TRUE.
-BOOL ShapeWindowFromBitmap(HWND hWnd, WORD bitmapId, COLORREF keyColour);
+// the key colour as its own tolerance, k times larger. Always TRUE.
+BOOL ShapeWindowFromBitmap(HWND hWnd, WORD bitmapId, COLORREF keyColour, int scale = 1);
 
 // The scan behind CreateRegionFromBitmap: copies the bitmap into a 32-bit
 // bottom-up DIB and adds its runs to the batcher (without the final flush).

@@ -1,17 +1,40 @@
 #include "skin/SkinCanvas.h"
 
+#include "skin/PixelScale.h"
 #include "skin/Region.h"
 #include "skin/SpriteCache.h"
 
-void SkinCanvas::SkinWindow(HWND hWnd, UINT nIDSkin)
+void SkinCanvas::SkinWindow(HWND hWnd, UINT nIDSkin, int scale)
 {
-    if (LoadSkin(nIDSkin)) {
-        RECT rect{};
-        ::GetWindowRect(hWnd, &rect);
-        ::SetWindowPos(hWnd, nullptr, rect.left, rect.top, m_sizeSkin.cx, m_sizeSkin.cy, SWP_NOZORDER);
-        ShapeWindowFromBitmap(hWnd, static_cast<WORD>(nIDSkin), kKeyColour);
-    }
+    if (LoadSkin(nIDSkin)) Rescale(hWnd, scale);
     CreateBuffers(hWnd);
+}
+
+void SkinCanvas::Rescale(HWND hWnd, int scale, const POINT* topLeft)
+{
+    m_nScale = scale < 1 ? 1 : scale;
+    if (!m_bmpSkin.GetSafeHandle()) return;
+    RECT rect{};
+    ::GetWindowRect(hWnd, &rect);
+    const POINT at = topLeft ? *topLeft : POINT{rect.left, rect.top};
+    ::SetWindowPos(hWnd, nullptr, at.x, at.y, m_sizeSkin.cx * m_nScale, m_sizeSkin.cy * m_nScale,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    ShapeWindowFromBitmap(hWnd, static_cast<WORD>(m_nIDSkin), kKeyColour, m_nScale);
+    ::InvalidateRect(hWnd, nullptr, FALSE);
+}
+
+RECT SkinCanvas::FrameArea(const RECT& paintRect) const
+{
+    const PixelRect area = CoveringFrameArea({paintRect.left, paintRect.top, paintRect.right, paintRect.bottom},
+                                             m_nScale);
+    return {area.left, area.top, area.right, area.bottom};
+}
+
+void SkinCanvas::InvalidateFrameArea(HWND hWnd, const RECT& area) const
+{
+    const PixelRect scaled = ScaledUp({area.left, area.top, area.right, area.bottom}, m_nScale);
+    const RECT rect{scaled.left, scaled.top, scaled.right, scaled.bottom};
+    ::InvalidateRect(hWnd, &rect, FALSE);
 }
 
 bool SkinCanvas::LoadSkin(UINT nIDSkin)
@@ -67,6 +90,15 @@ void SkinCanvas::DrawSprite(const KeyedSprite* pSprite, int x, int y, int width,
 
 void SkinCanvas::Present(HDC paintDC, const RECT& area) const
 {
-    ::BitBlt(paintDC, area.left, area.top, area.right - area.left, area.bottom - area.top, m_dcCompose, area.left,
-             area.top, SRCCOPY);
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    if (m_nScale == 1) {
+        ::BitBlt(paintDC, area.left, area.top, width, height, m_dcCompose, area.left, area.top, SRCCOPY);
+        return;
+    }
+    const int k = m_nScale;
+    const int oldMode = ::SetStretchBltMode(paintDC, COLORONCOLOR);
+    ::StretchBlt(paintDC, area.left * k, area.top * k, width * k, height * k, m_dcCompose, area.left, area.top, width,
+                 height, SRCCOPY);
+    ::SetStretchBltMode(paintDC, oldMode);
 }

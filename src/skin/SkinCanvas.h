@@ -1,6 +1,7 @@
 // The off-screen painting of a skinned window: the skin bitmap in a DC of its
 // own, and a composition DC holding the frame bitmap. A frame is composed whole
-// and reaches the screen in one block transfer, so nothing flickers.
+// and reaches the screen in one block transfer, so nothing flickers. Frames are
+// composed at 1x; a window at scale k shows each frame pixel as a k x k block.
 #pragma once
 
 #include "framework/Gdi.h"
@@ -11,7 +12,15 @@ public:
     // Dresses a window in a skin: the window takes the skin's size (keeping its
     // top-left corner and place in the Z order) and outline, and the buffers
     // are made. Without its skin the window keeps its size and shape.
-    void SkinWindow(HWND hWnd, UINT nIDSkin);
+    void SkinWindow(HWND hWnd, UINT nIDSkin, int scale = 1);
+    // Shows the window at another whole scale: its size and outline k times the
+    // skin's, its top-left corner at `topLeft` (or where it is).
+    void Rescale(HWND hWnd, int scale, const POINT* topLeft = nullptr);
+    int Scale() const { return m_nScale; }
+    // The 1x frame area a paint of the window's `paintRect` must compose.
+    RECT FrameArea(const RECT& paintRect) const;
+    // Marks a 1x frame area of the window for repainting.
+    void InvalidateFrameArea(HWND hWnd, const RECT& area) const;
     // Loads the skin; its size is the window's and the frame's.
     bool LoadSkin(UINT nIDSkin);
     SIZE Size() const { return m_sizeSkin; }
@@ -32,7 +41,8 @@ public:
     // Draws a prepared sprite into the frame; nothing for a null sprite.
     void DrawSprite(const KeyedSprite* pSprite, int x, int y);
     void DrawSprite(const KeyedSprite* pSprite, int x, int y, int width, int height);
-    // Copies the frame's area to the paint DC in one transfer.
+    // Copies the frame's area to the paint DC in one transfer, k times larger
+    // without filtering (a smoothing mode would fringe the key colour).
     void Present(HDC paintDC, const RECT& area) const;
 
 private:
@@ -43,4 +53,5 @@ private:
     CDC m_dcSkin;     // holds m_bmpSkin
     SIZE m_sizeSkin{0, 0};
     UINT m_nIDSkin = 0;
+    int m_nScale = 1;
 };

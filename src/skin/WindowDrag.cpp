@@ -2,9 +2,10 @@
 
 #include "skin/HitRects.h"
 
-void CWindowDrag::Start(HWND hWnd, POINT point)
+void CWindowDrag::Start(HWND hWnd, POINT point, int scale)
 {
     m_ptPress = point;
+    m_nScale = scale;
     ::SetCapture(hWnd);
     m_bDragging = TRUE;
 }
@@ -26,7 +27,8 @@ void CWindowDrag::Follow(HWND hWnd, POINT point) const
 {
     RECT rect{};
     ::GetWindowRect(hWnd, &rect);
+    const int k = m_nScale;
     const PixelPoint topLeft =
-        DragTopLeft({rect.left, rect.top}, {point.x, point.y}, {m_ptPress.x, m_ptPress.y});
+        DragTopLeft({rect.left, rect.top}, {point.x * k, point.y * k}, {m_ptPress.x * k, m_ptPress.y * k});
     ::MoveWindow(hWnd, topLeft.x, topLeft.y, rect.right - rect.left, rect.bottom - rect.top, TRUE);
 }

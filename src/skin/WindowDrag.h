@@ -8,8 +8,9 @@
 
 class CWindowDrag {
 public:
-    // Records the press point, captures the mouse and starts dragging.
-    void Start(HWND hWnd, POINT point);
+    // Records the press point, captures the mouse and starts dragging. Points
+    // are in skin pixels of a window shown at `scale`.
+    void Start(HWND hWnd, POINT point, int scale = 1);
     // While dragging: moves the window so that the press point stays under the
     // pointer. Points are client points, possibly outside the window.
     void Move(HWND hWnd, POINT point);
@@ -19,6 +20,7 @@ public:
 
     BOOL m_bDragging = FALSE;
     POINT m_ptPress{0, 0};
+    int m_nScale = 1;
 
 private:
     void Follow(HWND hWnd, POINT point) const;

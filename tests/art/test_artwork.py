@@ -94,3 +94,20 @@ def test_the_editor_skin_leaves_the_name_box_clear_with_its_caption_above():
     caption = [(x, y) for x in range(box[0], box[0] + 40) for y in range(110, box[1] - 2)
                if sum(skin.getpixel((x, y))) < 500]
     assert caption, "the caption of the name box"
+
+
+def test_the_chime_is_a_short_mono_pcm_wave_that_the_script_makes_again(tmp_path):
+    import wave
+
+    import chime
+    path = os.path.join(ART, "chime.wav")
+    with wave.open(path, "rb") as f:
+        assert (f.getnchannels(), f.getsampwidth(), f.getframerate()) == (1, 2, 22050)
+        frames = f.readframes(f.getnframes())
+        assert 0.3 <= f.getnframes() / 22050 <= 1.0, "short"
+    samples = struct.unpack(f"<{len(frames) // 2}h", frames)
+    assert 0.3 * 32767 < max(abs(s) for s in samples) < 0.6 * 32767, "heard, but no alarm and no clipping"
+    assert abs(samples[0]) < 200 and abs(samples[-1]) < 200, "no click at either end"
+    again = tmp_path / "chime.wav"
+    chime.write(str(again))
+    assert again.read_bytes() == open(path, "rb").read()

@@ -275,6 +275,34 @@ def press(box, button_id):
     assert inspector("click", box["hwnd"], button_id)["ok"]
 
 
+# ---- the bar's right-click menu ----------------------------------------------
+
+MENU_ITEMS = 4
+BARE = (300, 95)  # a point of the bar's bare skin (at 1x)
+
+
+def open_menu(bar, scale=1):
+    click(bar, BARE[0] * scale, BARE[1] * scale, button=3)
+    return wait_window(cls="#32768", visible=True)
+
+
+def menu_row(menu, item):
+    """Screen point of the middle of a menu item, and the picture of its left margin (the check mark)."""
+    left, top, right, bottom = menu["rect"]
+    y = top + (bottom - top) * (2 * item + 1) // (2 * MENU_ITEMS)  # items of one height
+    return (left + 60, y), screenshot().crop((left + 2, y - 6, left + 20, y + 6)).tobytes()
+
+
+def menu_gone():
+    wait_until(lambda: find_window(cls="#32768", visible=True) is None, 5, 0.1, "the menu to close")
+
+
+def choose(bar, item, scale=1):
+    point, _ = menu_row(open_menu(bar, scale), item)
+    xdotool("mousemove", *point, "click", "1")
+    menu_gone()
+
+
 # ---- the program -------------------------------------------------------------
 
 class Program:
@@ -286,20 +314,23 @@ class Program:
         # Started: the modal loop has shown the host at its first idle moment.
         self.host = wait_window(title=TITLE, visible=True)
 
-    def bar(self, timeout=15.0):
+    def bar(self, timeout=15.0, scale=1):
         """The bar, once it has painted its first frame (its black title text shows)."""
-        bar = wait_window(timeout, title="", cls="#32770", visible=True, size=BAR_SIZE)
+        size = (BAR_SIZE[0] * scale, BAR_SIZE[1] * scale)
+        bar = wait_window(timeout, title="", cls="#32770", visible=True, size=size)
 
         def painted():
             image = window_image(bar)
-            return any(image.getpixel((x, y)) == (0, 0, 0) for x in range(7, 60) for y in range(3, 18))
+            return any(image.getpixel((x, y)) == (0, 0, 0) for x in range(7 * scale, 60 * scale)
+                       for y in range(3 * scale, 18 * scale))
 
         wait_until(painted, timeout, 0.1, "the bar's first frame")
         return bar
 
-    def editor(self, visible=True, timeout=15.0):
+    def editor(self, visible=True, timeout=15.0, scale=1):
         """The editor window, once it is (or is not) shown."""
-        return wait_window(timeout, title="", cls="#32770", visible=visible, size=EDITOR_SIZE)
+        size = (EDITOR_SIZE[0] * scale, EDITOR_SIZE[1] * scale)
+        return wait_window(timeout, title="", cls="#32770", visible=visible, size=size)
 
     def running(self):
         return self.process.poll() is None

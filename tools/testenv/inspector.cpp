@@ -1,7 +1,7 @@
 // The test suite's window inspector, run under the same Wine server as the
 // program. It prints what a screenshot cannot tell, one JSON object per line
 // (with "xid", the X window that Wine shows a top-level window in):
-//   inspector windows            every visible-or-not top-level window
+//   inspector windows            every visible-or-not top-level window, with its children
 //   inspector send HWND MSG WPARAM LPARAM   SendMessage, prints the result
 //   inspector post HWND MSG WPARAM LPARAM   PostMessage
 //   inspector click HWND ID      presses the dialog button ID of window HWND
@@ -91,7 +91,13 @@ void PrintWindow(HWND hWnd)
     std::string children = "[";
     for (HWND child = GetWindow(hWnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (children.size() > 1) children += ",";
-        children += "{\"hwnd\":" + Handle(child) + ",\"id\":" + std::to_string(GetDlgCtrlID(child)) +
+        RECT place{};  // in the parent's client area
+        GetWindowRect(child, &place);
+        MapWindowPoints(nullptr, hWnd, reinterpret_cast<POINT*>(&place), 2);
+        char placeText[80];
+        std::snprintf(placeText, sizeof placeText, ",\"rect\":[%ld,%ld,%ld,%ld]", place.left, place.top, place.right,
+                      place.bottom);
+        children += "{\"hwnd\":" + Handle(child) + ",\"id\":" + std::to_string(GetDlgCtrlID(child)) + placeText +
                     ",\"class\":" + Json(ClassOf(child)) + ",\"text\":" + Json(TextOf(child)) +
                     ",\"visible\":" + (IsWindowVisible(child) ? "true" : "false") + "}";
     }

@@ -1,0 +1,96 @@
+#include "common/SkinnedDialog.h"
+
+#include "skin/PixelScale.h"
+
+namespace {
+
+bool g_bDoubleSize = false;
+
+// Sent to the thread's windows when the double-size choice changes.
+constexpr UINT kRescaleMessage = WM_APP + 0x40;
+constexpr UINT kDpiChanged = 0x02E0;         // WM_DPICHANGED
+constexpr UINT kGetDpiScaledSize = 0x02E4;   // WM_GETDPISCALEDSIZE
+
+// The DPI of the window's monitor; on systems before per-monitor DPI, the screen's.
+int WindowDpi(HWND hWnd)
+{
+    using GetDpiForWindowFn = UINT WINAPI(HWND);
+    static auto* getDpi = reinterpret_cast<GetDpiForWindowFn*>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (getDpi) {
+        if (const UINT dpi = getDpi(hWnd)) return static_cast<int>(dpi);
+    }
+    CWindowDC screen(nullptr);
+    return ::GetDeviceCaps(screen, LOGPIXELSX);
+}
+
+BOOL CALLBACK SendRescale(HWND hWnd, LPARAM)
+{
+    ::SendMessageW(hWnd, kRescaleMessage, 0, 0);
+    return TRUE;
+}
+
+bool IsMouseMessage(UINT message)
+{
+    switch (message) {
+    case WM_MOUSEMOVE: case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_RBUTTONDBLCLK:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+void CSkinnedDialog::SetDoubleSize(bool on)
+{
+    if (g_bDoubleSize == on) return;
+    g_bDoubleSize = on;
+    ::EnumThreadWindows(::GetCurrentThreadId(), SendRescale, 0);
+}
+
+void CSkinnedDialog::DressInSkin(UINT nIDSkin)
+{
+    m_canvas.SkinWindow(m_hWnd, nIDSkin, PixelScaleFor(WindowDpi(m_hWnd), g_bDoubleSize));
+    OnScaleChanged();
+}
+
+void CSkinnedDialog::TakeScale(int dpi, const POINT* topLeft)
+{
+    m_canvas.Rescale(m_hWnd, PixelScaleFor(dpi, g_bDoubleSize), topLeft);
+    OnScaleChanged();
+}
+
+bool CSkinnedDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    if (IsMouseMessage(message)) {
+        const POINT point = PointFromLParam(lParam);
+        const PixelPoint skinPoint = ScaledDown({point.x, point.y}, m_canvas.Scale());
+        lParam = MAKELPARAM(static_cast<short>(skinPoint.x), static_cast<short>(skinPoint.y));
+    } else if (message == kDpiChanged) {
+        // Where Windows suggests, at exactly k times the skin.
+        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+        const POINT topLeft = suggested ? POINT{suggested->left, suggested->top} : POINT{};
+        TakeScale(HIWORD(wParam), suggested ? &topLeft : nullptr);
+        *result = 0;
+        return true;
+    } else if (message == kGetDpiScaledSize && lParam) {
+        const int scale = PixelScaleFor(static_cast<int>(wParam), g_bDoubleSize);
+        const SIZE skin = m_canvas.Size();
+        *reinterpret_cast<SIZE*>(lParam) = {skin.cx * scale, skin.cy * scale};
+        *result = TRUE;
+        return true;
+    } else if (message == kRescaleMessage) {
+        TakeScale(WindowDpi(m_hWnd), nullptr);
+        *result = 0;
+        return true;
+    }
+    return CProgramDialog::OnWndMsg(message, wParam, lParam, result);
+}
+
+void CSkinnedDialog::OnDisplayChange()
+{
+    m_canvas.RebuildForDisplay(m_hWnd);
+    CProgramDialog::OnDisplayChange();
+}

@@ -1,0 +1,31 @@
+// A skinned window of the program (the bar, the editor): its canvas, shown at
+// a whole-pixel scale k from its monitor's DPI and the "double size" choice,
+// with mouse points brought back to the skin's 1x pixels before any handler.
+#pragma once
+
+#include "common/ProgramDialog.h"
+#include "skin/SkinCanvas.h"
+
+class CSkinnedDialog : public CProgramDialog {
+public:
+    using CProgramDialog::CProgramDialog;
+
+    // The "double size" choice of every skinned window; those that exist take
+    // their new scale at once.
+    static void SetDoubleSize(bool on);
+
+protected:
+    // Dresses the window in its skin at the scale of its monitor (OnInitDialog).
+    void DressInSkin(UINT nIDSkin);
+    // The DPI changes, a size asked for during a move to another monitor, a
+    // new double-size choice, and 1x mouse points.
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    void OnDisplayChange() override;
+    // After the scale changed: the window's own children follow it.
+    virtual void OnScaleChanged() {}
+
+    SkinCanvas m_canvas;
+
+private:
+    void TakeScale(int dpi, const POINT* topLeft);
+};

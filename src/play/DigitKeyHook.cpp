@@ -1,0 +1,70 @@
+#include "play/DigitKeyHook.h"
+
+#include <wtsapi32.h>
+
+#include "framework/LateLibrary.h"
+#include "framework/Wnd.h"
+
+namespace {
+
+HHOOK g_hHook = nullptr;
+HWND g_hWndTarget = nullptr;
+
+LRESULT CALLBACK DigitKeyProc(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    if (nCode == HC_ACTION && (wParam == WM_KEYUP || wParam == WM_SYSKEYUP)) {
+        const DWORD vk = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam)->vkCode;
+        // A release in one of our own windows reaches the bar as a key-up of its own.
+        if (vk >= '1' && vk <= '9' && !IsWindowOfThisProcess(::GetForegroundWindow())) {
+            ::PostMessageW(g_hWndTarget, kGlobalDigitKeyMessage, vk, 0);
+        }
+    }
+    return ::CallNextHookEx(g_hHook, nCode, wParam, lParam);
+}
+
+// Session notifications tell the bar of an unlock; wtsapi32 is loaded only
+// for a player who turned the hook on.
+void WatchSession(HWND hWnd, bool watch)
+{
+    static CLateLibrary wtsapi(L"wtsapi32.dll");
+    using Register = BOOL WINAPI(HWND, DWORD);
+    using Unregister = BOOL WINAPI(HWND);
+    if (watch) {
+        if (auto* registerFn = wtsapi.Get<Register>("WTSRegisterSessionNotification")) {
+            registerFn(hWnd, NOTIFY_FOR_THIS_SESSION);
+        }
+    } else if (auto* unregisterFn = wtsapi.Get<Unregister>("WTSUnRegisterSessionNotification")) {
+        unregisterFn(hWnd);
+    }
+}
+
+void Unhook()
+{
+    if (g_hHook) ::UnhookWindowsHookEx(g_hHook);
+    g_hHook = nullptr;
+}
+
+void Hook()
+{
+    g_hHook = ::SetWindowsHookExW(WH_KEYBOARD_LL, DigitKeyProc, ::GetModuleHandleW(nullptr), 0);
+}
+
+}  // namespace
+
+void SetDigitKeyHook(HWND hWndBar)
+{
+    Unhook();
+    if (g_hWndTarget && g_hWndTarget != hWndBar) WatchSession(g_hWndTarget, false);
+    const bool watched = g_hWndTarget == hWndBar;
+    g_hWndTarget = hWndBar;
+    if (!hWndBar) return;
+    Hook();
+    if (!watched) WatchSession(hWndBar, true);
+}
+
+void RenewDigitKeyHook()
+{
+    if (!g_hHook) return;
+    Unhook();
+    Hook();
+}

@@ -1,0 +1,5 @@
+// The chime at a slot's end: the program's own WAV resource, played without
+// waiting; where it cannot play, silence (never the system's default sound).
+#pragma once
+
+void PlayExpiryChime();

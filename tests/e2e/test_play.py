@@ -1,0 +1,121 @@
+"""Playing beside a game, on the real program: the bar's right-click menu, digit
+keys released in another program, and running timers kept across a kill."""
+import subprocess
+import time
+
+import bench
+
+ENTRIES = ["GlobalDigitKeys", "ExpirySound", "KeepRunning"]  # the menu's first three items
+
+
+def option(name):
+    return bench.reg_values("Option").get(name, (None, None))[1]
+
+
+def time_of(image, slot):
+    """The slot's time, below the strip where its icon box overlaps its time box."""
+    left, _, right, bottom = bench.time_box(slot)
+    return bench.region_of(image, (left, 61, right, bottom))
+
+
+def marks(bar):
+    """The items' check-mark margins; Escape closes the menu, choosing nothing."""
+    menu = bench.open_menu(bar)
+    found = [bench.menu_row(menu, i)[1] for i in range(bench.MENU_ITEMS)]
+    bench.key("Escape")
+    bench.menu_gone()
+    return found
+
+
+def test_the_menu_shows_and_flips_each_choice(program):
+    run = program()
+    bar = run.bar()
+    unchecked = marks(bar)
+    assert all(option(name) is None for name in ENTRIES), "Escape chooses nothing"
+    for item, name in enumerate(ENTRIES):
+        bench.choose(bar, item)
+        assert option(name) == 1
+        assert [m != u for m, u in zip(marks(bar), unchecked)] == [i == item for i in range(bench.MENU_ITEMS)], name
+        bench.choose(bar, item)
+        assert option(name) == 0
+    assert marks(bar) == unchecked
+
+
+def test_digit_keys_from_another_program_reach_both(program):
+    bench.reg_set("Option", "GlobalDigitKeys", 1)
+    run = program()
+    bar = run.bar()
+    idle = bench.window_image(bar)
+    notepad = subprocess.Popen(["wine", "notepad"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        game = bench.wait_window(cls="Notepad", visible=True, process="notepad.exe")
+        bench.xdotool("windowsize", game["xid"], 400, 200, "windowmove", game["xid"], 0, 560)  # clear of the bar
+        time.sleep(0.5)
+        bench.focus(game)
+        bench.key("3", "7")
+        time.sleep(1.5)
+        image = bench.window_image(bar)
+        assert time_of(image, 2) != time_of(idle, 2) and time_of(image, 6) != time_of(idle, 6), "slots 3 and 7 run"
+        assert time_of(image, 3) == time_of(idle, 3)
+        text = bench.find_window(cls="Notepad", process="notepad.exe")["children"][0]["text"]
+        assert text == "37", "the game still gets its keys"
+
+        # The menu over the game leaves the game in front when it closes.
+        bench.open_menu(bar)
+        bench.focus(bar)  # the X focus follows the menu's owner, as a window manager would move it
+        bench.key("Escape")
+        bench.menu_gone()
+        assert bench.inspector("foreground")["foreground"] == game["hwnd"]
+
+        # Turned off from the menu: the game's digits are its own again.
+        bench.choose(bar, 0)
+        assert option("GlobalDigitKeys") == 0
+        bench.focus(game)
+        bench.key("3", "5")
+        time.sleep(1.5)
+        image = bench.window_image(bar)
+        assert time_of(image, 2) != time_of(idle, 2), "slot 3 still runs"
+        assert time_of(image, 4) == time_of(idle, 4), "slot 5 did not start"
+    finally:
+        notepad.kill()
+        bench.run_wine(["taskkill", "/F", "/IM", "notepad.exe"])
+
+
+def test_a_kept_timer_runs_on_after_a_kill(program):
+    for name in ENTRIES:
+        bench.reg_set("Option", name, 1)
+    bench.reg_set("Save", "Time#0", 600)
+    bench.reg_set("Save", "Time#5", 1)
+    run = program()
+    bar = run.bar()
+    bench.focus(bar)
+    started = time.time()
+    # Keys released at the bar count once with the hook in; slot 6 ends with a chime.
+    bench.key("1", "6")
+    end = bench.wait_until(lambda: bench.reg_values("Save").get("End#0"), 5, 0.1, "the end stored at once")[1]
+    assert int(started) + 600 <= end <= int(time.time()) + 600
+    time.sleep(2.0)
+    assert run.running()
+    run.kill()
+
+    # Slots 2 to 9 show, idle, what slot 1 should show in each of the next eight seconds.
+    now = int(time.time())
+    for k in range(1, 9):
+        bench.reg_set("Save", f"Time#{k}", end - (now + k))
+    run = program()
+    bar = run.bar()
+    time.sleep(1.0)  # past the start-up's first ticks
+    matched = 0
+    while matched < 2:
+        before = time.time()
+        image = bench.window_image(bar)
+        after = time.time()
+        # Only looks well inside one second: the bar repaints just after each second.
+        if int(before) != int(after) or before - int(before) < 0.4:
+            time.sleep(0.1)
+            continue
+        slot = int(before) - now
+        assert 1 <= slot <= 8, "the restart took too long to compare"
+        assert time_of(image, 0) == time_of(image, slot), f"slot 1 shows {end} - now"
+        matched += 1
+        time.sleep(1.0)
