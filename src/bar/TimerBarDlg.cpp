@@ -102,8 +102,7 @@ void CTimerBarDlg::PaintTexts(HDC dc)
     ::DrawTextW(dc, m_strTitle.c_str(), -1, &title, DT_VCENTER);
 
     ::SelectObject(dc, m_fontTime);
-    RECT window{};
-    ::GetWindowRect(m_hWnd, &window);
+    const int frameWidth = m_canvas.Size().cx;  // names stay inside the 1x frame at any scale
     for (int i = 0; i < kTimerSlotCount; ++i) {
         const TimerSlot& slot = g_timerSlots[i];
         const HitRect& timeBox = BarHitRects[kBarTimeBoxFirst + i];
@@ -129,7 +128,7 @@ void CTimerBarDlg::PaintTexts(HDC dc)
             const std::string name = SlotName(slot);
             SIZE extent{0, 0};
             ::GetTextExtentPoint32A(dc, name.c_str(), static_cast<int>(name.size()), &extent);
-            RECT place = ToRect(BarNameRect(timeBox, extent.cx, window.right - window.left));
+            RECT place = ToRect(BarNameRect(timeBox, extent.cx, frameWidth));
             // The player's text as it is: an "&" is no underline marker.
             ::DrawTextA(dc, name.c_str(), static_cast<int>(name.size()), &place,
                         DT_SINGLELINE | DT_BOTTOM | DT_NOPREFIX);
