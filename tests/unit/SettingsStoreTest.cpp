@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
+#include <utility>
 
 #include "MemoryProfile.h"
 #include "model/SettingsStore.h"
@@ -99,26 +101,18 @@ TEST(SettingsStore, LongNamesAreCutOnACharacterBoundary)
 
 TEST(SettingsStore, StoredPositionRules)
 {
-    MemoryProfile profile;
     const PixelRect current{10, 20, 490, 120};
-
-    EXPECT_FALSE(ReadStoredPosition(profile, "MainWinLeft", "MainWinTop", current));
-    EXPECT_EQ(profile.traffic, std::vector<std::string>{"read Option/MainWinLeft"});
-
-    profile.Set("Option", "MainWinLeft", -1);
-    profile.Set("Option", "MainWinTop", 300);
-    EXPECT_FALSE(ReadStoredPosition(profile, "MainWinLeft", "MainWinTop", current)) << "-1 means absent";
-
-    profile.values.clear();
-    profile.traffic.clear();
-    profile.Set("Option", "MainWinLeft", 640);
-    EXPECT_EQ(ReadStoredPosition(profile, "MainWinLeft", "MainWinTop", current), (PixelPoint{640, 20}))
-        << "a missing top keeps the current top";
-    EXPECT_EQ(profile.traffic, (std::vector<std::string>{"read Option/MainWinLeft", "read Option/MainWinLeft",
-                                                         "read Option/MainWinTop"}));
-
-    profile.Set("Option", "MainWinTop", -400);
-    EXPECT_EQ(ReadStoredPosition(profile, "MainWinLeft", "MainWinTop", current), (PixelPoint{640, -400}));
+    const auto read = [&](std::optional<std::int32_t> left, std::optional<std::int32_t> top) {
+        MemoryProfile profile;
+        if (left) profile.Set("Option", "MainWinLeft", *left);
+        if (top) profile.Set("Option", "MainWinTop", *top);
+        return std::pair{ReadStoredPosition(profile, "MainWinLeft", "MainWinTop", current), profile.traffic};
+    };
+    // Nothing stored: the left edge alone is read.
+    EXPECT_EQ(read({}, {}), std::pair(std::optional<PixelPoint>{}, std::vector<std::string>{"read Option/MainWinLeft"}));
+    EXPECT_FALSE(read(-1, 300).first) << "-1 means absent";
+    EXPECT_EQ(read(640, {}).first, (PixelPoint{640, 20})) << "a missing top keeps the current top";
+    EXPECT_EQ(read(640, -400).first, (PixelPoint{640, -400}));
 
     MemoryProfile saved;
     WriteStoredPosition(saved, "SelectIconWinLeft", "SelectIconWinTop", {-5, 7, 475, 227});

@@ -159,29 +159,19 @@ TEST_F(AppSettings, WindowPositionsAreRestoredOnlyOntoAScreen)
     PlacedWindow window;
     ASSERT_NE(window.m_hWnd, nullptr);
     const POINT centre = Centred(480, 100);
-
-    RestoreWindowPosition(&window, "MainWinLeft", "MainWinTop");
-    EXPECT_EQ(TopLeft(window).x, centre.x);
-    EXPECT_EQ(TopLeft(window).y, centre.y);
-
-    app->WriteProfileInt(L"Option", L"MainWinLeft", 120);
-    app->WriteProfileInt(L"Option", L"MainWinTop", 77);
-    RestoreWindowPosition(&window, "MainWinLeft", "MainWinTop");
-    EXPECT_EQ(TopLeft(window).x, 120);
-    EXPECT_EQ(TopLeft(window).y, 77);
-
-    // Partly off the screen is still on it.
-    app->WriteProfileInt(L"Option", L"MainWinLeft", -470);
-    RestoreWindowPosition(&window, "MainWinLeft", "MainWinTop");
-    EXPECT_EQ(TopLeft(window).x, -470);
-
-    // Wholly off every monitor: as if nothing were stored.
-    for (const POINT away : {POINT{-5000, 77}, POINT{120, 30000}, POINT{-481, 77}}) {
-        app->WriteProfileInt(L"Option", L"MainWinLeft", away.x);
-        app->WriteProfileInt(L"Option", L"MainWinTop", away.y);
+    // {stored left, stored top, where the window goes}: nothing stored centres it,
+    // partly off the screen is still on it, wholly off every monitor is as if nothing were stored.
+    const struct {
+        int left, top;
+        POINT placed;
+    } rows[] = {{-1, 0, centre},       {120, 77, {120, 77}},  {-470, 77, {-470, 77}},
+                {-5000, 77, centre},   {120, 30000, centre},  {-481, 77, centre}};
+    for (const auto& row : rows) {
+        app->WriteProfileInt(L"Option", L"MainWinLeft", row.left);
+        app->WriteProfileInt(L"Option", L"MainWinTop", row.top);
         RestoreWindowPosition(&window, "MainWinLeft", "MainWinTop");
-        EXPECT_EQ(TopLeft(window).x, centre.x) << away.x << "," << away.y;
-        EXPECT_EQ(TopLeft(window).y, centre.y) << away.x << "," << away.y;
+        EXPECT_EQ(TopLeft(window).x, row.placed.x) << row.left << "," << row.top;
+        EXPECT_EQ(TopLeft(window).y, row.placed.y) << row.left << "," << row.top;
     }
 
     window.MoveWindow(15, 25, 480, 100);

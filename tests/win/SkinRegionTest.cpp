@@ -45,25 +45,6 @@ HRGN UnionOf(const std::vector<RegionRect>& rects)
     return hUnion;
 }
 
-// A 16-bit 5-5-5 DIB section, filled with one 15-bit colour.
-HBITMAP Make555(int width, int height, WORD colour)
-{
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 16;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP hBitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const int stride = (width * 2 + 3) & ~3;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) reinterpret_cast<WORD*>(static_cast<BYTE*>(bits) + y * stride)[x] = colour;
-    }
-    return hBitmap;
-}
-
 // The runs the real 32-bit copy of a skin resource gives.
 void ScanSkin(const CBitmap& skin, RecordingStore& store)
 {
@@ -94,36 +75,6 @@ TEST(SkinRegion, EachSkinGivesOneRectanglePerRowWithThreeCornerPixelsCut)
         ::DeleteObject(hExpected);
         ::DeleteObject(hRegion);
     }
-}
-
-TEST(SkinRegion, SixteenBitMagentaReadsAsFullRedAndBlue)
-{
-    CGdiObject<HBITMAP> magenta;
-    magenta.Attach(Make555(3, 2, 0x7C1F));
-    CGdiObject<HBITMAP> nearMagenta;
-    nearMagenta.Attach(Make555(3, 2, 0x781F));  // red 30 of 31
-    PixelBuffer copy(3, 2, RGB(0, 0, 0));
-    CDC source;
-    source.CreateCompatibleDC(nullptr);
-    {
-        CSelectObject select(source, magenta);
-        ::BitBlt(copy.dc(), 0, 0, 3, 2, source, 0, 0, SRCCOPY);
-    }
-    EXPECT_EQ(copy.At(1, 1), 0xFF00FFu);
-
-    HRGN hAllKey = CreateRegionFromBitmap(magenta, kKeyColour, kKeyColour);
-    ASSERT_NE(hAllKey, nullptr) << "the final, empty batch still makes a region";
-    RECT box;
-    EXPECT_EQ(::GetRgnBox(hAllKey, &box), NULLREGION);
-    ::DeleteObject(hAllKey);
-
-    HRGN hNearMagenta = CreateRegionFromBitmap(nearMagenta, kKeyColour, kKeyColour);
-    EXPECT_EQ(::GetRgnBox(hNearMagenta, &box), SIMPLEREGION);
-    EXPECT_EQ(box.right, 3);
-    EXPECT_EQ(box.bottom, 2);
-    ::DeleteObject(hNearMagenta);
-
-    EXPECT_EQ(CreateRegionFromBitmap(nullptr, kKeyColour, kKeyColour), nullptr);
 }
 
 TEST(SkinRegion, ShapedWindowLetsTheCornersThrough)
