@@ -21,14 +21,9 @@ def wine_server():
 
 
 @pytest.fixture
-def clean_registry():
-    bench.reg_clear()
-    yield
-
-
-@pytest.fixture
-def program(clean_registry):
+def program():
     """Starts Tavorin on a clean registry; the test seeds values before calling it."""
+    bench.reg_clear()
     started = []
 
     def start(env=None):

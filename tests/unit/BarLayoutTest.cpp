@@ -15,17 +15,6 @@ TEST(BarLayout, HitRectangles)
     EXPECT_EQ(FindHitRect(BarHitRects, kBarHitRectCount, 300, 95), -1);
 }
 
-TEST(BarLayout, IconsJumpWhileTheSlotRuns)
-{
-    const HitRect& box = BarHitRects[2];
-    EXPECT_EQ(BarIconPosition(box, 24, 24, false, 1001), (PixelPoint{box.left + 3, box.top + 3}));
-    EXPECT_EQ(BarIconPosition(box, 24, 24, false, 1002), (PixelPoint{box.left + 3, box.top + 3}));
-    EXPECT_EQ(BarIconPosition(box, 24, 24, true, 1001), (PixelPoint{box.left + 1, box.top + 3}));
-    EXPECT_EQ(BarIconPosition(box, 24, 24, true, 1002), (PixelPoint{box.left + 5, box.top + 3}));
-    // Larger than the box: centred by truncating division, toward zero.
-    EXPECT_EQ(BarIconPosition(box, 33, 31, false, 0), (PixelPoint{box.left - 1, box.top + 0}));
-}
-
 TEST(BarLayout, NumbersStandBeforeTheIconBoxes)
 {
     const HitRect number = BarNumberRect(BarHitRects[0]);

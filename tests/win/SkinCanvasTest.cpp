@@ -2,16 +2,12 @@
 
 #include <vector>
 
-#include "PixelBuffer.h"
 #include "WinTestSupport.h"
 #include "common/WindowPointers.h"
 #include "bar/TimerBarDlg.h"
 #include "editor/TimerEditDlg.h"
-#include "framework/Gdi.h"
 #include "model/TimerSlots.h"
 #include "res/resource.h"
-#include "skin/SkinCanvas.h"
-#include "skin/SpriteCache.h"
 
 namespace {
 
@@ -38,33 +34,6 @@ int GdiObjectsLeftByPaints(HWND hWnd, int frames)
 }
 
 }  // namespace
-
-TEST(SkinCanvas, FramesComposeTheSkinAndSprites)
-{
-    HiddenWindow window(480, 100);
-    SkinCanvas canvas;
-    ASSERT_TRUE(canvas.LoadSkin(IDB_BAR_SKIN));
-    EXPECT_EQ(canvas.Size().cx, 480);
-    EXPECT_EQ(canvas.Size().cy, 100);
-    canvas.CreateBuffers(window);
-
-    PixelBuffer frame(480, 100, RGB(1, 1, 1));
-    const RECT whole{0, 0, 480, 100};
-    canvas.BeginFrame(whole);
-    canvas.DrawSprite(ResourceSprite(IDB_ICON_FIRST), 23, 33);
-    canvas.DrawSprite(ResourceSprite(IDB_BAR_CLOSE), 460, 3, 11, 11);
-    canvas.DrawSprite(ResourceSprite(12345), 100, 3);  // no such bitmap: nothing
-    canvas.Present(frame.dc(), whole);
-    EXPECT_EQ(frame.At(0, 0), 0xFF00FFu) << "the skin's corner is in the frame";
-    EXPECT_EQ(frame.At(240, 90), 0xFFFFFFu) << "the white body";
-    // The close button's cross is white on red; its corner shows the strip.
-    EXPECT_NE(frame.At(460, 3), 0xFF00FFu);
-    EXPECT_EQ(frame.At(465, 8), 0xFFFFFFu);
-    // Icon 20001 (a bottle) in slot 1: the skin shows through its transparent corner.
-    EXPECT_EQ(frame.At(23, 33), 0xFFFFFFu);
-    EXPECT_NE(frame.At(35, 50), 0xFFFFFFu);
-    EXPECT_EQ(ResourceSprite(IDB_BAR_CLOSE), ResourceSprite(IDB_BAR_CLOSE)) << "prepared once, shared";
-}
 
 TEST(SkinCanvas, TenThousandFramesOfEachWindowLeaveNoGdiObject)
 {
