@@ -56,15 +56,11 @@ BOOL CTimerBarDlg::OnInitDialog()
     return TRUE;
 }
 
-void CTimerBarDlg::OnPaint()
+void CTimerBarDlg::ComposeFrame(HDC dc)
 {
-    CPaintDC paintDC(m_hWnd);
     const std::int32_t now = CurrentSlotTime();
-    const RECT area = m_canvas.FrameArea(paintDC.PaintRect());
-    HDC dc = m_canvas.BeginFrame(area);
     PaintSlots(dc, now);
     PaintTexts(dc);
-    m_canvas.Present(paintDC, area);
     m_lastView = MakeBarView(g_timerSlots, now, m_nHover, m_bAlwaysOnTop);
 }
 

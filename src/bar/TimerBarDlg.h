@@ -25,7 +25,7 @@ protected:
     // the game in front, digit keys from other programs, resume and unlock.
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
     void PostNcDestroy() override;
-    void OnPaint() override;
+    void ComposeFrame(HDC dc) override;
     void OnTimer(UINT_PTR nIDEvent) override;
     void OnKeyUp(UINT nChar) override;
     void OnLButtonDown(POINT point) override;

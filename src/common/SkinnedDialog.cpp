@@ -1,5 +1,6 @@
 #include "common/SkinnedDialog.h"
 
+#include "framework/Gdi.h"
 #include "skin/PixelScale.h"
 
 namespace {
@@ -87,6 +88,14 @@ bool CSkinnedDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         return true;
     }
     return CProgramDialog::OnWndMsg(message, wParam, lParam, result);
+}
+
+void CSkinnedDialog::OnPaint()
+{
+    CPaintDC paintDC(m_hWnd);
+    const RECT area = m_canvas.FrameArea(paintDC.PaintRect());
+    ComposeFrame(m_canvas.BeginFrame(area));
+    m_canvas.Present(paintDC, area);
 }
 
 void CSkinnedDialog::OnDisplayChange()

@@ -21,6 +21,10 @@ protected:
     // new double-size choice, and 1x mouse points.
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
     void OnDisplayChange() override;
+    // Every paint: the frame's area for the paint rectangle is composed at 1x
+    // by the window and reaches the screen k times larger.
+    void OnPaint() final;
+    virtual void ComposeFrame(HDC dc) = 0;
     // After the scale changed: the window's own children follow it.
     virtual void OnScaleChanged() {}
 

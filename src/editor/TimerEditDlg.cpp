@@ -85,14 +85,10 @@ void CTimerEditDlg::OnScaleChanged()
     m_fontName.Attach(hFont);  // the old font goes once the box no longer uses it
 }
 
-void CTimerEditDlg::OnPaint()
+void CTimerEditDlg::ComposeFrame(HDC dc)
 {
-    CPaintDC paintDC(m_hWnd);
-    const RECT area = m_canvas.FrameArea(paintDC.PaintRect());
-    HDC dc = m_canvas.BeginFrame(area);
     DrawSkinAndIcons(dc);
     DrawDuration(dc);
-    m_canvas.Present(paintDC, area);
 }
 
 void CTimerEditDlg::DrawSkinAndIcons(HDC dc)

@@ -27,7 +27,7 @@ protected:
     // The name box and its font at the window's scale, where the skin expects it.
     void OnScaleChanged() override;
     void PostNcDestroy() override;
-    void OnPaint() override;
+    void ComposeFrame(HDC dc) override;
     void OnLButtonDown(POINT point) override;
     void OnLButtonUp(POINT point) override;
     void OnLButtonDblClk(POINT point) override;

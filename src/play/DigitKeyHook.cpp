@@ -54,12 +54,12 @@ void Hook()
 void SetDigitKeyHook(HWND hWndBar)
 {
     Unhook();
-    if (g_hWndTarget && g_hWndTarget != hWndBar) WatchSession(g_hWndTarget, false);
-    const bool watched = g_hWndTarget == hWndBar;
-    g_hWndTarget = hWndBar;
-    if (!hWndBar) return;
-    Hook();
-    if (!watched) WatchSession(hWndBar, true);
+    if (g_hWndTarget != hWndBar) {
+        if (g_hWndTarget) WatchSession(g_hWndTarget, false);
+        if (hWndBar) WatchSession(hWndBar, true);
+        g_hWndTarget = hWndBar;
+    }
+    if (hWndBar) Hook();
 }
 
 void RenewDigitKeyHook()
