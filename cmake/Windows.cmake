@@ -54,6 +54,7 @@ elseif(MSVC)
   set_property(TARGET Tavorin PROPERTY MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
   target_link_options(Tavorin PRIVATE /MANIFEST:NO)
 endif()
+
 # The version header and the manifest, made from version.txt.
 configure_file(${CMAKE_SOURCE_DIR}/res/version.h.in ${CMAKE_BINARY_DIR}/generated/version.h @ONLY)
 configure_file(${CMAKE_SOURCE_DIR}/res/Tavorin.manifest.in ${CMAKE_BINARY_DIR}/generated/Tavorin.manifest @ONLY)
@@ -64,20 +65,37 @@ file(GLOB TAVORIN_ART CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/art/*)
 set_source_files_properties(res/Tavorin.rc PROPERTIES
   OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_BINARY_DIR}/generated/Tavorin.manifest;${CMAKE_BINARY_DIR}/generated/version.h;${TAVORIN_ART}")
 
-# Tests that run under Wine share one fresh prefix per test run.
+# Tests that run under Wine share one fresh prefix per test run; PROGRAM and
+# PREFIX name another program to test and its own prefix (the 32-bit pass).
 function(tavorin_wine_environment test_name)
+  cmake_parse_arguments(ARG "" "PROGRAM;PREFIX" "" ${ARGN})
+  if(NOT ARG_PROGRAM)
+    set(ARG_PROGRAM $<TARGET_FILE:Tavorin>)
+  endif()
+  if(NOT ARG_PREFIX)
+    set(ARG_PREFIX wineprefix)
+  endif()
   set_tests_properties(${test_name} PROPERTIES
-    FIXTURES_REQUIRED wineprefix
+    FIXTURES_REQUIRED ${ARG_PREFIX}
     RESOURCE_LOCK wine-display
-    ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=;LANG=ko_KR.UTF-8;LC_ALL=ko_KR.UTF-8;TAVORIN_EXE=$<TARGET_FILE:Tavorin>;TAVORIN_INSPECTOR=$<TARGET_FILE:inspector>;TAVORIN_URL_RECORDER=$<TARGET_FILE:url_recorder>")
+    ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/${ARG_PREFIX};WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=;LANG=ko_KR.UTF-8;LC_ALL=ko_KR.UTF-8;TAVORIN_EXE=${ARG_PROGRAM};TAVORIN_INSPECTOR=$<TARGET_FILE:inspector>;TAVORIN_URL_RECORDER=$<TARGET_FILE:url_recorder>")
 endfunction()
+
+function(tavorin_wine_prefix name)
+  add_test(NAME wine.${name} COMMAND ${CMAKE_SOURCE_DIR}/tools/testenv/prepare-prefix.sh ${CMAKE_BINARY_DIR}/${name})
+  set_tests_properties(wine.${name} PROPERTIES FIXTURES_SETUP ${name} TIMEOUT 300)
+endfunction()
+
+# The release build (32-bit) for the tests of the shipped program; where this
+# machine runs 32-bit code the end-to-end tests run a second time against it.
+set(TAVORIN_RELEASE_EXE "" CACHE FILEPATH "The 32-bit release build's Tavorin.exe")
+option(TAVORIN_TEST_RELEASE_EXE "Run the end-to-end tests against TAVORIN_RELEASE_EXE as well" OFF)
 
 if(CMAKE_CROSSCOMPILING_EMULATOR)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-  add_test(NAME wine.prefix COMMAND ${CMAKE_SOURCE_DIR}/tools/testenv/prepare-prefix.sh ${CMAKE_BINARY_DIR}/wineprefix)
-  set_tests_properties(wine.prefix PROPERTIES FIXTURES_SETUP wineprefix TIMEOUT 300)
+  tavorin_wine_prefix(wineprefix)
   add_subdirectory(tests/win)
   add_subdirectory(tools/testenv)
   add_subdirectory(tests/e2e)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the 64-bit program and the benchmarks and runs them under Wine on a
-# virtual display, in a fresh prefix of their own. Prints the figures.
+# virtual desktop, in a fresh prefix of their own. Prints the figures.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 root=$(pwd)
@@ -11,7 +11,7 @@ cmake --build --preset win64 --target Tavorin inspector bare_window startup_benc
 prefix="$root/build/win64/bench-prefix"
 tools/testenv/prepare-prefix.sh "$prefix" >/dev/null
 bench="$root/build/win64/tools/bench"
-xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp" bash -c '
+tools/testenv/desktop.sh bash -c '
   . tools/testenv/wine-env.sh
   export WINEPREFIX="$1"
   wineserver -p

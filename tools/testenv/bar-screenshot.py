@@ -20,7 +20,7 @@ bench.reg_set("Option", "MainWinTop", 100)
 run = bench.Program()
 try:
     bar = run.bar(scale=scale)
-    bench.focus(bar)
+    bench.click_bare(bar, scale)
     bench.key("2", "5", "8")
     left, top = bar["rect"][:2]
     bench.xdotool("mousemove", left + 170 * scale, top + 45 * scale)  # over slot 4's icon

@@ -20,6 +20,9 @@ COMPANY_KEY = r"HKCU\Software\Melkbay"
 with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "version.txt")) as _file:
     VERSION = _file.read().strip()
 TITLE = f"Tavorin v{VERSION}"
+# Wine's console tools and the bench's own programs run on the 64-bit loader:
+# with both loaders installed, the 32-bit taskkill cannot see 64-bit programs.
+WINE_TOOLS = "/usr/lib/wine/wine64" if os.path.exists("/usr/lib/wine/wine64") else "wine"
 
 WS_VISIBLE = 0x10000000
 WS_EX_TOOLWINDOW = 0x80
@@ -31,11 +34,11 @@ class BenchError(AssertionError):
 
 
 def run_wine(args, timeout=60):
-    """Runs a Wine program and returns (exit code, output bytes). The output
+    """Runs a 64-bit Wine program and returns (exit code, output bytes). The output
     goes through a file, not a pipe: Wine's helper processes, started by the
     first program of a session, would hold a pipe open long after it ended."""
     with tempfile.TemporaryFile() as out:
-        code = subprocess.run(["wine", *map(str, args)], stdout=out, stderr=subprocess.DEVNULL,
+        code = subprocess.run([WINE_TOOLS, *map(str, args)], stdout=out, stderr=subprocess.DEVNULL,
                               timeout=timeout).returncode
         out.seek(0)
         return code, out.read()
@@ -140,9 +143,23 @@ def xdotool(*args):
     subprocess.run(["xdotool", *map(str, args)], check=True, timeout=30)
 
 
+def activate(window):
+    """Brings a window to the front as a click on its taskbar entry does: the
+    desktop's window manager activates it and gives it the keyboard."""
+    xdotool("windowactivate", "--sync", window["xid"])
+
+
 def focus(window):
-    """Gives the X input focus to a window, as a window manager would on activation."""
+    """Gives the X keyboard focus to a window directly, where the window manager
+    cannot: the host is a window of no size, which it never activates (on
+    Windows its taskbar entry does), and Wine 8.0 does not pass a program's own
+    SetForegroundWindow on to the manager, as Windows does."""
     xdotool("windowfocus", "--sync", window["xid"])
+
+
+def click_bare(bar, scale=1):
+    """A click on the bar's bare skin: the bar in front with the keyboard, nothing else."""
+    click(bar, BARE[0] * scale, BARE[1] * scale)
 
 
 def key(*names):
@@ -344,7 +361,10 @@ class Program:
         wait_until(lambda: find_window(title=TITLE) is None, timeout, 0.2, "the host to go")
 
     def alt_f4(self, window=None):
-        focus(window or self.host)
+        if window:
+            activate(window)
+        else:
+            focus(self.host)
         key("alt+F4")
 
     def kill(self):

@@ -16,7 +16,7 @@ bench.reg_set("Option", "SelectIconWinTop", 420)
 run = bench.Program()
 try:
     bar = run.bar()
-    bench.focus(bar)
+    bench.click_bare(bar)
     bench.key("1", "6")
     bench.click(bar, 170, 45)  # slot 4's icon
     editor = run.editor()

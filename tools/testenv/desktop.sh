@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Runs a command on a virtual desktop: an X display (Xvfb, 1280 x 800) with a
+# window manager (openbox) on it, as every desktop has. Without one Wine waits
+# up to 2 s for a manager every time a window is hidden, and the X focus does
+# not follow activation.
+#   desktop.sh COMMAND [ARG...]
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+if [ -z "${TAVORIN_DESKTOP:-}" ]; then
+  export TAVORIN_DESKTOP=1
+  exec xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp" "$here/desktop.sh" "$@"
+fi
+
+openbox --sm-disable --config-file "$here/openbox-rc.xml" >/dev/null 2>&1 &
+wm=$!
+trap 'kill $wm 2>/dev/null || true; wait $wm 2>/dev/null || true' EXIT
+# The manager is up once it has claimed the screen.
+/usr/bin/python3 - <<'PY'
+import time
+from Xlib import display
+screen = display.Display()
+check = screen.intern_atom("_NET_SUPPORTING_WM_CHECK")
+deadline = time.monotonic() + 20
+while screen.screen().root.get_full_property(check, 0) is None:
+    if time.monotonic() > deadline:
+        raise SystemExit("openbox did not start")
+    time.sleep(0.05)
+PY
+status=0
+"$@" || status=$?
+exit $status
