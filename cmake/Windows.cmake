@@ -16,6 +16,7 @@ add_library(tavorin_win STATIC
   src/framework/Thread.cpp
   src/framework/CodePage.cpp
   src/framework/DataExchange.cpp
+  src/framework/LateLibrary.cpp
   src/skin/Region.cpp
   src/skin/Blit.cpp
   src/skin/SkinCanvas.cpp

@@ -10,10 +10,16 @@ struct WinInetFunctions {
     decltype(::InternetSetOptionW)* setOption = library.Get<decltype(::InternetSetOptionW)>("InternetSetOptionW");
     decltype(::InternetOpenUrlW)* openUrl = library.Get<decltype(::InternetOpenUrlW)>("InternetOpenUrlW");
     decltype(::InternetReadFile)* readFile = library.Get<decltype(::InternetReadFile)>("InternetReadFile");
+    decltype(::InternetQueryDataAvailable)* queryAvailable =
+        library.Get<decltype(::InternetQueryDataAvailable)>("InternetQueryDataAvailable");
     decltype(::HttpQueryInfoW)* queryInfo = library.Get<decltype(::HttpQueryInfoW)>("HttpQueryInfoW");
     decltype(::InternetCloseHandle)* closeHandle = library.Get<decltype(::InternetCloseHandle)>("InternetCloseHandle");
+    decltype(::InternetCombineUrlW)* combineUrl = library.Get<decltype(::InternetCombineUrlW)>("InternetCombineUrlW");
 
-    bool Complete() const { return open && setOption && openUrl && readFile && queryInfo && closeHandle; }
+    bool Complete() const
+    {
+        return open && setOption && openUrl && readFile && queryAvailable && queryInfo && closeHandle && combineUrl;
+    }
 };
 
 CInternetFile::CInternetFile(std::shared_ptr<const WinInetFunctions> api, HINTERNET hFile)
@@ -29,7 +35,11 @@ CInternetFile::~CInternetFile()
 bool CInternetFile::Read(void* buffer, DWORD size, DWORD* read)
 {
     *read = 0;
-    return m_api->readFile(m_hFile, buffer, size, read) != FALSE;
+    // Only what has arrived: a read of more may wait until all of it has.
+    DWORD available = 0;
+    if (!m_api->queryAvailable(m_hFile, &available, 0, 0)) return false;
+    if (available == 0) return true;  // the end of the body
+    return m_api->readFile(m_hFile, buffer, available < size ? available : size, read) != FALSE;
 }
 
 std::optional<unsigned long long> CInternetFile::ContentLength() const
@@ -41,6 +51,32 @@ std::optional<unsigned long long> CInternetFile::ContentLength() const
     const unsigned long long length = std::wcstoull(text, &end, 10);
     if (end == text) return std::nullopt;
     return length;
+}
+
+std::optional<DWORD> CInternetFile::StatusCode() const
+{
+    DWORD status = 0;
+    DWORD size = sizeof status;
+    if (!m_api->queryInfo(m_hFile, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr)) {
+        return std::nullopt;
+    }
+    return status;
+}
+
+std::wstring CInternetFile::Location(const std::wstring& base) const
+{
+    wchar_t location[INTERNET_MAX_URL_LENGTH] = L"";
+    DWORD size = sizeof location;
+    if (!m_api->queryInfo(m_hFile, HTTP_QUERY_LOCATION, location, &size, nullptr) || !location[0]) return {};
+    wchar_t absolute[INTERNET_MAX_URL_LENGTH] = L"";
+    DWORD length = INTERNET_MAX_URL_LENGTH;
+    if (!m_api->combineUrl(base.c_str(), location, absolute, &length, ICU_NO_ENCODE)) return {};
+    return absolute;
+}
+
+void CInternetFile::SetReceiveTimeout(DWORD milliseconds)
+{
+    m_api->setOption(m_hFile, INTERNET_OPTION_RECEIVE_TIMEOUT, &milliseconds, sizeof milliseconds);
 }
 
 CInternetSession::CInternetSession(const wchar_t* agent, DWORD_PTR context)

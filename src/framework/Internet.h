@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <memory>
 #include <optional>
+#include <string>
 
 struct WinInetFunctions;
 
@@ -22,11 +23,18 @@ public:
     CInternetFile(const CInternetFile&) = delete;
     CInternetFile& operator=(const CInternetFile&) = delete;
 
-    // Reads up to `size` bytes; false when the read failed. *read is 0 at the
-    // end of the body.
+    // Reads up to `size` bytes of what has arrived, waiting only until some
+    // has; false when the read failed. *read is 0 at the end of the body.
     bool Read(void* buffer, DWORD size, DWORD* read);
     // The body's length as the server announced it, if it did.
     std::optional<unsigned long long> ContentLength() const;
+    // The reply's HTTP status, if it has one.
+    std::optional<DWORD> StatusCode() const;
+    // Where a redirect points, made absolute against `base` (the URL asked
+    // for); empty without a Location header.
+    std::wstring Location(const std::wstring& base) const;
+    // Bounds each further read, in milliseconds.
+    void SetReceiveTimeout(DWORD milliseconds);
 
 private:
     std::shared_ptr<const WinInetFunctions> m_api;  // keeps WinINet loaded

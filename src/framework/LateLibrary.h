@@ -8,16 +8,18 @@
 #endif
 #include <windows.h>
 
+using LoadLibraryExFunction = HMODULE WINAPI(LPCWSTR, HANDLE, DWORD);
+
+// A library from the system directory only, never from beside the program:
+// by LOAD_LIBRARY_SEARCH_SYSTEM32 where the system knows it, else (Vista, 7
+// without KB2533623) by the system directory's full path.
+HMODULE LoadSystemLibrary(const wchar_t* name, LoadLibraryExFunction* load = ::LoadLibraryExW);
+
 class CLateLibrary {
 public:
-    // From the system directory only, never from beside the program.
-    explicit CLateLibrary(const wchar_t* name) : m_hModule(::LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32))
-    {
-    }
-    ~CLateLibrary()
-    {
-        if (m_hModule) ::FreeLibrary(m_hModule);
-    }
+    // The library stays loaded for the process's life, never freed: threads it
+    // started may still run its code after the last call.
+    explicit CLateLibrary(const wchar_t* name) : m_hModule(LoadSystemLibrary(name)) {}
     CLateLibrary(const CLateLibrary&) = delete;
     CLateLibrary& operator=(const CLateLibrary&) = delete;
 

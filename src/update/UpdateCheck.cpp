@@ -36,13 +36,26 @@ std::string Narrow(const std::wstring& ascii)
     return std::string(ascii.begin(), ascii.end());
 }
 
-// The reply's first line, or nothing when the read failed or the body ended
-// before the length the server announced.
-std::optional<std::string> ReadReplyLine(CInternetFile& file)
+// The time since the check began, for its one deadline.
+class CheckClock {
+public:
+    // How long the next step may take; 0 once the check is out of time.
+    DWORD StepTimeout() const { return StepTimeoutMs(::GetTickCount64() - m_start, kTimeoutMilliseconds); }
+
+private:
+    ULONGLONG m_start = ::GetTickCount64();
+};
+
+// The reply's first line, or nothing when the read failed, the check ran out
+// of time, or the body ended before the length the server announced.
+std::optional<std::string> ReadReplyLine(CInternetFile& file, const CheckClock& clock)
 {
     ReplyLineReader reader;
     char buffer[512];
     for (;;) {
+        const DWORD timeout = clock.StepTimeout();
+        if (timeout == 0) return std::nullopt;
+        file.SetReceiveTimeout(timeout);
         const std::size_t room = kMaxReplyLineBytes - reader.BytesTaken();
         DWORD read = 0;
         if (!file.Read(buffer, static_cast<DWORD>(std::min(sizeof buffer, room)), &read)) return std::nullopt;
@@ -52,6 +65,27 @@ std::optional<std::string> ReadReplyLine(CInternetFile& file)
             return reader.Line();
         }
         if (!reader.Feed(buffer, read)) return reader.Line();
+    }
+}
+
+// The reply of the query URL. Redirects are followed here, not by WinINet,
+// which would follow a server that redirects to itself for ever: at most
+// kMaxRedirects of them, within the check's time. Null when there is no reply.
+std::unique_ptr<CInternetFile> OpenQuery(CInternetSession& session, std::wstring url, const CheckClock& clock)
+{
+    for (int redirects = 0;; ++redirects) {
+        const DWORD timeout = clock.StepTimeout();
+        if (timeout == 0) return nullptr;
+        session.SetTimeouts(timeout);
+        std::unique_ptr<CInternetFile> reply =
+            session.OpenURL(url.c_str(), kContext, INTERNET_FLAG_TRANSFER_ASCII | INTERNET_FLAG_NO_AUTO_REDIRECT);
+        if (!reply) return nullptr;
+        const std::optional<DWORD> status = reply->StatusCode();
+        if (!status || !IsRedirectStatus(*status)) return reply;
+        std::wstring next = reply->Location(url);
+        if (next.empty()) return reply;  // nowhere to go: read like any other reply
+        if (redirects == kMaxRedirects) return nullptr;
+        url = std::move(next);
     }
 }
 
@@ -84,6 +118,7 @@ UINT UpdateCheckWorker(LPVOID parameter)
     if (!request) return 0;
     const MessageBoxContext& boxes = request->boxes;
     const std::string& version = request->version;
+    const CheckClock clock;
     {
         const CLateLibrary url(L"url.dll");
         auto* isOffline = url.Get<InetIsOfflineFunction>("InetIsOffline");
@@ -95,12 +130,10 @@ UINT UpdateCheckWorker(LPVOID parameter)
 
     CInternetSession session(boxes.caption.c_str(), kContext);
     if (!session.IsOpen()) return 0;
-    session.SetTimeouts(kTimeoutMilliseconds);
 
     std::string line;
-    if (std::unique_ptr<CInternetFile> reply = session.OpenURL(queryUrl.c_str(), kContext,
-                                                               INTERNET_FLAG_TRANSFER_ASCII)) {
-        const std::optional<std::string> read = ReadReplyLine(*reply);
+    if (std::unique_ptr<CInternetFile> reply = OpenQuery(session, queryUrl, clock)) {
+        const std::optional<std::string> read = ReadReplyLine(*reply, clock);
         if (!read) return 0;
         line = *read;
     }

@@ -28,6 +28,23 @@ bool ReplyLineReader::Feed(const char* data, std::size_t size)
     return !m_bComplete;
 }
 
+bool IsRedirectStatus(unsigned long status)
+{
+    switch (status) {
+    case 301: case 302: case 303: case 307: case 308:
+        return true;
+    default:
+        return false;
+    }
+}
+
+unsigned StepTimeoutMs(unsigned long long elapsedMs, unsigned stepMs)
+{
+    if (elapsedMs >= kCheckDeadlineMs) return 0;
+    const unsigned long long left = kCheckDeadlineMs - elapsedMs;
+    return left < stepMs ? static_cast<unsigned>(left) : stepMs;
+}
+
 UpdateReply ParseUpdateReply(const std::string& line)
 {
     if (line == kUpdateNotice) return {UpdateReplyKind::NewVersion, {}};

@@ -43,3 +43,15 @@ struct UpdateReply {
 };
 
 UpdateReply ParseUpdateReply(const std::string& line);
+
+// The check follows at most this many redirects, and ends quietly once this
+// much time has passed since it began, whatever the server does.
+constexpr int kMaxRedirects = 5;
+constexpr unsigned kCheckDeadlineMs = 30000;
+
+// Whether an HTTP status sends the request elsewhere (with a Location).
+bool IsRedirectStatus(unsigned long status);
+
+// How long the next step of the check may take: each step at most `stepMs`,
+// all of them together ending at the deadline; 0 once it has passed.
+unsigned StepTimeoutMs(unsigned long long elapsedMs, unsigned stepMs);

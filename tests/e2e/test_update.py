@@ -146,3 +146,27 @@ def test_bad_servers_show_nothing_and_the_program_works_on(program, server, mode
     run.wait_exit()
     assert time.time() - started < 10
     assert len(bench.reg_values("Save")) == 27
+
+
+def test_redirects_are_followed_five_times_at_most(program, server):
+    start_against(server, "@MSG@옮긴 곳에서\r\n".encode("cp949"), mode="moved")
+    run = start(program, server)
+    assert bench.wait_message_box()["text"] == "옮긴 곳에서", "a redirect is followed"
+    run.kill()
+
+    server.requests.clear()
+    start_against(server, b"@MSG@never", mode="loop")
+    run = start(program, server)
+    assert_no_box_for(3.0)
+    assert len(server.requests) == 6, "the request and five redirects, then nothing"
+    assert run.running()
+    run.kill()
+
+
+def test_a_server_that_trickles_for_ever_is_left_after_thirty_seconds(program, server):
+    start_against(server, b"", mode="trickle")
+    run = start(program, server)
+    asked = server.requests[0]["time"]
+    bench.wait_until(lambda: server.dropped, 45, 0.5, "the check to give up")
+    assert 25 <= server.dropped - asked <= 36
+    assert bench.message_boxes() == [] and run.running()

@@ -13,13 +13,17 @@ FLOOD_BYTES = 64 * 1024 * 1024
 class UpdateServer:
     """Answers every request with `body` (bytes) and `status`, or misbehaves
     as `mode` says: "hang" never answers, "cut" closes mid-body, "flood"
-    sends megabytes without a line feed."""
+    sends megabytes without a line feed, "loop" redirects to the same URL,
+    "moved" redirects once to another page that answers `body`, "trickle"
+    sends one byte a second for as long as the client reads (`dropped` is
+    when it stopped)."""
 
     def __init__(self):
         self.body = b""
         self.status = 200
         self.mode = "normal"
         self.requests = []
+        self.dropped = None
         server = self
 
         class Handler(http.server.BaseHTTPRequestHandler):
@@ -39,6 +43,25 @@ class UpdateServer:
                     self.wfile.flush()
                     self.connection.shutdown(socket.SHUT_RDWR)
                     self.close_connection = True
+                    return
+                if server.mode in ("loop", "moved") and not self.path.endswith("/moved"):
+                    target = self.path if server.mode == "loop" else "http://update.melkbay.example/melkbay/moved"
+                    self.send_response(302)
+                    self.send_header("Location", target)
+                    self.send_header("Content-Length", "0")
+                    self.end_headers()
+                    return
+                if server.mode == "trickle":
+                    self.send_response(200)
+                    self.end_headers()
+                    self.close_connection = True
+                    try:
+                        for _ in range(600):
+                            self.wfile.write(b"x")
+                            self.wfile.flush()
+                            time.sleep(1)
+                    except OSError:
+                        server.dropped = time.time()
                     return
                 if server.mode == "flood":
                     total = FLOOD_BYTES

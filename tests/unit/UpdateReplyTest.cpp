@@ -49,6 +49,18 @@ TEST(UpdateReply, ReadingStopsAtTheLineFeedOrTheBound)
     EXPECT_EQ(quiet.BytesTaken(), kMaxReplyLineBytes);
 }
 
+TEST(UpdateReply, RedirectsAndTheCheckDeadline)
+{
+    for (unsigned long status : {301ul, 302ul, 303ul, 307ul, 308ul}) EXPECT_TRUE(IsRedirectStatus(status)) << status;
+    for (unsigned long status : {200ul, 300ul, 304ul, 305ul, 404ul, 0ul}) EXPECT_FALSE(IsRedirectStatus(status)) << status;
+    // Each step at most 5 s, the last one cut to what is left of 30 s, then none.
+    EXPECT_EQ(StepTimeoutMs(0, 5000), 5000u);
+    EXPECT_EQ(StepTimeoutMs(27500, 5000), 2500u);
+    EXPECT_EQ(StepTimeoutMs(29999, 5000), 1u);
+    EXPECT_EQ(StepTimeoutMs(30000, 5000), 0u);
+    EXPECT_EQ(StepTimeoutMs(1ull << 40, 5000), 0u);
+}
+
 TEST(UpdateReply, Meanings)
 {
     const struct {
