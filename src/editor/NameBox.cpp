@@ -8,15 +8,19 @@ namespace {
 
 std::int32_t AnsiBytes(const char16_t* units, std::size_t count)
 {
-    return ::WideCharToMultiByte(CP_ACP, 0, reinterpret_cast<const wchar_t*>(units), static_cast<int>(count),
-                                 nullptr, 0, nullptr, nullptr);
+    const auto* text = reinterpret_cast<const wchar_t*>(units);
+    const int length = static_cast<int>(count);
+    // A UTF-8 code page holds every character, and takes no default-character query.
+    if (::GetACP() == CP_UTF8) return ::WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
+    BOOL usedDefault = FALSE;
+    const int bytes = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text, length, nullptr, 0, nullptr,
+                                            &usedDefault);
+    return usedDefault ? kUnstorableChar : bytes;
 }
 
 std::u16string TextOf(HWND hWnd)
 {
-    const int length = ::GetWindowTextLengthW(hWnd);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextW(hWnd, text.data(), length + 1)));
+    const std::wstring text = WindowText(hWnd);
     return std::u16string(text.begin(), text.end());
 }
 
@@ -81,9 +85,11 @@ LRESULT CNameBox::GuardedDefault()
     SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&selStart), reinterpret_cast<LPARAM>(&selEnd));
     const LRESULT result = Default();
 
-    const std::int32_t bytes = TextBytes(TextOf(m_hWnd), AnsiBytes);
-    // A name already too long (stored by an older version) may still shrink.
-    if (bytes > kNameByteLimit && bytes > TextBytes(before, AnsiBytes)) {
+    const std::u16string after = TextOf(m_hWnd);
+    const std::int32_t bytes = TextBytes(after, AnsiBytes);
+    // A name already too long (stored by an older version) may still shrink;
+    // a character the code page cannot hold never goes in: it would be kept as "?".
+    if ((bytes > kNameByteLimit && bytes > TextBytes(before, AnsiBytes)) || !IsStorableText(after, AnsiBytes)) {
         const std::wstring restored(before.begin(), before.end());
         ::SetWindowTextW(m_hWnd, restored.c_str());
         SendMessage(EM_SETSEL, selStart, selEnd);

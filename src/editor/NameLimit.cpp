@@ -26,7 +26,7 @@ std::int32_t RangeBytes(const std::u16string& text, std::size_t from, std::size_
     std::int32_t bytes = 0;
     for (std::size_t at = from; at < to;) {
         const std::size_t units = std::min(CharUnits(text, at), to - at);
-        bytes += width(text.data() + at, units);
+        bytes += std::max(width(text.data() + at, units), 0);
         at += units;
     }
     return bytes;
@@ -39,6 +39,16 @@ std::int32_t TextBytes(const std::u16string& text, CharByteWidth width)
     return RangeBytes(text, 0, text.size(), width);
 }
 
+bool IsStorableText(const std::u16string& text, CharByteWidth width)
+{
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t units = CharUnits(text, at);
+        if (width(text.data() + at, units) == kUnstorableChar) return false;
+        at += units;
+    }
+    return true;
+}
+
 std::size_t FittingInsertion(const std::u16string& text, std::size_t selStart, std::size_t selEnd,
                              const std::u16string& inserted, std::int32_t limit, CharByteWidth width)
 {
@@ -48,7 +58,9 @@ std::size_t FittingInsertion(const std::u16string& text, std::size_t selStart, s
     std::size_t fitting = 0;
     while (fitting < inserted.size()) {
         const std::size_t units = CharUnits(inserted, fitting);
-        const std::int32_t next = bytes + width(inserted.data() + fitting, units);
+        const std::int32_t charBytes = width(inserted.data() + fitting, units);
+        if (charBytes == kUnstorableChar) break;
+        const std::int32_t next = bytes + charBytes;
         if (next > limit) break;
         bytes = next;
         fitting += units;

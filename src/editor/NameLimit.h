@@ -10,13 +10,18 @@
 // The most bytes a name may have in the editor.
 constexpr std::int32_t kNameByteLimit = 20;
 
-// Bytes of one character (one code point, given as its UTF-16 units).
+// Bytes of one character (one code point, given as its UTF-16 units), or
+// kUnstorableChar for one the code page cannot hold (it would be kept as "?").
 using CharByteWidth = std::int32_t (*)(const char16_t* units, std::size_t count);
+constexpr std::int32_t kUnstorableChar = -1;
 
-// Bytes of a whole UTF-16 text.
+// Bytes of a whole UTF-16 text (characters that cannot be stored count none).
 std::int32_t TextBytes(const std::u16string& text, CharByteWidth width);
+// Whether the code page holds every character of the text.
+bool IsStorableText(const std::u16string& text, CharByteWidth width);
 
 // How many UTF-16 units of `inserted`, whole characters only, may replace the
-// units [selStart, selEnd) of `text` without the result passing `limit` bytes.
+// units [selStart, selEnd) of `text` without the result passing `limit` bytes;
+// the insertion also ends before the first character that cannot be stored.
 std::size_t FittingInsertion(const std::u16string& text, std::size_t selStart, std::size_t selEnd,
                              const std::u16string& inserted, std::int32_t limit, CharByteWidth width);

@@ -3,6 +3,7 @@
 #include "framework/CodePage.h"
 #include "framework/MessageBox.h"
 #include "framework/WinApp.h"
+#include "framework/Wnd.h"
 
 namespace {
 
@@ -24,10 +25,7 @@ void DDX_Text(CDataExchange* pDX, int nIDC, std::wstring& value)
     HWND hWndControl = ::GetDlgItem(pDX->m_hWndDialog, nIDC);
     if (!hWndControl) return;
     if (pDX->m_bSaveAndValidate) {
-        const int length = ::GetWindowTextLengthW(hWndControl);
-        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(::GetWindowTextW(hWndControl, text.data(), length + 1)));
-        value = text;
+        value = WindowText(hWndControl);
     } else {
         ::SetWindowTextW(hWndControl, value.c_str());
     }

@@ -91,6 +91,8 @@ bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
     case WM_SHOWWINDOW: OnShowWindow(static_cast<BOOL>(wParam)); return true;
     case WM_SYSCOMMAND: OnSysCommand(static_cast<UINT>(wParam)); return true;
     case WM_DISPLAYCHANGE: OnDisplayChange(); return true;
+    case WM_CAPTURECHANGED: OnCaptureChanged(reinterpret_cast<HWND>(lParam)); return true;
+    case WM_CANCELMODE: OnCancelMode(); return true;
     case WM_CLOSE: OnClose(); return true;
     case WM_DESTROY: OnDestroy(); return true;
     default: return false;
@@ -160,6 +162,14 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND hWnd, UINT message, WPARAM wParam, 
         pWnd->PostNcDestroy();
     }
     return result;
+}
+
+std::wstring WindowText(HWND hWnd)
+{
+    const int length = ::GetWindowTextLengthW(hWnd);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextW(hWnd, text.data(), length + 1)));
+    return text;
 }
 
 BOOL WalkPreTranslateTree(MSG* pMsg)

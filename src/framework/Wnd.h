@@ -7,6 +7,8 @@
 #endif
 #include <windows.h>
 
+#include <string>
+
 class CWnd {
 public:
     CWnd() = default;
@@ -73,6 +75,10 @@ protected:
     virtual void OnShowWindow(BOOL) { Default(); }
     virtual void OnSysCommand(UINT) { Default(); }
     virtual void OnDisplayChange() { Default(); }
+    // The mouse capture went to hWndNew (null: released), or the system
+    // cancels every mode (a message box appears, Alt+Tab).
+    virtual void OnCaptureChanged(HWND /*hWndNew*/) { Default(); }
+    virtual void OnCancelMode() { Default(); }
     virtual void OnClose() { Default(); }
     virtual void OnDestroy() { Default(); }
     // The window's default processing of the message being handled.
@@ -100,6 +106,9 @@ inline POINT PointFromLParam(LPARAM lParam)
 {
     return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
+
+// A window's whole text.
+std::wstring WindowText(HWND hWnd);
 
 // Whether a window belongs to this program (the foreground window may be any program's).
 inline bool IsWindowOfThisProcess(HWND hWnd)

@@ -4,12 +4,12 @@
 
 namespace {
 
-// Bytes as the Korean code page counts them: ASCII 1, a Hangul syllable 2, and
-// a character outside the code page 1 (it becomes "?").
+// Bytes as the Korean code page counts them: ASCII 1, a Hangul syllable 2;
+// Thai and anything outside the basic plane it cannot hold.
 std::int32_t Cp949Width(const char16_t* units, std::size_t count)
 {
-    if (count == 2) return 1;
-    return units[0] < 0x80 ? 1 : (units[0] >= 0xAC00 && units[0] <= 0xD7A3 ? 2 : 1);
+    if (count == 2) return kUnstorableChar;
+    return units[0] < 0x80 ? 1 : (units[0] >= 0xAC00 && units[0] <= 0xD7A3 ? 2 : kUnstorableChar);
 }
 
 std::size_t Fit(const std::u16string& text, std::size_t start, std::size_t end, const std::u16string& inserted)
@@ -36,7 +36,17 @@ TEST(NameLimit, APasteIsCutOnACharacterBoundaryAndMayReplaceTheSelection)
     EXPECT_EQ(Fit(text, 19, 19, u"가나"), 0u);            // half a syllable never goes in
     EXPECT_EQ(Fit(text, 0, 3, u"가나다"), 2u);            // 16 kept + 4
     EXPECT_EQ(Fit(text, 0, 19, u"가나다라마바사아자차카"), 10u);
-    EXPECT_EQ(Fit(u"", 0, 0, u"a\U0001F600b"), 4u);      // a surrogate pair stays whole
-    EXPECT_EQ(Fit(text, 18, 19, u"\U0001F600z!"), 3u);
     EXPECT_EQ(Fit(text, 40, 50, u"x"), 1u);               // a selection past the end is the end
+}
+
+TEST(NameLimit, WhatTheCodePageCannotHoldNeverGoesIn)
+{
+    // A paste ends before the first such character, a surrogate pair kept whole.
+    EXPECT_EQ(Fit(u"", 0, 0, u"a\U0001F600b"), 1u);
+    EXPECT_EQ(Fit(u"가", 1, 1, u"나\u0E01다"), 1u);  // Thai
+    EXPECT_EQ(Fit(u"", 0, 0, u"\U0001F600"), 0u);
+    EXPECT_TRUE(IsStorableText(u"방어 주문서 A&B", Cp949Width));
+    EXPECT_FALSE(IsStorableText(u"물약\u0E01", Cp949Width));
+    EXPECT_FALSE(IsStorableText(u"\U0001F600", Cp949Width));
+    EXPECT_EQ(TextBytes(u"가\u0E01a", Cp949Width), 3) << "counted without the character it cannot hold";
 }
