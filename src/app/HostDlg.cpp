@@ -1,7 +1,5 @@
 #include "app/HostDlg.h"
 
-#include <vector>
-
 #include "common/AppSettings.h"
 #include "app/SingleInstance.h"
 #include "common/WindowPointers.h"
@@ -20,27 +18,6 @@ namespace {
 bool IsAboutCommand(UINT nID)
 {
     return (nID & 0xFFF0) == 0x0010;
-}
-
-struct OwnedSearch {
-    HWND owner;
-    std::vector<HWND> found;
-};
-
-// The program's own windows owned by the host (the system's helper windows of
-// the thread, such as the IME's, are not ours to destroy).
-BOOL CALLBACK CollectOwned(HWND hWnd, LPARAM lParam)
-{
-    auto* pSearch = reinterpret_cast<OwnedSearch*>(lParam);
-    if (::GetWindow(hWnd, GW_OWNER) == pSearch->owner && CWnd::FromHandle(hWnd)) pSearch->found.push_back(hWnd);
-    return TRUE;
-}
-
-std::vector<HWND> OwnedWindows(HWND hWndOwner)
-{
-    OwnedSearch search{hWndOwner, {}};
-    ::EnumThreadWindows(::GetCurrentThreadId(), CollectOwned, reinterpret_cast<LPARAM>(&search));
-    return search.found;
 }
 
 }  // namespace
@@ -180,8 +157,12 @@ void CHostDlg::OnEndSession(bool ending)
 {
     if (!ending) return;
     // Windows may end the process as soon as this returns: save everything a
-    // normal close saves, now.
+    // normal close saves, now. No window is destroyed here: this sent message
+    // also arrives inside the loop of a message box or of the bar's menu,
+    // whose code goes on with its window afterwards.
     SaveSlotsOnce();
-    for (HWND hWndOwned : OwnedWindows(m_hWnd)) ::DestroyWindow(hWndOwned);  // each saves its position
+    if (g_pTimerBarDlg) g_pTimerBarDlg->SaveState();
+    if (g_pTimerEditDlg) g_pTimerEditDlg->SavePlace();
+    StopSettingsWrites();
     EndDialog(IDCANCEL);
 }

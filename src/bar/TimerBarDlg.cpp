@@ -25,6 +25,7 @@ constexpr UINT kLastDigitKey = 0x39;   // '9'
 constexpr COLORREF kBoxWhite = RGB(255, 255, 255);
 constexpr COLORREF kBoxRed = RGB(255, 0, 0);
 constexpr RECT kTitleRect{7, 3, 200, 20};
+constexpr UINT kStartTickMs = 50;
 
 }  // namespace
 
@@ -45,6 +46,7 @@ BOOL CTimerBarDlg::OnInitDialog()
     // Off the taskbar and the task switcher: the host carries the program's entry.
     ModifyStyleEx(WS_EX_APPWINDOW, WS_EX_TOOLWINDOW, 0);
     RestoreWindowPosition(this, kEntryMainWinLeft, kEntryMainWinTop);
+    KeepScaledOnScreen();
     ScheduleTick();
     if (IsPlayOptionOn(GlobalDigitKeys)) SetDigitKeyHook(m_hWnd);
     m_bAlwaysOnTop = AppProfile().GetInt(kSectionOption, kEntryAlwaysOnTop, 0);
@@ -169,6 +171,8 @@ void CTimerBarDlg::ToggleSlotOfKey(UINT nChar)
     const int index = static_cast<int>(nChar - kFirstDigitKey);
     if (!ToggleTimerSlot(index, CurrentSlotTime())) return;
     KeepSlotEnd(index);
+    // A slot of no time ends at a tick soon after its start, not at the next second.
+    if (g_timerSlots[index].state == Running) ::SetTimer(m_hWnd, BarTimerId, kStartTickMs, nullptr);
     Invalidate();
 }
 
@@ -225,7 +229,7 @@ void CTimerBarDlg::OnLButtonUp(POINT point)
     case 0: case 1: case 2: case 3: case 4: case 5: case 6: case 7: case 8:  // the icon boxes
         if (g_pTimerEditDlg) {
             g_pTimerEditDlg->Open(hit);
-            g_pTimerEditDlg->ShowWindow(SW_SHOW);
+            g_pTimerEditDlg->ShowInFront(m_bAlwaysOnTop != 0);
         }
         break;
     case kBarPinRect:
@@ -242,10 +246,21 @@ void CTimerBarDlg::OnLButtonUp(POINT point)
 
 void CTimerBarDlg::OnRButtonUp(POINT point)
 {
-    POINT screen = point;
-    ::ClientToScreen(m_hWnd, &screen);
-    ShowPlayMenu(m_hWnd, screen);
+    // At the pointer on the screen: the point handed in is the skin's, 1x.
+    ShowPlayMenu(m_hWnd, PointFromLParam(static_cast<LPARAM>(::GetMessagePos())));
     CSkinnedDialog::OnRButtonUp(point);
+}
+
+void CTimerBarDlg::OnCaptureChanged(HWND hWndNew)
+{
+    if (hWndNew != m_hWnd) m_drag.Cancel();
+    CSkinnedDialog::OnCaptureChanged(hWndNew);
+}
+
+void CTimerBarDlg::OnCancelMode()
+{
+    m_drag.Cancel();
+    CSkinnedDialog::OnCancelMode();
 }
 
 void CTimerBarDlg::ToggleAlwaysOnTop()
@@ -254,6 +269,8 @@ void CTimerBarDlg::ToggleAlwaysOnTop()
     const RECT rect = GetWindowRect();
     SetWindowPos(m_bAlwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, rect.left, rect.top, rect.right - rect.left,
                  rect.bottom - rect.top, SWP_SHOWWINDOW);
+    // An open editor stays above the bar.
+    if (g_pTimerEditDlg && g_pTimerEditDlg->IsWindowVisible()) g_pTimerEditDlg->KeepAbove(m_bAlwaysOnTop != 0);
     Invalidate();
 }
 
@@ -261,9 +278,14 @@ void CTimerBarDlg::OnDestroy()
 {
     SetBarWindow(nullptr);
     SetDigitKeyHook(nullptr);
+    SaveState();
+    CSkinnedDialog::OnDestroy();
+}
+
+void CTimerBarDlg::SaveState()
+{
     SaveWindowPosition(this, kEntryMainWinLeft, kEntryMainWinTop);
     AppProfile().WriteInt(kSectionOption, kEntryAlwaysOnTop, m_bAlwaysOnTop);
-    CSkinnedDialog::OnDestroy();
 }
 
 void CTimerBarDlg::PostNcDestroy()

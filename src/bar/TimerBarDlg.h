@@ -19,6 +19,9 @@ class CTimerBarDlg : public CSkinnedDialog {
 public:
     explicit CTimerBarDlg(CWnd* pParent = nullptr);
 
+    // Writes the bar's place and the pin, as its close does.
+    void SaveState();
+
 protected:
     BOOL OnInitDialog() override;
     // The messages without a handler of their own: a right press that leaves
@@ -32,6 +35,8 @@ protected:
     void OnMouseMove(POINT point) override;
     void OnLButtonUp(POINT point) override;
     void OnRButtonUp(POINT point) override;
+    void OnCaptureChanged(HWND hWndNew) override;
+    void OnCancelMode() override;
     void OnDestroy() override;
 
 private:

@@ -28,15 +28,27 @@ public:
     }
     bool WriteInt(const char* section, const char* entry, std::int32_t value) override
     {
+        if (m_bStopped) return false;
         return AfxGetApp()->WriteProfileInt(Widen(section).c_str(), Widen(entry).c_str(), value) != FALSE;
     }
     bool WriteString(const char* section, const char* entry, const std::string& value) override
     {
+        if (m_bStopped) return false;
         return AfxGetApp()->WriteProfileString(Widen(section).c_str(), Widen(entry).c_str(),
                                                MultiByteToWide(value).c_str()) != FALSE;
     }
     bool IsLeadByte(unsigned char byte) const override { return ::IsDBCSLeadByte(byte) != FALSE; }
+    void StopWrites() { m_bStopped = true; }
+
+private:
+    bool m_bStopped = false;
 };
+
+RegistryProfile& Registry()
+{
+    static RegistryProfile profile;
+    return profile;
+}
 
 PixelRect ToScreenRect(const RECT& rect)
 {
@@ -66,8 +78,12 @@ bool LiesOnSomeMonitor(PixelPoint topLeft, const RECT& current)
 
 SettingsProfile& AppProfile()
 {
-    static RegistryProfile profile;
-    return profile;
+    return Registry();
+}
+
+void StopSettingsWrites()
+{
+    Registry().StopWrites();
 }
 
 void LoadSlotSettings()

@@ -6,6 +6,9 @@
 
 // The application's profile in the per-user registry, in the ANSI code page.
 SettingsProfile& AppProfile();
+// After the last save as Windows ends the session: the process may be ended
+// at any moment, so nothing more is written (each write then fails).
+void StopSettingsWrites();
 
 // Slots of g_timerSlots: read when the host is created, written when it closes.
 void LoadSlotSettings();

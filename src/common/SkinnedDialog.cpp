@@ -1,6 +1,7 @@
 #include "common/SkinnedDialog.h"
 
 #include "framework/Gdi.h"
+#include "model/SettingsStore.h"
 #include "skin/PixelScale.h"
 
 namespace {
@@ -59,8 +60,25 @@ void CSkinnedDialog::DressInSkin(UINT nIDSkin)
 
 void CSkinnedDialog::TakeScale(int dpi, const POINT* topLeft)
 {
+    const int before = m_canvas.Scale();
     m_canvas.Rescale(m_hWnd, PixelScaleFor(dpi, g_bDoubleSize), topLeft);
+    if (m_canvas.Scale() > before) KeepScaledOnScreen();
     OnScaleChanged();
+}
+
+void CSkinnedDialog::KeepScaledOnScreen()
+{
+    if (m_canvas.Scale() <= 1) return;
+    RECT rect{};
+    ::GetWindowRect(m_hWnd, &rect);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!::GetMonitorInfoW(::MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &info)) return;
+    const RECT& work = info.rcWork;
+    const PixelPoint at = MoveInsideWorkArea({work.left, work.top, work.right, work.bottom},
+                                             {rect.left, rect.top, rect.right, rect.bottom});
+    if (at.x == rect.left && at.y == rect.top) return;
+    ::SetWindowPos(m_hWnd, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool CSkinnedDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)

@@ -17,6 +17,10 @@ public:
 protected:
     // Dresses the window in its skin at the scale of its monitor (OnInitDialog).
     void DressInSkin(UINT nIDSkin);
+    // A window shown larger than its skin lies whole on its monitor's work
+    // area, as far as it fits: double size must not push its buttons off a
+    // small screen. After it was placed, and after every scale that grew.
+    void KeepScaledOnScreen();
     // The DPI changes, a size asked for during a move to another monitor, a
     // new double-size choice, and 1x mouse points.
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;

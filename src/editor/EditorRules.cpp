@@ -125,6 +125,11 @@ TimerChange RightReleaseTimers()
     return {0, Bit(TimerRightDelay) | Bit(TimerRightRepeat)};
 }
 
+TimerChange MouseLostTimers()
+{
+    return {0, Bit(TimerLeftDelay) | Bit(TimerRightDelay) | Bit(TimerLeftRepeat) | Bit(TimerRightRepeat)};
+}
+
 TimerChange TickTimers(unsigned timerId, bool pressInside)
 {
     switch (timerId) {

@@ -55,3 +55,5 @@ TimerChange LeftReleaseTimers(bool endedDrag);
 TimerChange RightPressTimers(bool pressInside);
 TimerChange RightReleaseTimers();
 TimerChange TickTimers(unsigned timerId, bool pressInside);
+// The mouse is no longer the editor's (its capture went elsewhere): every hold stops.
+TimerChange MouseLostTimers();

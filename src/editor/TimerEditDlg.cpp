@@ -43,11 +43,30 @@ void CTimerEditDlg::Open(int slot)
     if (slot < 0 || slot >= kTimerSlotCount) return;
     const TimerSlot& edited = g_timerSlots[slot];
     m_nSlot = slot;
+    ++m_nOpening;
     m_nIconCode = edited.icon < kIconCellCount ? g_iconCatalogue.CodeAt(edited.icon) : edited.icon;
     m_nTimeOffset = 0;
     m_strName = MultiByteToWide(SlotName(edited));
     UpdateData(FALSE);
     Invalidate();
+}
+
+void CTimerEditDlg::ShowInFront(bool aboveTopmost)
+{
+    KeepAbove(aboveTopmost);
+    ShowWindow(SW_SHOW);  // activated: the top of its band
+}
+
+void CTimerEditDlg::KeepAbove(bool aboveTopmost)
+{
+    // Topmost like the pinned bar and placed above it, or back in the normal band.
+    ::SetWindowPos(m_hWnd, aboveTopmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void CTimerEditDlg::SavePlace()
+{
+    SaveWindowPosition(this, kEntrySelectIconWinLeft, kEntrySelectIconWinTop);
 }
 
 void CTimerEditDlg::DoDataExchange(CDataExchange* pDX)
@@ -64,6 +83,7 @@ BOOL CTimerEditDlg::OnInitDialog()
     ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, ::GetWindowLongPtrW(m_hWnd, GWL_STYLE) | WS_CLIPCHILDREN);
     DressInSkin(IDB_EDITOR_SKIN);
     RestoreWindowPosition(this, kEntrySelectIconWinLeft, kEntrySelectIconWinTop);
+    KeepScaledOnScreen();
     // No focus for the name box yet: focusing a control activates its window,
     // and a hidden editor that is active takes the keys meant for the bar.
     // The name box gets the focus when the editor is shown.
@@ -166,6 +186,7 @@ void CTimerEditDlg::OnLButtonDown(POINT point)
     const bool inside = PlaceAt(point) >= 0;
     if (inside) {
         m_drag.m_ptPress = point;  // the click acts on release; a hold repeats here
+        HoldMouse();
     } else {
         m_drag.Start(m_hWnd, point, m_canvas.Scale());
     }
@@ -178,7 +199,9 @@ void CTimerEditDlg::OnLButtonUp(POINT point)
     const bool endedDrag = m_drag.m_bDragging != FALSE;
     m_drag.End(m_hWnd, point);
     ApplyTimers(LeftReleaseTimers(endedDrag));
+    ReleaseHeldMouse();
 
+    // A release outside the editor (it holds the mouse) acts nowhere.
     const int place = PlaceAt(point);
     if (IsIconCell(place)) {
         m_nIconCode = g_iconCatalogue.CodeAt(place - kIconCellFirst);
@@ -207,7 +230,10 @@ void CTimerEditDlg::OnLButtonDblClk(POINT point)
 void CTimerEditDlg::OnMouseMove(POINT point)
 {
     CSkinnedDialog::OnMouseMove(point);
-    ::SetActiveWindow(m_hWnd);
+    // A hidden editor never becomes active: it would take the keys meant for the
+    // bar. (After a double-click commit the moves of the same press still come
+    // here; Windows activates a hidden window, Wine does not, so only Windows shows it.)
+    if (IsWindowVisible()) ::SetActiveWindow(m_hWnd);
     m_drag.Move(m_hWnd, point);
 }
 
@@ -215,13 +241,16 @@ void CTimerEditDlg::OnRButtonDown(POINT point)
 {
     CSkinnedDialog::OnRButtonDown(point);
     m_drag.m_ptPress = point;
-    ApplyTimers(RightPressTimers(PlaceAt(point) >= 0));
+    const bool inside = PlaceAt(point) >= 0;
+    if (inside) HoldMouse();
+    ApplyTimers(RightPressTimers(inside));
 }
 
 void CTimerEditDlg::OnRButtonUp(POINT point)
 {
     CSkinnedDialog::OnRButtonUp(point);
     ApplyTimers(RightReleaseTimers());
+    ReleaseHeldMouse();
 }
 
 BOOL CTimerEditDlg::OnMouseWheel(short delta, POINT screenPoint)
@@ -246,35 +275,81 @@ void CTimerEditDlg::OnTimer(UINT_PTR nIDEvent)
     ApplyTimers(TickTimers(id, place >= 0));
     if (place < 0 || (id != TimerLeftRepeat && id != TimerRightRepeat)) return;
     Step(id == TimerLeftRepeat ? LeftRepeatSpin(place) : RightRepeatSpin(place));
-    RefreshWindows(0);
+    RefreshWindows(Repaint::Digits);
 }
 
 void CTimerEditDlg::OnShowWindow(BOOL bShow)
 {
     CSkinnedDialog::OnShowWindow(bShow);
-    if (!bShow && BarWindow()) ::SetFocus(BarWindow());
+    if (bShow) return;
+    // Hidden (a commit, Cancel) in the middle of a hold or a drag: both end.
+    DropMouse();
+    if (::GetCapture() == m_hWnd) ::ReleaseCapture();
+    if (BarWindow()) ::SetFocus(BarWindow());
+}
+
+void CTimerEditDlg::OnCaptureChanged(HWND hWndNew)
+{
+    if (hWndNew != m_hWnd) DropMouse();
+    CSkinnedDialog::OnCaptureChanged(hWndNew);
+}
+
+void CTimerEditDlg::OnCancelMode()
+{
+    DropMouse();
+    CSkinnedDialog::OnCancelMode();  // releases the capture
+}
+
+void CTimerEditDlg::HoldMouse()
+{
+    ::SetCapture(m_hWnd);
+}
+
+void CTimerEditDlg::ReleaseHeldMouse()
+{
+    if (!m_drag.m_bDragging && ::GetCapture() == m_hWnd) ::ReleaseCapture();
+}
+
+void CTimerEditDlg::DropMouse()
+{
+    ApplyTimers(MouseLostTimers());
+    m_drag.Cancel();
 }
 
 void CTimerEditDlg::Commit(bool withName)
 {
-    TimerSlot& slot = g_timerSlots[m_nSlot];
+    // What the editor shows now goes to the slot it shows now: the report of a
+    // long name below runs a message loop, in which the bar stays usable and
+    // may open the editor on another slot.
+    const int index = m_nSlot;
+    const unsigned opening = m_nOpening;
+    const std::int32_t icon = m_nIconCode;
+    const std::int32_t duration = EditedTotal();
+    TimerSlot& slot = g_timerSlots[index];
     if (withName) {
+        const std::wstring name = WindowText(m_nameBox);
         UpdateData(TRUE);  // a name too long is reported, and committed cut to the field
-        CopySlotName(slot.name, WideToMultiByte(m_strName), AppProfile());
+        CopySlotName(slot.name, WideToMultiByte(name), AppProfile());
     }
-    slot.icon = m_nIconCode;
-    slot.duration = CommittedDuration(slot.duration, m_nTimeOffset);
+    slot.icon = icon;
+    slot.duration = duration;
+    SaveSlotSetting(index);
+    KeepSlotEnd(index);
+    if (m_nOpening != opening) {
+        // Opened again meanwhile: that edit goes on, from what is stored now.
+        if (m_nSlot == index) Open(index);
+        RefreshWindows(Repaint::EditorAndBar);
+        return;
+    }
     // The offset now lives in the duration; the editor shows the same total.
     m_nTimeOffset = 0;
-    SaveSlotSetting(m_nSlot);
-    KeepSlotEnd(m_nSlot);
-    RefreshWindows(1);
+    RefreshWindows(Repaint::EditorAndBar);
     ShowWindow(SW_HIDE);
 }
 
-void CTimerEditDlg::RefreshWindows(unsigned flags)
+void CTimerEditDlg::RefreshWindows(Repaint what)
 {
-    if (flags == 0) {
+    if (what == Repaint::Digits) {
         // A held button changes the digits alone, every 30 ms: repaint just them.
         const RECT digits{EditorHitRects[HourDigits].left, EditorHitRects[HourDigits].top,
                           EditorHitRects[SecondDigits].right, EditorHitRects[SecondDigits].bottom};
@@ -282,12 +357,12 @@ void CTimerEditDlg::RefreshWindows(unsigned flags)
         return;
     }
     Invalidate();
-    if ((flags & 1) && BarWindow() && ::IsWindowVisible(BarWindow())) ::InvalidateRect(BarWindow(), nullptr, FALSE);
+    if (BarWindow() && ::IsWindowVisible(BarWindow())) ::InvalidateRect(BarWindow(), nullptr, FALSE);
 }
 
 void CTimerEditDlg::OnDestroy()
 {
-    SaveWindowPosition(this, kEntrySelectIconWinLeft, kEntrySelectIconWinTop);
+    SavePlace();
     CSkinnedDialog::OnDestroy();
 }
 

@@ -20,6 +20,13 @@ public:
     // Starts editing slot 0-8: its icon, name and duration, with no pending
     // change. Neither shows nor moves the window.
     void Open(int slot);
+    // Shows the editor in front, above the bar also while the bar is always
+    // on top (`aboveTopmost`).
+    void ShowInFront(bool aboveTopmost);
+    // Keeps a shown editor above the bar after the bar's pin changed.
+    void KeepAbove(bool aboveTopmost);
+    // Writes the editor's place, as its close does.
+    void SavePlace();
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -37,6 +44,8 @@ protected:
     BOOL OnMouseWheel(short delta, POINT screenPoint) override;
     void OnTimer(UINT_PTR nIDEvent) override;
     void OnShowWindow(BOOL bShow) override;
+    void OnCaptureChanged(HWND hWndNew) override;
+    void OnCancelMode() override;
     void OnDestroy() override;
 
 private:
@@ -45,17 +54,25 @@ private:
 
     void Step(Spin spin);
     void ApplyTimers(const TimerChange& change);
+    // A press on a place holds the mouse until its release, wherever that is.
+    void HoldMouse();
+    void ReleaseHeldMouse();
+    // Every hold and the drag end at once: the mouse is no longer ours.
+    void DropMouse();
     // Writes the edited icon and duration (and with OK the name) into the
     // slot and the registry, and hides the editor.
     void Commit(bool withName);
-    // Repaints the editor, and with flags bit 0 a visible bar too.
-    void RefreshWindows(unsigned flags);
+    // What a change repaints: a held button changes the digits alone, a
+    // commit the whole editor and a visible bar.
+    enum class Repaint { Digits, EditorAndBar };
+    void RefreshWindows(Repaint what);
     std::int32_t EditedTotal() const;
 
     std::wstring m_strName;
     std::int32_t m_nTimeOffset = 0;  // pending change to the slot's duration, in seconds
     std::int32_t m_nIconCode = 0;    // the selected catalogue code
     int m_nSlot = 0;                 // the slot being edited, 0-8
+    unsigned m_nOpening = 0;         // counts the openings, so a commit knows whether its edit still shows
     CFont m_fontDigits;
     CPen m_penSelected;
     CPen m_penCell;

@@ -14,15 +14,18 @@ std::string SlotEntry(const char* format, int index)
     return entry;
 }
 
+// A position on one axis pulled inside [low, high); the low edge wins where
+// the size does not fit. Computed in 64 bits: a stored position may be anywhere.
+std::int32_t InsideAxis(std::int64_t position, std::int64_t low, std::int64_t high, std::int64_t size)
+{
+    if (position + size > high) position = high - size;
+    if (position < low) position = low;
+    return static_cast<std::int32_t>(position);
+}
+
 std::int32_t CentreAxis(std::int32_t low, std::int32_t high, std::int32_t size)
 {
-    std::int32_t position = (low + high) / 2 - size / 2;
-    if (position < low) {
-        position = low;
-    } else if (position + size > high) {
-        position = high - size;
-    }
-    return position;
+    return InsideAxis((std::int64_t{low} + high) / 2 - size / 2, low, high, size);
 }
 
 }  // namespace
@@ -92,4 +95,10 @@ PixelRect WindowRectAt(PixelPoint topLeft, std::int32_t width, std::int32_t heig
 PixelPoint CentreInWorkArea(const PixelRect& workArea, std::int32_t width, std::int32_t height)
 {
     return {CentreAxis(workArea.left, workArea.right, width), CentreAxis(workArea.top, workArea.bottom, height)};
+}
+
+PixelPoint MoveInsideWorkArea(const PixelRect& workArea, const PixelRect& window)
+{
+    return {InsideAxis(window.left, workArea.left, workArea.right, window.Width()),
+            InsideAxis(window.top, workArea.top, workArea.bottom, window.Height())};
 }

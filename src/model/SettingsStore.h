@@ -44,3 +44,7 @@ PixelRect WindowRectAt(PixelPoint topLeft, std::int32_t width, std::int32_t heig
 // Where a window of the given size sits when centred in a work area, pulled
 // back inside the area where it would stick out.
 PixelPoint CentreInWorkArea(const PixelRect& workArea, std::int32_t width, std::int32_t height);
+
+// Where a window moves so that it lies whole in a work area, as far as it
+// fits (a window larger than the area keeps its left or top edge on it).
+PixelPoint MoveInsideWorkArea(const PixelRect& workArea, const PixelRect& window);

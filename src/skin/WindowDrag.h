@@ -17,6 +17,9 @@ public:
     // While dragging: stops, releases the capture and places the window for
     // the release point.
     void End(HWND hWnd, POINT point);
+    // The capture is gone (taken by another window, or cancelled): the drag
+    // ends where the window is, whatever the mouse does next.
+    void Cancel() { m_bDragging = FALSE; }
 
     BOOL m_bDragging = FALSE;
     POINT m_ptPress{0, 0};

@@ -186,3 +186,15 @@ def test_a_paused_bar_repaints_nothing_and_a_running_one_once_a_second(program):
     for slot in (0, 8):
         assert bench.region_of(after, bench.icon_box(slot)) == bench.region_of(before, bench.icon_box(slot))
     assert bench.drawn_at(after, bench.art_pixels("pin_off.bmp"), 440, 1)
+
+
+def test_a_slot_of_no_time_ends_as_soon_as_it_starts(program):
+    bench.reg_set("Save", "Time#0", 0)
+    run = program()
+    bar = run.bar()
+    idle = bench.region_of(bench.window_image(bar), (0, 20, 60, 100))
+    for press in range(2):  # the second release starts it again: it is idle, not running
+        bench.wait_until(lambda: time.time() % 1 < 0.1, 2, 0.01, "the start of a second")
+        bench.key("1")
+        time.sleep(0.3)  # well before the next second's tick
+        assert bench.region_of(bench.window_image(bar), (0, 20, 60, 100)) == idle, f"press {press + 1}"

@@ -100,7 +100,15 @@ def test_double_size_at_96_and_a_posted_dpi_change(at_dpi, at_96, program):
 
     bench.choose(bar, 3)  # double size: both windows at once, as at 192 DPI
     assert bench.reg_values("Option")["DoubleSize"] == ("REG_DWORD", 1)
-    bar_image, editor_image, _ = bar_and_editor(run, 2)
+    bar_image, editor_image, editor = bar_and_editor(run, 2)
     assert bar_image.tobytes() == doubled(at_96[0]).tobytes()
+    # The menu opens at the pointer, wherever on the doubled bar it is clicked.
+    bench.click(editor, 381 * 2, 178 * 2)  # Cancel: the bar in full view
+    bar = run.bar(scale=2)
+    menu = bench.open_menu(bar, 2)
+    assert menu["rect"][:2] == [bar["rect"][0] + bench.BARE[0] * 2, bar["rect"][1] + bench.BARE[1] * 2]
+    bench.focus(bar)
+    bench.key("Escape")
+    bench.menu_gone()
     inside = (4, 4, 956, 436)  # the editor's cut corners show the bar below it here
     assert masked(editor_image, 2).crop(inside).tobytes() == masked(doubled(at_96[1]), 2).crop(inside).tobytes()

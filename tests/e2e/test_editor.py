@@ -130,10 +130,12 @@ def test_cancel_and_double_click_and_the_name_limit(program):
     editor = run.editor()
     name_box = next(c for c in editor["children"] if c["id"] == 1000)
     assert name_box["text"] == "가나다라마바사아자차"
-    # Enter and Escape in the name box neither commit nor close.
-    bench.key("Return", "Escape")
+    visible_before = [w for w in bench.windows() if w["visible"]]
+    # Enter, Escape and F1 in the name box neither commit, close nor open anything.
+    bench.key("Return", "Escape", "F1")
     time.sleep(0.3)
     assert run.editor()["visible"]
+    assert {w["hwnd"] for w in bench.windows() if w["visible"]} == {w["hwnd"] for w in visible_before}
 
     # A double-click on a cell commits icon and duration and keeps the old name.
     click(editor, HOUR_UP)
@@ -186,3 +188,78 @@ def test_a_running_slot_keeps_counting_and_the_editor_keeps_its_place(program):
 
     run = program()
     assert open_editor(run, 0)["rect"][:2] == [440, 90]
+
+
+AWAY = {"SelectIconWinLeft": 440, "SelectIconWinTop": 90}  # the editor clear of the bar
+
+
+def test_a_commit_waiting_on_the_long_name_report_lands_on_its_own_slot(program):
+    long_name = "가나다라마바사아자차카a"  # 23 bytes, stored by hand
+    bench.reg_set("Save", "Name#1", long_name)
+    bench.reg_set("Save", "Name#0", "해독제")
+    for name, value in AWAY.items():
+        bench.reg_set("Option", name, value)
+    run = program()
+    editor = open_editor(run, 1)
+    click(editor, cell_point(5))
+    click(editor, HOUR_UP)
+    click(editor, OK)
+    box = bench.wait_message_box()
+    # The bar stays usable under the report (which sits over its middle):
+    # slot 1's icon opens the editor on slot 1.
+    left, top, right, bottom = bench.icon_box(0)
+    bench.click(run.bar(), (left + right) // 2, (top + bottom) // 2)
+    time.sleep(0.5)
+    bench.press(box, bench.IDOK)
+    bench.wait_until(lambda: saved(1).get("Icon") == CODES[5], 5, 0.1, "slot 2 committed")
+    assert saved(1) == {"Icon": CODES[5], "Time": 1200 + 3600, "Name": long_name}
+    assert saved(0) == {"Name": "해독제"}, "slot 1 is not touched"
+    editor = run.editor()
+    assert [c["text"] for c in editor["children"] if c["id"] == 1000] == ["해독제"], "slot 1's edit goes on"
+
+
+def test_a_hold_released_over_the_bar_ends_and_acts_nowhere(program):
+    for name, value in AWAY.items():
+        bench.reg_set("Option", name, value)
+    run = program()
+    bar = run.bar()
+    editor = open_editor(run, 0)
+    before = digits(editor)
+    left, top = editor["rect"][:2]
+    bench.xdotool("mousemove", left + HOUR_UP[0], top + HOUR_UP[1], "mousedown", 1)
+    time.sleep(0.2)
+    bench.xdotool("mousemove", bar["rect"][0] + 448, bar["rect"][1] + 9, "mouseup", 1)  # over the pin
+    time.sleep(1.5)  # past the hold's delay: a hold that went on would be counting
+    assert digits(editor) == before, "no step, no runaway count"
+    assert not run.bar()["exstyle"] & 0x8, "the release did not reach the pin"
+
+
+def test_a_double_click_commit_leaves_the_keys_to_the_bar(program):
+    run = program()
+    bar = run.bar()
+    idle = bench.window_image(bar)
+    editor = open_editor(run, 4)
+    left, top = editor["rect"][:2]
+    x, y = cell_point(9)
+    # The second press moves a little before its release, as a hand does.
+    bench.xdotool("mousemove", left + x, top + y, "click", 1, "mousedown", 1)
+    for step in range(1, 4):
+        bench.xdotool("mousemove", left + x + step, top + y + step)
+    bench.xdotool("mouseup", 1)
+    run.editor(visible=False)
+    assert bench.inspector("foreground")["active"] != editor["hwnd"], "a hidden editor is never active"
+    bench.key("1")
+    time.sleep(1.5)
+    assert bench.region_of(bench.window_image(bar), bench.time_box(0)) != bench.region_of(idle, bench.time_box(0))
+    assert saved(4)["Icon"] == CODES[9]
+
+
+def test_a_double_click_on_an_arrow_steps_twice(program):
+    run = program()
+    editor = open_editor(run, 0)
+    left, top = editor["rect"][:2]
+    bench.xdotool("mousemove", left + HOUR_UP[0], top + HOUR_UP[1], "click", "--repeat", "2", "--delay", "80", 1)
+    time.sleep(0.3)
+    click(editor, OK)
+    run.editor(visible=False)
+    assert saved(0)["Time"] == 1800 + 2 * 3600

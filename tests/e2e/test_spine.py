@@ -96,8 +96,9 @@ def test_a_session_end_that_is_called_off_saves_nothing(program):
 def test_no_key_or_command_closes_or_hides_a_window_and_a_quit_still_saves(program):
     run = program()
     bar = run.bar()
+    visible = {w["hwnd"] for w in bench.windows() if w["visible"]}
     bench.focus(run.host)
-    bench.key("Return", "Escape", "KP_Enter")
+    bench.key("Return", "Escape", "KP_Enter", "F1")  # no help window either
     for command in (0x0010, 0x001F):  # the about-box range of the system menu: no about box
         assert bench.send(run.host, WM_SYSCOMMAND, command)["ok"]
     for window in (run.host, bar, run.editor(visible=False)):
@@ -107,6 +108,7 @@ def test_no_key_or_command_closes_or_hides_a_window_and_a_quit_still_saves(progr
             bench.post(window, WM_COMMAND, command, 0)
     time.sleep(1.0)
     assert run.running() and run.bar()["visible"] and bench.find_window(title=bench.TITLE)["visible"]
+    assert {w["hwnd"] for w in bench.windows() if w["visible"]} == visible
     assert saved_slots() == {}, "nothing is saved before a close"
     # A quit from outside ends the program; the slots are saved all the same.
     bench.post(run.host, WM_QUIT, 0, 0)
@@ -128,3 +130,43 @@ def test_a_second_start_brings_the_running_copys_bar_forward_and_writes_nothing(
     assert len([w for w in bench.windows() if w["title"] == bench.TITLE]) == 1
     assert saved_slots() == {} and bench.reg_values("Option") == {}
     assert run.running()
+
+
+def report_of_a_long_name(run):
+    """OK in the editor on a slot whose stored name is too long: the report's box is up."""
+    bench.click(run.bar(), 80, 45)
+    editor = run.editor()
+    bench.click(editor, 321, 178)
+    return bench.wait_message_box()
+
+
+def the_menu(run):
+    bench.open_menu(run.bar())
+
+
+@pytest.mark.parametrize("inside", [report_of_a_long_name, the_menu], ids=["report box", "menu"])
+def test_a_session_end_inside_a_box_or_the_menu_saves_everything_and_ends_cleanly(program, inside):
+    bench.reg_set("Save", "Name#1", "가나다라마바사아자차카a")  # 23 bytes, stored by hand
+    bench.reg_set("Option", "AlwaysOnTop", 1)
+    for name, value in (("SelectIconWinLeft", 440), ("SelectIconWinTop", 90)):
+        bench.reg_set("Option", name, value)
+    run = program()
+    run.bar()
+    inside(run)
+    bench.reg_clear()
+    end_the_session(run)
+    saved = saved_slots()
+    assert len(saved) == 27 and saved["Name#1"] == ("REG_SZ", "가나다라마바사아자차카a")
+    option = bench.reg_values("Option")
+    assert {name: option[name][1] for name in option} == {
+        "MainWinLeft": CENTRED[0], "MainWinTop": CENTRED[1], "AlwaysOnTop": 1,
+        "SelectIconWinLeft": 440, "SelectIconWinTop": 90}
+    # The box's or the menu's code goes on safely, and writes nothing after the save.
+    boxes = bench.message_boxes()
+    if boxes:
+        bench.press(boxes[0], bench.IDOK)
+    else:
+        bench.key("Escape")
+    run.wait_exit()
+    assert run.process.returncode == 0
+    assert saved_slots() == saved and bench.reg_values("Option") == option

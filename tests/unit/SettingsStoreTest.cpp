@@ -132,6 +132,24 @@ TEST(SettingsStore, CentringInTheWorkArea)
         << "a monitor left of the primary";
 }
 
+TEST(SettingsStore, AWindowMovesInsideItsWorkAreaAsFarAsItFits)
+{
+    const PixelRect screen{0, 0, 800, 570};
+    const struct {
+        PixelRect window;
+        PixelPoint at;
+    } rows[] = {
+        {{100, 100, 1060, 300}, {0, 100}},        // double size on 800 x 600: too wide, its left edge on the area
+        {{400, 450, 880, 550}, {320, 450}},       // its right edge back on the area
+        {{-50, 500, 430, 600}, {0, 470}},         // left of and below the area
+        {{10, 20, 490, 120}, {10, 20}},           // inside already: stays
+        {{INT32_MAX - 100, 0, INT32_MAX, 100}, {700, 0}},
+    };
+    for (const auto& row : rows) EXPECT_EQ(MoveInsideWorkArea(screen, row.window), row.at) << row.window.left;
+    EXPECT_EQ(MoveInsideWorkArea({-1280, 0, 0, 1024}, {-100, 0, 860, 200}), (PixelPoint{-960, 0}))
+        << "a monitor left of the primary";
+}
+
 TEST(SettingsStore, AStoredCornerAtTheEndOfTheRangeGivesAClampedRectangle)
 {
     EXPECT_EQ(WindowRectAt({120, 77}, 480, 100), (PixelRect{120, 77, 600, 177}));

@@ -1,13 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <vector>
 
-#include "WinTestSupport.h"
-#include "common/WindowPointers.h"
-#include "bar/TimerBarDlg.h"
-#include "editor/TimerEditDlg.h"
+#include "ProgramWindows.h"
 #include "model/TimerSlots.h"
-#include "res/resource.h"
 
 namespace {
 
@@ -35,14 +29,11 @@ int GdiObjectsLeftByPaints(HWND hWnd, int frames)
 
 }  // namespace
 
-TEST(SkinCanvas, TenThousandFramesOfEachWindowLeaveNoGdiObject)
+class SkinCanvasFrames : public ProgramWindows {};
+
+TEST_F(SkinCanvasFrames, TenThousandFramesOfEachWindowLeaveNoGdiObject)
 {
-    ClearTestRegistry();
-    g_pTimerEditDlg = new CTimerEditDlg;
-    ASSERT_TRUE(g_pTimerEditDlg->Create(IDD_TIMER_EDIT));
     g_pTimerEditDlg->Open(3);
-    g_pTimerBarDlg = new CTimerBarDlg;
-    ASSERT_TRUE(g_pTimerBarDlg->Create(IDD_TIMER_BAR));
     ToggleTimerSlot(2, CurrentSlotTime());  // a running slot, a red box near its end
     g_timerSlots[2].remaining = 30;
 
@@ -58,5 +49,4 @@ TEST(SkinCanvas, TenThousandFramesOfEachWindowLeaveNoGdiObject)
     ::DestroyWindow(g_pTimerEditDlg->m_hWnd);
     EXPECT_EQ(g_pTimerBarDlg, nullptr);
     EXPECT_EQ(g_pTimerEditDlg, nullptr);
-    ClearTestRegistry();
 }
