@@ -48,7 +48,7 @@ BOOL CTimerBarDlg::OnInitDialog()
     RestoreWindowPosition(this, kEntryMainWinLeft, kEntryMainWinTop);
     KeepScaledOnScreen();
     ScheduleTick();
-    if (IsPlayOptionOn(GlobalDigitKeys)) SetDigitKeyHook(m_hWnd);
+    StartDigitKeys(m_hWnd);
     m_bAlwaysOnTop = AppProfile().GetInt(kSectionOption, kEntryAlwaysOnTop, 0);
     if (m_bAlwaysOnTop) {
         const RECT rect = GetWindowRect();
@@ -191,10 +191,10 @@ bool CTimerBarDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*
         *result = 0;
         return true;
     case WM_POWERBROADCAST:
-        if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) RenewDigitKeyHook();
+        if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) RenewDigitKeys();
         break;
     case WM_WTSSESSION_CHANGE:
-        if (wParam == WTS_SESSION_UNLOCK) RenewDigitKeyHook();
+        if (wParam == WTS_SESSION_UNLOCK) RenewDigitKeys();
         break;
     default:
         break;

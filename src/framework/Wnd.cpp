@@ -154,7 +154,14 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND hWnd, UINT message, WPARAM wParam, 
 
     const HandledMessage outer = t_current;
     t_current = {hWnd, message, wParam, lParam};
-    const LRESULT result = pWnd->WindowProc(message, wParam, lParam);
+    LRESULT result = 0;
+    // No C++ exception unwinds through the system's frames: a handler that
+    // throws (out of memory in a string, say) gives the message its default.
+    try {
+        result = pWnd->WindowProc(message, wParam, lParam);
+    } catch (...) {
+        result = ::CallWindowProcW(pWnd->m_pfnSuper, hWnd, message, wParam, lParam);
+    }
     t_current = outer;
 
     if (message == WM_NCDESTROY) {

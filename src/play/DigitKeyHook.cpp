@@ -9,6 +9,7 @@ namespace {
 
 HHOOK g_hHook = nullptr;
 HWND g_hWndTarget = nullptr;
+HookInstaller* g_install = ::SetWindowsHookExW;
 
 LRESULT CALLBACK DigitKeyProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
@@ -44,27 +45,35 @@ void Unhook()
     g_hHook = nullptr;
 }
 
-void Hook()
+bool Hook()
 {
-    g_hHook = ::SetWindowsHookExW(WH_KEYBOARD_LL, DigitKeyProc, ::GetModuleHandleW(nullptr), 0);
+    g_hHook = g_install(WH_KEYBOARD_LL, DigitKeyProc, ::GetModuleHandleW(nullptr), 0);
+    return g_hHook != nullptr;
 }
 
 }  // namespace
 
-void SetDigitKeyHook(HWND hWndBar)
+bool SetDigitKeyHook(HWND hWndBar)
 {
     Unhook();
-    if (g_hWndTarget != hWndBar) {
+    const bool hooked = hWndBar && Hook();
+    HWND hWndTarget = hooked ? hWndBar : nullptr;  // refused: nothing to watch for
+    if (g_hWndTarget != hWndTarget) {
         if (g_hWndTarget) WatchSession(g_hWndTarget, false);
-        if (hWndBar) WatchSession(hWndBar, true);
-        g_hWndTarget = hWndBar;
+        if (hWndTarget) WatchSession(hWndTarget, true);
+        g_hWndTarget = hWndTarget;
     }
-    if (hWndBar) Hook();
+    return hooked || !hWndBar;
 }
 
-void RenewDigitKeyHook()
+void SetHookInstaller(HookInstaller* install)
 {
-    if (!g_hHook) return;
+    g_install = install ? install : ::SetWindowsHookExW;
+}
+
+bool RenewDigitKeyHook()
+{
+    if (!g_hHook) return true;
     Unhook();
-    Hook();
+    return Hook();
 }

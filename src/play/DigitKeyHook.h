@@ -11,8 +11,14 @@
 // wParam is the virtual key ('1' to '9').
 constexpr UINT kGlobalDigitKeyMessage = WM_APP + 0x31;
 
-// Installs the hook, posting to hWndBar, or (null) removes it. The bar also
+// Installs the hook, posting to hWndBar, or (null) removes it; false when the
+// system refused the hook (the choice must not show as on then). The bar also
 // gets WM_WTSSESSION_CHANGE while the hook is in.
-void SetDigitKeyHook(HWND hWndBar);
-// After a resume or an unlock: a hook that is in is installed afresh.
-void RenewDigitKeyHook();
+bool SetDigitKeyHook(HWND hWndBar);
+
+// How hooks are installed: SetWindowsHookExW, or a stand-in for tests.
+using HookInstaller = HHOOK WINAPI(int, HOOKPROC, HINSTANCE, DWORD);
+void SetHookInstaller(HookInstaller* install);
+// After a resume or an unlock: a hook that is in is installed afresh; false
+// when the system refused it this time.
+bool RenewDigitKeyHook();

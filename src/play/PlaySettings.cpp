@@ -27,16 +27,24 @@ bool IsPlayOptionOn(PlayOption option)
     return option >= 0 && option < kPlayOptionCount && g_playOptions[option];
 }
 
+void StartDigitKeys(HWND hWndBar)
+{
+    if (g_playOptions[GlobalDigitKeys] && !SetDigitKeyHook(hWndBar)) g_playOptions[GlobalDigitKeys] = false;
+}
+
+void RenewDigitKeys()
+{
+    if (g_playOptions[GlobalDigitKeys] && !RenewDigitKeyHook()) g_playOptions[GlobalDigitKeys] = false;
+}
+
 void SwitchPlayOption(PlayOption option)
 {
     if (option < 0 || option >= kPlayOptionCount) return;
     const bool on = !g_playOptions[option];
+    if (option == GlobalDigitKeys && !SetDigitKeyHook(on ? CProgramDialog::BarWindow() : nullptr)) return;
     g_playOptions[option] = on;
     WritePlayOption(AppProfile(), option, on);
     switch (option) {
-    case GlobalDigitKeys:
-        SetDigitKeyHook(on ? CProgramDialog::BarWindow() : nullptr);
-        break;
     case DoubleSize:
         CSkinnedDialog::SetDoubleSize(on);
         break;

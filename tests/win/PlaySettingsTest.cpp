@@ -1,0 +1,53 @@
+// A choice that cannot be applied shows as off and is not stored as on.
+#include "ProgramWindows.h"
+
+#include "common/AppSettings.h"
+#include "play/DigitKeyHook.h"
+#include "play/PlaySettings.h"
+
+namespace {
+
+HHOOK WINAPI RefuseHook(int, HOOKPROC, HINSTANCE, DWORD)
+{
+    ::SetLastError(ERROR_ACCESS_DENIED);  // as a security program may
+    return nullptr;
+}
+
+int StoredDigitKeys()
+{
+    return AppProfile().GetInt("Option", "GlobalDigitKeys", -5);
+}
+
+}  // namespace
+
+class RefusedHook : public ProgramWindows {
+protected:
+    void SeedRegistry() override
+    {
+        AfxGetApp()->WriteProfileInt(L"Option", L"GlobalDigitKeys", 1);
+        LoadPlaySettings();
+        SetHookInstaller(RefuseHook);
+    }
+    void TearDown() override
+    {
+        SetHookInstaller(nullptr);
+        ProgramWindows::TearDown();
+    }
+};
+
+TEST_F(RefusedHook, ShowsTheDigitKeysOffAndStoresNothingAsOn)
+{
+    EXPECT_FALSE(IsPlayOptionOn(GlobalDigitKeys)) << "refused at start-up: the menu shows it off";
+    EXPECT_EQ(StoredDigitKeys(), 1) << "the player's choice stays for the next start";
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\MelkbayTests");
+    SwitchPlayOption(GlobalDigitKeys);
+    EXPECT_FALSE(IsPlayOptionOn(GlobalDigitKeys));
+    EXPECT_EQ(StoredDigitKeys(), -5) << "a choice that could not be applied is not stored";
+
+    SetHookInstaller(nullptr);  // the system allows it again
+    SwitchPlayOption(GlobalDigitKeys);
+    EXPECT_TRUE(IsPlayOptionOn(GlobalDigitKeys));
+    EXPECT_EQ(StoredDigitKeys(), 1);
+    SwitchPlayOption(GlobalDigitKeys);
+    EXPECT_EQ(StoredDigitKeys(), 0);
+}
