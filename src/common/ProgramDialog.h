@@ -26,6 +26,8 @@ protected:
     void OnKeyUp(UINT nChar) override;
     // No key and no command closes or hides any of the windows: the dialog
     // manager turns Ctrl+Break into Cancel, for one, past the key filter.
+    // (Escape meets both guards: the filter drops its key-down before the
+    // empty OnCancel could; no test tells one guard from the other.)
     void OnOK() override {}
     void OnCancel() override {}
     // Called by the bar as its window comes and goes.

@@ -46,7 +46,9 @@ public:
     void Present(HDC paintDC, const RECT& area) const;
 
 private:
-    // The bitmaps come first: the DCs holding them go before them.
+    // The bitmaps come first: the DCs holding them go before them. (Windows
+    // refuses to delete a bitmap still selected into a DC and leaks it; Wine
+    // deletes it all the same, so no test under Wine can show this order.)
     CBitmap m_bmpSkin;
     CBitmap m_bmpFrame;
     CDC m_dcCompose;  // holds m_bmpFrame

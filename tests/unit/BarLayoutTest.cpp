@@ -33,3 +33,16 @@ TEST(BarLayout, NamesAreCentredAndKeptInsideTheWindow)
     EXPECT_EQ(BarNameRect(last, 200, 480), (HitRect{280, 55, 480, 92})) << "pushed left to end at the width";
     EXPECT_EQ(BarNameRect(first, 600, 480), (HitRect{-120, 55, 480, 92})) << "wider than the window";
 }
+
+TEST(BarLayout, ARunningIconJumpsLeftInOddSecondsAndRightInEvenOnes)
+{
+    const HitRect box = BarHitRects[0];  // 20..50 wide: a 24-pixel icon centred at 23
+    const struct {
+        bool running;
+        std::int32_t now;
+        std::int32_t x;
+    } rows[] = {{false, 7, 23}, {false, 8, 23}, {true, 7, 21}, {true, 8, 25}, {true, -3, 21}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(BarIconPosition(box, 24, 24, row.running, row.now), (PixelPoint{row.x, 33})) << row.now;
+    }
+}

@@ -63,6 +63,10 @@ TEST_F(AppSettings, OddRegistryValuesReadAsAbsent)
     const BYTE shortInt[2] = {1, 2};
     SetRaw(L"Time#1", REG_BINARY, shortInt, sizeof shortInt);
     SetRaw(L"Time#2", REG_DWORD, shortInt, sizeof shortInt);  // a DWORD of two bytes
+    // Of another type but a number's size: still no number.
+    SetRaw(L"Time#3", REG_BINARY, &number, sizeof number);
+    const wchar_t one[] = L"1";
+    SetRaw(L"Icon#2", REG_SZ, one, sizeof one);
     // A string stored without its terminator.
     const wchar_t unterminated[] = {L'h', L'p'};
     SetRaw(L"Name#2", REG_SZ, unterminated, sizeof unterminated);
@@ -75,6 +79,8 @@ TEST_F(AppSettings, OddRegistryValuesReadAsAbsent)
     EXPECT_EQ(static_cast<int>(app->GetProfileInt(L"Save", L"Icon#1", 99)), 99);
     EXPECT_EQ(static_cast<int>(app->GetProfileInt(L"Save", L"Time#1", 98)), 98);
     EXPECT_EQ(static_cast<int>(app->GetProfileInt(L"Save", L"Time#2", 97)), 97);
+    EXPECT_EQ(static_cast<int>(app->GetProfileInt(L"Save", L"Time#3", 96)), 96);
+    EXPECT_EQ(static_cast<int>(app->GetProfileInt(L"Save", L"Icon#2", 95)), 95);
     EXPECT_EQ(app->GetProfileString(L"Save", L"Name#2"), L"hp");
     EXPECT_EQ(app->GetProfileString(L"Save", L"Name#3"), L"ok");
 }

@@ -51,3 +51,20 @@ TEST_F(RefusedHook, ShowsTheDigitKeysOffAndStoresNothingAsOn)
     SwitchPlayOption(GlobalDigitKeys);
     EXPECT_EQ(StoredDigitKeys(), 0);
 }
+
+class KeptEnds : public ProgramWindows {
+protected:
+    void SeedRegistry() override { LoadPlaySettings(); }  // every choice off
+};
+
+TEST_F(KeptEnds, TurningKeepRunningOnStoresTheRunningSlotsEndsAndOffClearsThem)
+{
+    const std::int32_t now = CurrentSlotTime();
+    ASSERT_TRUE(ToggleTimerSlot(2, now));
+    SwitchPlayOption(KeepRunning);
+    EXPECT_EQ(AppProfile().GetInt("Save", "End#2", -1), now + g_timerSlots[2].duration);
+    EXPECT_EQ(AppProfile().GetInt("Save", "End#0", -1), 0) << "an idle slot keeps no end";
+    SwitchPlayOption(KeepRunning);
+    EXPECT_EQ(AppProfile().GetInt("Save", "End#2", -1), 0);
+    ToggleTimerSlot(2, now);
+}

@@ -43,6 +43,15 @@ TEST_F(SkinCanvasFrames, TenThousandFramesOfEachWindowLeaveNoGdiObject)
     ::SendMessageW(g_pTimerBarDlg->m_hWnd, WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 800));
     ::SendMessageW(g_pTimerEditDlg->m_hWnd, WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 800));
     EXPECT_EQ(GdiObjectsLeftByPaints(g_pTimerBarDlg->m_hWnd, 100), 0);
+    // Rescaling (the editor makes its name box's font anew each time) leaves nothing either.
+    CSkinnedDialog::SetDoubleSize(true);
+    CSkinnedDialog::SetDoubleSize(false);
+    const int freeBefore = FreeGdiHandles();
+    for (int round = 0; round < 20; ++round) {
+        CSkinnedDialog::SetDoubleSize(true);
+        CSkinnedDialog::SetDoubleSize(false);
+    }
+    EXPECT_EQ(freeBefore - FreeGdiHandles(), 0);
 
     ToggleTimerSlot(2, CurrentSlotTime());
     ::DestroyWindow(g_pTimerBarDlg->m_hWnd);
