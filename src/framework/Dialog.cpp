@@ -1,6 +1,7 @@
 #include "framework/Dialog.h"
 
 #include "framework/DataExchange.h"
+#include "framework/Trace.h"
 #include "framework/WinApp.h"
 
 namespace {
@@ -20,6 +21,8 @@ HWND CDialog::CreateFromTemplate(UINT nIDTemplate, HWND hWndOwner)
     HookWindowCreate();
     HWND hWnd = ::CreateDialogParamW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(nIDTemplate), hWndOwner, DialogProc, 0);
     UnhookWindowCreate();
+    TRACE(L"window of template " + std::to_wstring(nIDTemplate) +
+          (hWnd ? L" created" : L" not created, error " + std::to_wstring(::GetLastError())));
     return hWnd;
 }
 

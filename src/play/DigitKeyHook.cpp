@@ -3,6 +3,7 @@
 #include <wtsapi32.h>
 
 #include "framework/LateLibrary.h"
+#include "framework/Trace.h"
 #include "framework/Wnd.h"
 
 namespace {
@@ -48,6 +49,8 @@ void Unhook()
 bool Hook()
 {
     g_hHook = g_install(WH_KEYBOARD_LL, DigitKeyProc, ::GetModuleHandleW(nullptr), 0);
+    TRACE(g_hHook ? std::wstring(L"keyboard hook installed")
+                  : L"keyboard hook refused, error " + std::to_wstring(::GetLastError()));
     return g_hHook != nullptr;
 }
 

@@ -12,6 +12,7 @@
 #include "framework/Internet.h"
 #include "framework/LateLibrary.h"
 #include "framework/MessageBox.h"
+#include "framework/Trace.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 #include "update/UpdateReply.h"
@@ -75,16 +76,27 @@ std::unique_ptr<CInternetFile> OpenQuery(CInternetSession& session, std::wstring
 {
     for (int redirects = 0;; ++redirects) {
         const DWORD timeout = clock.StepTimeout();
-        if (timeout == 0) return nullptr;
+        if (timeout == 0) {
+            TRACE(L"update check: out of time before a request");
+            return nullptr;
+        }
         session.SetTimeouts(timeout);
+        TRACE(L"update check: GET " + url);
         std::unique_ptr<CInternetFile> reply =
             session.OpenURL(url.c_str(), kContext, INTERNET_FLAG_TRANSFER_ASCII | INTERNET_FLAG_NO_AUTO_REDIRECT);
-        if (!reply) return nullptr;
+        if (!reply) {
+            TRACE(L"update check: no reply, error " + std::to_wstring(::GetLastError()));
+            return nullptr;
+        }
         const std::optional<DWORD> status = reply->StatusCode();
+        TRACE(L"update check: status " + std::to_wstring(status.value_or(0)));
         if (!status || !IsRedirectStatus(*status)) return reply;
         std::wstring next = reply->Location(url);
         if (next.empty()) return reply;  // nowhere to go: read like any other reply
-        if (redirects == kMaxRedirects) return nullptr;
+        if (redirects == kMaxRedirects) {
+            TRACE(L"update check: too many redirects");
+            return nullptr;
+        }
         url = std::move(next);
     }
 }
@@ -122,23 +134,33 @@ UINT UpdateCheckWorker(LPVOID parameter)
     {
         const CLateLibrary url(L"url.dll");
         auto* isOffline = url.Get<InetIsOfflineFunction>("InetIsOffline");
-        if (isOffline && isOffline(0)) return 0;
+        if (isOffline && isOffline(0)) {
+            TRACE(L"update check: offline");
+            return 0;
+        }
     }
 
     const std::wstring queryUrl = MultiByteToWide(UpdateQueryUrl(TAVORIN_UPDATE_HOST, version), CP_ACP);
     const std::wstring downloadUrl = MultiByteToWide(DownloadPageUrl(TAVORIN_UPDATE_HOST, version), CP_ACP);
 
     CInternetSession session(boxes.caption.c_str(), kContext);
-    if (!session.IsOpen()) return 0;
+    if (!session.IsOpen()) {
+        TRACE(L"update check: no internet session");
+        return 0;
+    }
 
     std::string line;
     if (std::unique_ptr<CInternetFile> reply = OpenQuery(session, queryUrl, clock)) {
         const std::optional<std::string> read = ReadReplyLine(*reply, clock);
-        if (!read) return 0;
+        if (!read) {
+            TRACE(L"update check: the reply could not be read whole, or in time");
+            return 0;
+        }
         line = *read;
     }
 
     const UpdateReply answer = ParseUpdateReply(line);
+    TRACE(L"update check: reply kind " + std::to_wstring(static_cast<int>(answer.kind)));
     switch (answer.kind) {
     case UpdateReplyKind::NewVersion:
         if (AfxMessageBox(boxes, L"최신버전을 다운 받으시겠습니까?", MB_YESNO) == IDYES) {

@@ -39,5 +39,6 @@ def test_imports_only_dlls_of_windows(program):
     assert set(imported) <= SYSTEM_DLLS, set(imported) - SYSTEM_DLLS
 
 
-def test_no_build_time_in_the_header(program):
+def test_no_build_time_in_the_header_and_no_developer_trace(program):
     assert program.timestamp == 0
+    assert "Tavorin: ".encode("utf-16-le") not in program.data, "a release build traces nothing"
