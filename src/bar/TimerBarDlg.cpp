@@ -20,8 +20,6 @@
 
 namespace {
 
-constexpr UINT kFirstDigitKey = 0x31;  // '1' on the main keyboard
-constexpr UINT kLastDigitKey = 0x39;   // '9'
 constexpr COLORREF kBoxWhite = RGB(255, 255, 255);
 constexpr COLORREF kBoxRed = RGB(255, 0, 0);
 constexpr RECT kTitleRect{7, 3, 200, 20};
@@ -167,9 +165,8 @@ void CTimerBarDlg::OnKeyUp(UINT nChar)
 
 void CTimerBarDlg::ToggleSlotOfKey(UINT nChar)
 {
-    if (nChar < kFirstDigitKey || nChar > kLastDigitKey) return;
-    const int index = static_cast<int>(nChar - kFirstDigitKey);
-    if (!ToggleTimerSlot(index, CurrentSlotTime())) return;
+    const int index = SlotOfDigitKey(nChar);
+    if (index < 0 || !ToggleTimerSlot(index, CurrentSlotTime())) return;
     KeepSlotEnd(index);
     // A slot of no time ends at a tick soon after its start, not at the next second.
     if (g_timerSlots[index].state == Running) ::SetTimer(m_hWnd, BarTimerId, kStartTickMs, nullptr);

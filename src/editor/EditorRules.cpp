@@ -2,9 +2,9 @@
 
 #include <cinttypes>
 #include <cstdio>
-#include <limits>
 
 #include "editor/EditorLayout.h"
+#include "model/Int32.h"
 
 namespace {
 
@@ -15,13 +15,6 @@ constexpr std::int64_t kMaxSeconds = 59;
 constexpr unsigned Bit(unsigned timerId)
 {
     return 1u << timerId;
-}
-
-std::int32_t Clamp32(std::int64_t value)
-{
-    if (value > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
-    if (value < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
-    return static_cast<std::int32_t>(value);
 }
 
 // The column of a time place: 0 hours, 1 minutes, 2 seconds, -1 none.
@@ -58,12 +51,12 @@ std::int32_t SpinOffset(Spin spin, std::int32_t duration, std::int32_t offset)
     case Spin::DecSeconds: next += fields.seconds > 0 ? -1 : kMaxSeconds; break;
     case Spin::None: break;
     }
-    return Clamp32(next);
+    return ClampToInt32(next);
 }
 
 std::int32_t CommittedDuration(std::int32_t duration, std::int32_t offset)
 {
-    return Clamp32(std::int64_t{duration} + offset);
+    return ClampToInt32(std::int64_t{duration} + offset);
 }
 
 std::string FormatField(std::int64_t value)

@@ -4,11 +4,9 @@
 #include "framework/MessageBox.h"
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"
+#include "res/resource.h"
 
 namespace {
-
-// The framework's "enter at most %1 characters" prompt.
-constexpr UINT kMaxCharsPrompt = 61716;
 
 std::wstring ReplacePlaceholder(std::wstring text, const std::wstring& value)
 {
@@ -38,7 +36,7 @@ void DDV_MaxChars(CDataExchange* pDX, const std::wstring& value, int nChars)
         return;
     }
     if (static_cast<int>(WideToMultiByte(value).size()) <= nChars) return;
-    const std::wstring prompt = ReplacePlaceholder(LoadResourceString(kMaxCharsPrompt), std::to_wstring(nChars));
+    const std::wstring prompt = ReplacePlaceholder(LoadResourceString(IDS_MAX_CHARS_PROMPT), std::to_wstring(nChars));
     AfxMessageBox(CurrentMessageBoxContext(), prompt, MB_ICONEXCLAMATION);
     pDX->m_bFailed = true;
 }

@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <vector>
 
+#include "res/resource.h"
+
 namespace {
 
 CWinApp* g_pApp = nullptr;
 
-constexpr UINT kAppNameString = 57344;
 
 // Strings longer than this are not settings of ours: read them as absent.
 constexpr DWORD kMaxProfileStringBytes = 1024 * 1024;
@@ -133,7 +134,7 @@ BOOL CWinApp::WriteProfileString(const wchar_t* section, const wchar_t* entry, c
 int CWinApp::Run(HINSTANCE hInstance)
 {
     m_hInstance = hInstance;
-    m_strAppName = LoadResourceString(kAppNameString);
+    m_strAppName = LoadResourceString(IDS_APP_NAME);
     if (!InitInstance()) return 0;
     MSG msg;
     while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {

@@ -1,9 +1,10 @@
 #include "model/SettingsStore.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+
+#include "model/Int32.h"
 
 namespace {
 
@@ -86,10 +87,8 @@ void WriteStoredPosition(SettingsProfile& profile, const char* leftName, const c
 
 PixelRect WindowRectAt(PixelPoint topLeft, std::int32_t width, std::int32_t height)
 {
-    const auto clamp = [](std::int64_t value) {
-        return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
-    };
-    return {topLeft.x, topLeft.y, clamp(std::int64_t{topLeft.x} + width), clamp(std::int64_t{topLeft.y} + height)};
+    return {topLeft.x, topLeft.y, ClampToInt32(std::int64_t{topLeft.x} + width),
+            ClampToInt32(std::int64_t{topLeft.y} + height)};
 }
 
 PixelPoint CentreInWorkArea(const PixelRect& workArea, std::int32_t width, std::int32_t height)

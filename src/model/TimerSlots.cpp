@@ -3,7 +3,8 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
-#include <limits>
+
+#include "model/Int32.h"
 
 TimerSlot g_timerSlots[kTimerSlotCount] = {
     {0, 0, 1800, Idle, 0, ""},  {14, 0, 1200, Idle, 0, ""}, {3, 0, 240, Idle, 0, ""},
@@ -15,18 +16,6 @@ std::int32_t CurrentSlotTime()
 {
     return static_cast<std::int32_t>(std::time(nullptr));
 }
-
-namespace {
-
-// A clock set back by years must not overflow the remaining seconds.
-std::int32_t ClampToInt32(std::int64_t value)
-{
-    if (value > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
-    if (value < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
-    return static_cast<std::int32_t>(value);
-}
-
-}  // namespace
 
 bool TickTimerSlots(TimerSlot* slots, std::int32_t now, unsigned* ended)
 {
@@ -68,6 +57,11 @@ bool ToggleTimerSlot(TimerSlot* slots, int index, std::int32_t now)
 bool ToggleTimerSlot(int index, std::int32_t now)
 {
     return ToggleTimerSlot(g_timerSlots, index, now);
+}
+
+int SlotOfDigitKey(unsigned virtualKey)
+{
+    return virtualKey >= 0x31 && virtualKey < 0x31 + kTimerSlotCount ? static_cast<int>(virtualKey - 0x31) : -1;
 }
 
 std::string SlotName(const TimerSlot& slot)

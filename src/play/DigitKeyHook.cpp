@@ -5,6 +5,7 @@
 #include "framework/LateLibrary.h"
 #include "framework/Trace.h"
 #include "framework/Wnd.h"
+#include "model/TimerSlots.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ LRESULT CALLBACK DigitKeyProc(int nCode, WPARAM wParam, LPARAM lParam)
     if (nCode == HC_ACTION && (wParam == WM_KEYUP || wParam == WM_SYSKEYUP)) {
         const DWORD vk = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam)->vkCode;
         // A release in one of our own windows reaches the bar as a key-up of its own.
-        if (vk >= '1' && vk <= '9' && !IsWindowOfThisProcess(::GetForegroundWindow())) {
+        if (SlotOfDigitKey(vk) >= 0 && !IsWindowOfThisProcess(::GetForegroundWindow())) {
             ::PostMessageW(g_hWndTarget, kGlobalDigitKeyMessage, vk, 0);
         }
     }
