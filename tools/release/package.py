@@ -40,32 +40,30 @@ def write(path, text):
 
 
 def winget_manifests(folder, version, archive_url, archive_sha):
-    header = f"# yaml-language-server: $schema=https://aka.ms/winget-manifest.{{kind}}.{MANIFEST_VERSION}.schema.json\n"
-    common = f"PackageIdentifier: {PACKAGE_ID}\nPackageVersion: {version}\n"
-    write(os.path.join(folder, f"{PACKAGE_ID}.yaml"),
-          header.format(kind="version") + common +
-          f"DefaultLocale: ko-KR\nManifestType: version\nManifestVersion: {MANIFEST_VERSION}\n")
-    write(os.path.join(folder, f"{PACKAGE_ID}.installer.yaml"),
-          header.format(kind="installer") + common +
-          "InstallerType: zip\n"
-          "NestedInstallerType: portable\n"
-          "NestedInstallerFiles:\n"
-          "  - RelativeFilePath: Tavorin.exe\n"
-          "    PortableCommandAlias: tavorin\n"
-          "Installers:\n"
-          "  - Architecture: x86\n"
-          f"    InstallerUrl: {archive_url}\n"
-          f"    InstallerSha256: {archive_sha.upper()}\n"
-          f"ManifestType: installer\nManifestVersion: {MANIFEST_VERSION}\n")
-    write(os.path.join(folder, f"{PACKAGE_ID}.locale.ko-KR.yaml"),
-          header.format(kind="defaultLocale") + common +
-          "PackageLocale: ko-KR\n"
-          "Publisher: Melkbay\n"
-          "PackageName: Tavorin\n"
-          "License: MIT\n"
-          "ShortDescription: 온라인 롤플레잉 게임의 물약, 스킬, 음식 시간을 재는 아홉 칸 타이머 막대\n"
-          "Tags:\n  - timer\n  - game\n"
-          f"ManifestType: defaultLocale\nManifestVersion: {MANIFEST_VERSION}\n")
+    def manifest(kind, file_name, body):
+        write(os.path.join(folder, file_name),
+              f"# yaml-language-server: $schema=https://aka.ms/winget-manifest.{kind}.{MANIFEST_VERSION}.schema.json\n"
+              f"PackageIdentifier: {PACKAGE_ID}\nPackageVersion: {version}\n" + body +
+              f"ManifestType: {kind}\nManifestVersion: {MANIFEST_VERSION}\n")
+
+    manifest("version", f"{PACKAGE_ID}.yaml", "DefaultLocale: ko-KR\n")
+    manifest("installer", f"{PACKAGE_ID}.installer.yaml",
+             "InstallerType: zip\n"
+             "NestedInstallerType: portable\n"
+             "NestedInstallerFiles:\n"
+             "  - RelativeFilePath: Tavorin.exe\n"
+             "    PortableCommandAlias: tavorin\n"
+             "Installers:\n"
+             "  - Architecture: x86\n"
+             f"    InstallerUrl: {archive_url}\n"
+             f"    InstallerSha256: {archive_sha.upper()}\n")
+    manifest("defaultLocale", f"{PACKAGE_ID}.locale.ko-KR.yaml",
+             "PackageLocale: ko-KR\n"
+             "Publisher: Melkbay\n"
+             "PackageName: Tavorin\n"
+             "License: MIT\n"
+             "ShortDescription: 온라인 롤플레잉 게임의 물약, 스킬, 음식 시간을 재는 아홉 칸 타이머 막대\n"
+             "Tags:\n  - timer\n  - game\n")
 
 
 def main(exe, version, dist, download_base):
