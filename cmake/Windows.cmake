@@ -17,6 +17,7 @@ add_library(tavorin_win STATIC
   src/framework/CodePage.cpp
   src/framework/DataExchange.cpp
   src/framework/LateLibrary.cpp
+  src/framework/PropertySheet.cpp
   src/skin/Region.cpp
   src/skin/Blit.cpp
   src/skin/SkinCanvas.cpp
@@ -27,15 +28,18 @@ add_library(tavorin_win STATIC
   src/common/ProgramDialog.cpp
   src/common/SkinnedDialog.cpp
   src/app/SingleInstance.cpp
-  src/common/WindowPointers.cpp
+  src/bar/BarMenu.cpp
   src/bar/TimerBarDlg.cpp
   src/editor/NameBox.cpp
   src/editor/TimerEditDlg.cpp
   src/update/UpdateCheck.cpp
   src/play/PlaySettings.cpp
-  src/play/DigitKeyHook.cpp
+  src/play/TriggerHook.cpp
   src/play/ExpiryChime.cpp
-  src/play/PlayMenu.cpp
+  src/settings/KeyCatcher.cpp
+  src/settings/KeyPage.cpp
+  src/settings/SettingsWindow.cpp
+  src/settings/TriggerNames.cpp
 )
 # WinINet, url, shell32 and ole32 serve the update check alone and are loaded
 # by it when it runs (framework/LateLibrary.h), never at start-up; so are winmm

@@ -2,14 +2,13 @@
 
 #include "common/AppSettings.h"
 #include "app/SingleInstance.h"
-#include "common/WindowPointers.h"
 #include "bar/TimerBarDlg.h"
 #include "editor/TimerEditDlg.h"
 #include "framework/Gdi.h"
 #include "framework/Thread.h"
 #include "framework/WinApp.h"
-#include "play/PlaySettings.h"
 #include "res/resource.h"
+#include "settings/SettingsWindow.h"
 #include "update/UpdateCheck.h"
 
 namespace {
@@ -53,17 +52,18 @@ bool CHostDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* res
 
 void CHostDlg::ShowBar()
 {
-    if (!g_pTimerBarDlg) return;
-    g_pTimerBarDlg->ShowWindow(SW_SHOWNORMAL);
-    ::SetForegroundWindow(g_pTimerBarDlg->m_hWnd);
-    ::SetFocus(g_pTimerBarDlg->m_hWnd);
+    if (!BarWindow()) return;
+    ::ShowWindow(BarWindow(), SW_SHOWNORMAL);
+    ::SetForegroundWindow(BarWindow());
+    ::SetFocus(BarWindow());
 }
 
 int CHostDlg::OnCreate()
 {
     if (Default() == -1) return -1;
     LoadSlotSettings();
-    LoadPlaySettings();
+    LoadOptions();
+    RestoreKeptSlotEnds();
     return 0;
 }
 
@@ -86,30 +86,19 @@ BOOL CHostDlg::OnInitDialog()
 
 void CHostDlg::CreateEditor()
 {
-    if (g_pTimerEditDlg) return;
-    g_pTimerEditDlg = new CTimerEditDlg;
-    if (!g_pTimerEditDlg->Create(IDD_TIMER_EDIT)) {
-        delete g_pTimerEditDlg;  // as for the bar below
-        g_pTimerEditDlg = nullptr;
-        return;
-    }
-    g_pTimerEditDlg->ShowWindow(SW_HIDE);
+    if (EditorWindow()) return;
+    HWND hWnd = CDialog::CreateSelfDeleting(new CTimerEditDlg, IDD_TIMER_EDIT);
+    if (hWnd) ::ShowWindow(hWnd, SW_HIDE);
 }
 
 void CHostDlg::CreateBar()
 {
-    if (g_pTimerBarDlg) return;
-    g_pTimerBarDlg = new CTimerBarDlg;
-    if (!g_pTimerBarDlg->Create(IDD_TIMER_BAR)) {
-        // A window that came and went has deleted its object and cleared the
-        // pointer already; otherwise the object never got a window and is ours.
-        delete g_pTimerBarDlg;
-        g_pTimerBarDlg = nullptr;
-        return;
-    }
-    g_pTimerBarDlg->ShowWindow(SW_SHOW);
-    ::SetFocus(g_pTimerBarDlg->m_hWnd);
-    ::SetForegroundWindow(g_pTimerBarDlg->m_hWnd);
+    if (BarWindow()) return;
+    HWND hWnd = CDialog::CreateSelfDeleting(new CTimerBarDlg, IDD_TIMER_BAR);
+    if (!hWnd) return;
+    ::ShowWindow(hWnd, SW_SHOW);
+    ::SetFocus(hWnd);
+    ::SetForegroundWindow(hWnd);
 }
 
 void CHostDlg::OnSysCommand(UINT nID)
@@ -135,7 +124,9 @@ void CHostDlg::OnPaint()
 
 void CHostDlg::OnClose()
 {
-    // The slots are saved as the host goes, however the loop ends.
+    // The slots are saved as the host goes, however the loop ends; an open
+    // settings window is left unstored, as its Cancel would.
+    CancelSettings();
     EndDialog(IDCANCEL);
 }
 
@@ -161,8 +152,9 @@ void CHostDlg::OnEndSession(bool ending)
     // also arrives inside the loop of a message box or of the bar's menu,
     // whose code goes on with its window afterwards.
     SaveSlotsOnce();
-    if (g_pTimerBarDlg) g_pTimerBarDlg->SaveState();
-    if (g_pTimerEditDlg) g_pTimerEditDlg->SavePlace();
+    for (HWND hWnd : {BarWindow(), EditorWindow()}) {
+        if (hWnd) ::SendMessageW(hWnd, kSaveStateMessage, 0, 0);
+    }
     StopSettingsWrites();
     EndDialog(IDCANCEL);
 }

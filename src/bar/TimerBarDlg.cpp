@@ -4,16 +4,14 @@
 #include <string>
 
 #include "common/AppSettings.h"
-#include "common/WindowPointers.h"
 #include "bar/BarLayout.h"
-#include "editor/TimerEditDlg.h"
+#include "bar/BarMenu.h"
 #include "framework/WinApp.h"
 #include "model/IconCatalogue.h"
 #include "model/SettingsStore.h"
 #include "model/TimerSlots.h"
-#include "play/DigitKeyHook.h"
+#include "play/TriggerHook.h"
 #include "play/ExpiryChime.h"
-#include "play/PlayMenu.h"
 #include "play/PlaySettings.h"
 #include "res/resource.h"
 #include "skin/SpriteCache.h"
@@ -39,7 +37,7 @@ CTimerBarDlg::CTimerBarDlg(CWnd* pParent)
 BOOL CTimerBarDlg::OnInitDialog()
 {
     CSkinnedDialog::OnInitDialog();
-    SetBarWindow(m_hWnd);
+    Register(ProgramWindow::Bar);
     DressInSkin(IDB_BAR_SKIN);
     // Off the taskbar and the task switcher: the host carries the program's entry.
     ModifyStyleEx(WS_EX_APPWINDOW, WS_EX_TOOLWINDOW, 0);
@@ -143,7 +141,7 @@ void CTimerBarDlg::OnTimer(UINT_PTR nIDEvent)
     unsigned ended = 0;
     TickTimerSlots(now, &ended);
     // Several slots ending in one tick give one chime.
-    if (ended != 0 && IsPlayOptionOn(ExpirySound)) PlayExpiryChime();
+    if (ended != 0 && IsOptionOn(ExpirySound)) PlayExpiryChime();
     if (MakeBarView(g_timerSlots, now, m_nHover, m_bAlwaysOnTop) != m_lastView) Invalidate();
     ScheduleTick();
     CSkinnedDialog::OnTimer(nIDEvent);
@@ -157,16 +155,39 @@ void CTimerBarDlg::ScheduleTick()
     ::SetTimer(m_hWnd, BarTimerId, static_cast<UINT>(MillisecondsToNextTick(milliseconds)), nullptr);
 }
 
-void CTimerBarDlg::OnKeyUp(UINT nChar)
+void CTimerBarDlg::SeeKey(UINT message, unsigned key)
 {
-    ToggleSlotOfKey(nChar);
-    CDialog::OnKeyUp(nChar);  // the bar's own default, not the forwarder to itself
+    const unsigned modifiers = HeldModifiers(::GetKeyState);
+    const auto time = static_cast<std::uint32_t>(::GetMessageTime());
+    switch (message) {
+    case WM_KEYDOWN: case WM_SYSKEYDOWN: case WM_MBUTTONDOWN: case WM_XBUTTONDOWN:
+        m_presses.Down(key, modifiers, time);
+        break;
+    default: {
+        const KeyPresses::Release release = m_presses.Up(key, modifiers, time);
+        ReleaseTrigger(release.trigger, release.heldMs);
+        break;
+    }
+    }
 }
 
-void CTimerBarDlg::ToggleSlotOfKey(UINT nChar)
+void CTimerBarDlg::ReleaseTrigger(Trigger trigger, std::uint32_t heldMs)
 {
-    const int index = SlotOfDigitKey(nChar);
-    if (index < 0 || !ToggleTimerSlot(index, CurrentSlotTime())) return;
+    const int index = SlotOfRelease(CurrentTriggers(), trigger);
+    if (index < 0) return;
+    const std::int32_t now = CurrentSlotTime();
+    switch (DecidePress(CurrentTriggers(), index, g_timerSlots[index].state == Running, heldMs,
+                        static_cast<std::uint32_t>(::GetMessageTime()), m_pressMemory)) {
+    case PressAction::Nothing:
+        return;
+    case PressAction::Restart:
+        ToggleTimerSlot(index, now);  // stopped, and started below from its full duration
+        [[fallthrough]];
+    case PressAction::Toggle:
+    case PressAction::Stop:
+        ToggleTimerSlot(index, now);
+        break;
+    }
     KeepSlotEnd(index);
     // A slot of no time ends at a tick soon after its start, not at the next second.
     if (g_timerSlots[index].state == Running) ::SetTimer(m_hWnd, BarTimerId, kStartTickMs, nullptr);
@@ -183,8 +204,25 @@ bool CTimerBarDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*
             return true;
         }
         break;
-    case kGlobalDigitKeyMessage:
-        ToggleSlotOfKey(static_cast<UINT>(wParam));
+    case kSaveStateMessage:
+        SaveState();
+        *result = 0;
+        return true;
+    case WM_KEYDOWN: case WM_KEYUP: case WM_SYSKEYDOWN: case WM_SYSKEYUP:
+        SeeKey(message, static_cast<unsigned>(wParam));
+        break;  // and on to the default processing (Alt+F4 closes)
+    case WM_MBUTTONDOWN: case WM_MBUTTONUP:
+        SeeKey(message, kMiddleButton);
+        break;
+    case WM_XBUTTONDOWN: case WM_XBUTTONUP:
+        SeeKey(message, GET_XBUTTON_WPARAM(wParam) == XBUTTON1 ? kSideButton1 : kSideButton2);
+        break;
+    case kForwardedKeyMessage:
+        SeeKey(static_cast<UINT>(lParam), static_cast<unsigned>(wParam));
+        *result = 0;
+        return true;
+    case kTriggerReleasedMessage:
+        ReleaseTrigger(static_cast<Trigger>(wParam), static_cast<std::uint32_t>(lParam));
         *result = 0;
         return true;
     case WM_POWERBROADCAST:
@@ -224,10 +262,7 @@ void CTimerBarDlg::OnLButtonUp(POINT point)
     const int hit = FindHitRect(BarHitRects, kBarHitRectCount, point.x, point.y);
     switch (hit) {
     case 0: case 1: case 2: case 3: case 4: case 5: case 6: case 7: case 8:  // the icon boxes
-        if (g_pTimerEditDlg) {
-            g_pTimerEditDlg->Open(hit);
-            g_pTimerEditDlg->ShowInFront(m_bAlwaysOnTop != 0);
-        }
+        if (EditorWindow()) ::SendMessageW(EditorWindow(), kOpenSlotMessage, hit, m_bAlwaysOnTop ? 1 : 0);
         break;
     case kBarPinRect:
         ToggleAlwaysOnTop();
@@ -244,7 +279,7 @@ void CTimerBarDlg::OnLButtonUp(POINT point)
 void CTimerBarDlg::OnRButtonUp(POINT point)
 {
     // At the pointer on the screen: the point handed in is the skin's, 1x.
-    ShowPlayMenu(m_hWnd, PointFromLParam(static_cast<LPARAM>(::GetMessagePos())));
+    ShowBarMenu(m_hWnd, PointFromLParam(static_cast<LPARAM>(::GetMessagePos())));
     CSkinnedDialog::OnRButtonUp(point);
 }
 
@@ -267,14 +302,14 @@ void CTimerBarDlg::ToggleAlwaysOnTop()
     SetWindowPos(m_bAlwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, rect.left, rect.top, rect.right - rect.left,
                  rect.bottom - rect.top, SWP_SHOWWINDOW);
     // An open editor stays above the bar.
-    if (g_pTimerEditDlg && g_pTimerEditDlg->IsWindowVisible()) g_pTimerEditDlg->KeepAbove(m_bAlwaysOnTop != 0);
+    if (EditorWindow()) ::SendMessageW(EditorWindow(), kBarPinnedMessage, m_bAlwaysOnTop ? 1 : 0, 0);
     Invalidate();
 }
 
 void CTimerBarDlg::OnDestroy()
 {
-    SetBarWindow(nullptr);
-    SetDigitKeyHook(nullptr);
+    Leave(ProgramWindow::Bar);
+    SetTriggerHooks(nullptr);
     SaveState();
     CSkinnedDialog::OnDestroy();
 }
@@ -288,5 +323,4 @@ void CTimerBarDlg::SaveState()
 void CTimerBarDlg::PostNcDestroy()
 {
     delete this;
-    g_pTimerBarDlg = nullptr;
 }

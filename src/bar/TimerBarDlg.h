@@ -8,6 +8,7 @@
 #include "common/SkinnedDialog.h"
 #include "bar/BarView.h"
 #include "framework/Gdi.h"
+#include "model/Triggers.h"
 #include "skin/SkinCanvas.h"
 #include "skin/WindowDrag.h"
 
@@ -19,18 +20,15 @@ class CTimerBarDlg : public CSkinnedDialog {
 public:
     explicit CTimerBarDlg(CWnd* pParent = nullptr);
 
-    // Writes the bar's place and the pin, as its close does.
-    void SaveState();
-
 protected:
     BOOL OnInitDialog() override;
     // The messages without a handler of their own: a right press that leaves
-    // the game in front, digit keys from other programs, resume and unlock.
+    // the game in front, digit keys from other programs, resume and unlock,
+    // and the save before the session ends.
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
     void PostNcDestroy() override;
     void ComposeFrame(HDC dc) override;
     void OnTimer(UINT_PTR nIDEvent) override;
-    void OnKeyUp(UINT nChar) override;
     void OnLButtonDown(POINT point) override;
     void OnMouseMove(POINT point) override;
     void OnLButtonUp(POINT point) override;
@@ -40,12 +38,17 @@ protected:
     void OnDestroy() override;
 
 private:
+    // Writes the bar's place and the pin, as its close does.
+    void SaveState();
     void PaintSlots(HDC dc, std::int32_t now);
     void PaintTexts(HDC dc);
     void ScheduleTick();
     void ToggleAlwaysOnTop();
-    // Digit key 1 to 9 starts or stops its slot, from the bar or from any program.
-    void ToggleSlotOfKey(UINT nChar);
+    // A key or button of the bar's own, or forwarded by another of the program's windows.
+    void SeeKey(UINT message, unsigned key);
+    // A slot's trigger released, at the bar or in any program: starts, stops
+    // or restarts its slot.
+    void ReleaseTrigger(Trigger trigger, std::uint32_t heldMs);
 
     CFont m_fontTitle;
     CFont m_fontTime;
@@ -55,5 +58,7 @@ private:
     int m_bAlwaysOnTop = 0;  // any non-zero value means on
     int m_nHover = -1;       // BarHitRects index under the pointer, or -1
     BarView m_lastView{};    // what the last frame showed
+    KeyPresses m_presses;    // the modifiers and hold of the keys pressed at the bar
+    PressMemory m_pressMemory;
     std::wstring m_strTitle;
 };

@@ -5,8 +5,18 @@
 #include "framework/CodePage.h"
 #include "framework/WinApp.h"
 #include "model/SettingsStore.h"
+#include "model/SlotEnds.h"
+#include "skin/WinRect.h"
 
 namespace {
+
+bool g_options[kPlayOptionCount] = {};
+SlotTriggers g_triggers = DefaultSlotTriggers();
+
+bool IsOption(PlayOption option)
+{
+    return option >= 0 && option < kPlayOptionCount;
+}
 
 std::wstring Widen(const char* ascii)
 {
@@ -50,11 +60,6 @@ RegistryProfile& Registry()
     return profile;
 }
 
-PixelRect ToScreenRect(const RECT& rect)
-{
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
 // The window's owner is hidden at start-up, so the reference is the work area
 // of the monitor that holds the owner (the primary monitor in practice).
 RECT CentringWorkArea(HWND hWnd)
@@ -70,7 +75,7 @@ bool LiesOnSomeMonitor(PixelPoint topLeft, const RECT& current)
 {
     const PixelRect rect =
         WindowRectAt(topLeft, current.right - current.left, current.bottom - current.top);
-    const RECT placed{rect.left, rect.top, rect.right, rect.bottom};
+    const RECT placed = ToRect(rect);
     return ::MonitorFromRect(&placed, MONITOR_DEFAULTTONULL) != nullptr;
 }
 
@@ -101,21 +106,82 @@ void SaveSlotSetting(int index)
     SaveSlotSetting(AppProfile(), g_timerSlots, index);
 }
 
+void LoadOptions()
+{
+    for (int i = 0; i < kPlayOptionCount; ++i) g_options[i] = ReadPlayOption(AppProfile(), static_cast<PlayOption>(i));
+    g_triggers = ReadSlotTriggers(AppProfile());
+}
+
+const SlotTriggers& CurrentTriggers()
+{
+    return g_triggers;
+}
+
+void StoreTriggers(const SlotTriggers& triggers)
+{
+    g_triggers = triggers;
+    WriteSlotTriggers(AppProfile(), triggers);
+}
+
+bool IsOptionOn(PlayOption option)
+{
+    return IsOption(option) && g_options[option];
+}
+
+void StoreOption(PlayOption option, bool on)
+{
+    if (!IsOption(option)) return;
+    g_options[option] = on;
+    WritePlayOption(AppProfile(), option, on);
+}
+
+void HoldOptionOff(PlayOption option)
+{
+    if (IsOption(option)) g_options[option] = false;
+}
+
+void RestoreKeptSlotEnds()
+{
+    if (IsOptionOn(KeepRunning)) RestoreSlotEnds(AppProfile(), g_timerSlots, CurrentSlotTime());
+}
+
+void KeepSlotEnd(int index)
+{
+    if (IsOptionOn(KeepRunning) && index >= 0 && index < kTimerSlotCount) {
+        SaveSlotEnd(AppProfile(), g_timerSlots, index);
+    }
+}
+
+void KeepSlotEnds()
+{
+    if (IsOptionOn(KeepRunning)) SaveSlotEnds(AppProfile(), g_timerSlots);
+}
+
+void SwitchKeptSlotEnds(bool on)
+{
+    StoreOption(KeepRunning, on);
+    if (on) {
+        KeepSlotEnds();
+    } else {
+        ClearSlotEnds(AppProfile());
+    }
+}
+
 void RestoreWindowPosition(CWnd* pWnd, const char* leftName, const char* topName)
 {
     const RECT current = pWnd->GetWindowRect();
     const int width = current.right - current.left;
     const int height = current.bottom - current.top;
-    const std::optional<PixelPoint> stored = ReadStoredPosition(AppProfile(), leftName, topName, ToScreenRect(current));
+    const std::optional<PixelPoint> stored = ReadStoredPosition(AppProfile(), leftName, topName, ToPixelRect(current));
     if (stored && LiesOnSomeMonitor(*stored, current)) {
         pWnd->MoveWindow(stored->x, stored->y, width, height, TRUE);
         return;
     }
-    const PixelPoint centre = CentreInWorkArea(ToScreenRect(CentringWorkArea(pWnd->m_hWnd)), width, height);
+    const PixelPoint centre = CentreInWorkArea(ToPixelRect(CentringWorkArea(pWnd->m_hWnd)), width, height);
     pWnd->SetWindowPos(nullptr, centre.x, centre.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void SaveWindowPosition(CWnd* pWnd, const char* leftName, const char* topName)
 {
-    WriteStoredPosition(AppProfile(), leftName, topName, ToScreenRect(pWnd->GetWindowRect()));
+    WriteStoredPosition(AppProfile(), leftName, topName, ToPixelRect(pWnd->GetWindowRect()));
 }

@@ -2,7 +2,9 @@
 #pragma once
 
 #include "framework/Wnd.h"
+#include "model/PlayOptions.h"
 #include "model/SettingsProfile.h"
+#include "model/Triggers.h"
 
 // The application's profile in the per-user registry, in the ANSI code page.
 SettingsProfile& AppProfile();
@@ -15,6 +17,29 @@ void LoadSlotSettings();
 void SaveSlotSettings();
 // One slot, written at once when the editor commits it.
 void SaveSlotSetting(int index);
+
+// The player's choices in section "Option": read once at start-up, held for
+// this run, stored the moment the player changes one.
+void LoadOptions();
+bool IsOptionOn(PlayOption option);
+void StoreOption(PlayOption option, bool on);
+// Each slot's trigger and second press, and the lockout: read with the
+// choices, written only when the settings window's OK stores them.
+const SlotTriggers& CurrentTriggers();
+void StoreTriggers(const SlotTriggers& triggers);
+// For this run only: a choice that cannot be applied (the system refused it)
+// shows off; the stored choice stays for the next start.
+void HoldOptionOff(PlayOption option);
+
+// Running timers kept across restarts, while "keep running" is on: at
+// start-up a stored end ahead runs on; a slot's end is stored after it was
+// started, stopped or committed, every end at a save.
+void RestoreKeptSlotEnds();
+void KeepSlotEnd(int index);
+void KeepSlotEnds();
+// Stores the choice; turned on every running end is stored at once, turned
+// off none is left behind.
+void SwitchKeptSlotEnds(bool on);
 
 // A window's remembered screen position, by the names of its two values in
 // section "Option". A position that is absent, or on no monitor, centres the

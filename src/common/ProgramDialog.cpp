@@ -1,7 +1,6 @@
 #include "common/ProgramDialog.h"
 
-
-HWND CProgramDialog::s_hWndBar = nullptr;
+HWND CProgramDialog::s_windows[static_cast<int>(ProgramWindow::kCount)] = {};
 
 BOOL CProgramDialog::PreTranslateMessage(MSG* pMsg)
 {
@@ -9,13 +8,18 @@ BOOL CProgramDialog::PreTranslateMessage(MSG* pMsg)
     return CDialog::PreTranslateMessage(pMsg);
 }
 
-void CProgramDialog::OnKeyUp(UINT nChar)
+bool CProgramDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
-    if (s_hWndBar) {
-        ::SendMessageW(s_hWndBar, WM_KEYUP, nChar, 0);
-    } else {
-        CDialog::OnKeyUp(nChar);
+    switch (message) {
+    case WM_KEYDOWN: case WM_KEYUP: case WM_SYSKEYDOWN: case WM_SYSKEYUP:
+        if (BarWindow() && BarWindow() != m_hWnd) {
+            ::SendMessageW(BarWindow(), kForwardedKeyMessage, wParam, static_cast<LPARAM>(message));
+        }
+        break;
+    default:
+        break;
     }
+    return CDialog::OnWndMsg(message, wParam, lParam, result);
 }
 
 void CProgramDialog::OnClose()

@@ -1,9 +1,25 @@
 // What the host, the bar and the editor do alike: Enter and Escape never act
 // as OK or Cancel, key releases reach the bar, and the visible windows hand
-// every close request to the host.
+// every close request to the host. The one way each window reaches another.
 #pragma once
 
 #include "framework/Dialog.h"
+
+// The program's two visible windows. Each registers as its window is set up
+// and leaves as it is destroyed; the others reach it by its handle and the
+// messages below, never by its class.
+enum class ProgramWindow { Bar, Editor, kCount };
+
+// To the editor: open on slot wParam (0-8) and show in front, above the bar
+// when lParam is 1 (the bar is pinned).
+constexpr UINT kOpenSlotMessage = WM_APP + 0x20;
+// To the editor: the bar's pin is now wParam (0 or 1); a shown editor stays above.
+constexpr UINT kBarPinnedMessage = WM_APP + 0x21;
+// To the bar: a key went down or up in another of the program's windows;
+// wParam the key, lParam the message (WM_KEYDOWN, WM_SYSKEYUP, ...).
+constexpr UINT kForwardedKeyMessage = WM_APP + 0x23;
+// To either: write what its close writes (places, the pin), before the session ends.
+constexpr UINT kSaveStateMessage = WM_APP + 0x22;
 
 class CProgramDialog : public CDialog {
 public:
@@ -13,26 +29,29 @@ public:
     // be confirmed, cancelled or ended by them.
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
-    // The bar's window while it exists, for the windows that hand it keys,
-    // repaints and the focus without knowing its class.
-    static HWND BarWindow() { return s_hWndBar; }
+    // A program window's handle while it exists, or null.
+    static HWND Window(ProgramWindow which) { return s_windows[static_cast<int>(which)]; }
+    static HWND BarWindow() { return Window(ProgramWindow::Bar); }
+    static HWND EditorWindow() { return Window(ProgramWindow::Editor); }
 
 protected:
     // The close chain of the bar and the editor: the owner (the host) ends
     // the program. The host overrides it.
     void OnClose() override;
-    // Key releases reach the bar; without a bar they get default processing.
-    // The bar overrides it.
-    void OnKeyUp(UINT nChar) override;
+    // Keys pressed and released in the host and the editor reach the bar too
+    // (the slots' triggers), and go on to their default processing.
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
     // No key and no command closes or hides any of the windows: the dialog
     // manager turns Ctrl+Break into Cancel, for one, past the key filter.
     // (Escape meets both guards: the filter drops its key-down before the
     // empty OnCancel could; no test tells one guard from the other.)
     void OnOK() override {}
     void OnCancel() override {}
-    // Called by the bar as its window comes and goes.
-    static void SetBarWindow(HWND hWnd) { s_hWndBar = hWnd; }
+    // Called by the bar and the editor as their windows come (OnInitDialog)
+    // and go (OnDestroy).
+    void Register(ProgramWindow which) { s_windows[static_cast<int>(which)] = m_hWnd; }
+    static void Leave(ProgramWindow which) { s_windows[static_cast<int>(which)] = nullptr; }
 
 private:
-    static HWND s_hWndBar;
+    static HWND s_windows[static_cast<int>(ProgramWindow::kCount)];
 };

@@ -1,30 +1,17 @@
 #include "common/SkinnedDialog.h"
 
+#include "common/AppSettings.h"
 #include "framework/Gdi.h"
 #include "model/SettingsStore.h"
 #include "skin/PixelScale.h"
+#include "skin/WinRect.h"
 
 namespace {
-
-bool g_bDoubleSize = false;
 
 // Sent to the thread's windows when the double-size choice changes.
 constexpr UINT kRescaleMessage = WM_APP + 0x40;
 constexpr UINT kDpiChanged = 0x02E0;         // WM_DPICHANGED
 constexpr UINT kGetDpiScaledSize = 0x02E4;   // WM_GETDPISCALEDSIZE
-
-// The DPI of the window's monitor; on systems before per-monitor DPI, the screen's.
-int WindowDpi(HWND hWnd)
-{
-    using GetDpiForWindowFn = UINT WINAPI(HWND);
-    static auto* getDpi = reinterpret_cast<GetDpiForWindowFn*>(
-        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-    if (getDpi) {
-        if (const UINT dpi = getDpi(hWnd)) return static_cast<int>(dpi);
-    }
-    CWindowDC screen(nullptr);
-    return ::GetDeviceCaps(screen, LOGPIXELSX);
-}
 
 BOOL CALLBACK SendRescale(HWND hWnd, LPARAM)
 {
@@ -45,23 +32,35 @@ bool IsMouseMessage(UINT message)
 
 }  // namespace
 
+int WindowDpi(HWND hWnd)
+{
+    using GetDpiForWindowFn = UINT WINAPI(HWND);
+    static auto* getDpi = reinterpret_cast<GetDpiForWindowFn*>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (getDpi) {
+        if (const UINT dpi = getDpi(hWnd)) return static_cast<int>(dpi);
+    }
+    CWindowDC screen(nullptr);
+    return ::GetDeviceCaps(screen, LOGPIXELSX);
+}
+
 void CSkinnedDialog::SetDoubleSize(bool on)
 {
-    if (g_bDoubleSize == on) return;
-    g_bDoubleSize = on;
+    if (IsOptionOn(DoubleSize) == on) return;
+    StoreOption(DoubleSize, on);
     ::EnumThreadWindows(::GetCurrentThreadId(), SendRescale, 0);
 }
 
 void CSkinnedDialog::DressInSkin(UINT nIDSkin)
 {
-    m_canvas.SkinWindow(m_hWnd, nIDSkin, PixelScaleFor(WindowDpi(m_hWnd), g_bDoubleSize));
+    m_canvas.SkinWindow(m_hWnd, nIDSkin, PixelScaleFor(WindowDpi(m_hWnd), IsOptionOn(DoubleSize)));
     OnScaleChanged();
 }
 
 void CSkinnedDialog::TakeScale(int dpi, const POINT* topLeft)
 {
     const int before = m_canvas.Scale();
-    m_canvas.Rescale(m_hWnd, PixelScaleFor(dpi, g_bDoubleSize), topLeft);
+    m_canvas.Rescale(m_hWnd, PixelScaleFor(dpi, IsOptionOn(DoubleSize)), topLeft);
     if (m_canvas.Scale() > before) KeepScaledOnScreen();
     OnScaleChanged();
 }
@@ -74,9 +73,7 @@ void CSkinnedDialog::KeepScaledOnScreen()
     MONITORINFO info{};
     info.cbSize = sizeof info;
     if (!::GetMonitorInfoW(::MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &info)) return;
-    const RECT& work = info.rcWork;
-    const PixelPoint at = MoveInsideWorkArea({work.left, work.top, work.right, work.bottom},
-                                             {rect.left, rect.top, rect.right, rect.bottom});
+    const PixelPoint at = MoveInsideWorkArea(ToPixelRect(info.rcWork), ToPixelRect(rect));
     if (at.x == rect.left && at.y == rect.top) return;
     ::SetWindowPos(m_hWnd, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -95,7 +92,7 @@ bool CSkinnedDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         *result = 0;
         return true;
     } else if (message == kGetDpiScaledSize && lParam) {
-        const int scale = PixelScaleFor(static_cast<int>(wParam), g_bDoubleSize);
+        const int scale = PixelScaleFor(static_cast<int>(wParam), IsOptionOn(DoubleSize));
         const SIZE skin = m_canvas.Size();
         *reinterpret_cast<SIZE*>(lParam) = {skin.cx * scale, skin.cy * scale};
         *result = TRUE;

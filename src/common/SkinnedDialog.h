@@ -6,12 +6,15 @@
 #include "common/ProgramDialog.h"
 #include "skin/SkinCanvas.h"
 
+// The DPI of the window's monitor; on systems before per-monitor DPI, the screen's.
+int WindowDpi(HWND hWnd);
+
 class CSkinnedDialog : public CProgramDialog {
 public:
     using CProgramDialog::CProgramDialog;
 
-    // The "double size" choice of every skinned window; those that exist take
-    // their new scale at once.
+    // Stores the "double size" choice of every skinned window; those that
+    // exist take their new scale at once.
     static void SetDoubleSize(bool on);
 
 protected:

@@ -1,7 +1,6 @@
 #include "editor/TimerEditDlg.h"
 
 #include "common/AppSettings.h"
-#include "common/WindowPointers.h"
 #include "editor/EditorLayout.h"
 #include "editor/NameLimit.h"
 #include "framework/CodePage.h"
@@ -9,7 +8,6 @@
 #include "model/IconCatalogue.h"
 #include "model/SettingsStore.h"
 #include "model/TimerSlots.h"
-#include "play/PlaySettings.h"
 #include "res/resource.h"
 #include "skin/Blit.h"
 #include "skin/PixelScale.h"
@@ -51,6 +49,29 @@ void CTimerEditDlg::Open(int slot)
     Invalidate();
 }
 
+bool CTimerEditDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    switch (message) {
+    case kOpenSlotMessage:
+        if (wParam >= kTimerSlotCount) break;
+        Open(static_cast<int>(wParam));
+        ShowInFront(lParam != 0);
+        *result = 0;
+        return true;
+    case kBarPinnedMessage:
+        if (IsWindowVisible()) KeepAbove(wParam != 0);
+        *result = 0;
+        return true;
+    case kSaveStateMessage:
+        SavePlace();
+        *result = 0;
+        return true;
+    default:
+        break;
+    }
+    return CSkinnedDialog::OnWndMsg(message, wParam, lParam, result);
+}
+
 void CTimerEditDlg::ShowInFront(bool aboveTopmost)
 {
     KeepAbove(aboveTopmost);
@@ -78,6 +99,7 @@ void CTimerEditDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CTimerEditDlg::OnInitDialog()
 {
     CSkinnedDialog::OnInitDialog();
+    Register(ProgramWindow::Editor);
     m_nameBox.SubclassWindow(::GetDlgItem(m_hWnd, IDC_NAME_EDIT));
     // The name box paints itself: the editor's frames leave it alone.
     ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, ::GetWindowLongPtrW(m_hWnd, GWL_STYLE) | WS_CLIPCHILDREN);
@@ -362,6 +384,7 @@ void CTimerEditDlg::RefreshWindows(Repaint what)
 
 void CTimerEditDlg::OnDestroy()
 {
+    Leave(ProgramWindow::Editor);
     SavePlace();
     CSkinnedDialog::OnDestroy();
 }
@@ -369,5 +392,4 @@ void CTimerEditDlg::OnDestroy()
 void CTimerEditDlg::PostNcDestroy()
 {
     delete this;
-    g_pTimerEditDlg = nullptr;
 }

@@ -29,6 +29,9 @@ public:
     void SavePlace();
 
 protected:
+    // The bar's requests: open on a slot, stay above a pinned bar; and the
+    // save before the session ends.
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
     // The name box and its font at the window's scale, where the skin expects it.

@@ -6,17 +6,6 @@
 #include "framework/Wnd.h"
 #include "res/resource.h"
 
-namespace {
-
-std::wstring ReplacePlaceholder(std::wstring text, const std::wstring& value)
-{
-    const std::size_t at = text.find(L"%1");
-    if (at != std::wstring::npos) text.replace(at, 2, value);
-    return text;
-}
-
-}  // namespace
-
 void DDX_Text(CDataExchange* pDX, int nIDC, std::wstring& value)
 {
     pDX->m_nLastControl = nIDC;
@@ -36,7 +25,7 @@ void DDV_MaxChars(CDataExchange* pDX, const std::wstring& value, int nChars)
         return;
     }
     if (static_cast<int>(WideToMultiByte(value).size()) <= nChars) return;
-    const std::wstring prompt = ReplacePlaceholder(LoadResourceString(IDS_MAX_CHARS_PROMPT), std::to_wstring(nChars));
+    const std::wstring prompt = FormatResourceString(IDS_MAX_CHARS_PROMPT, {std::to_wstring(nChars)});
     AfxMessageBox(CurrentMessageBoxContext(), prompt, MB_ICONEXCLAMATION);
     pDX->m_bFailed = true;
 }

@@ -16,11 +16,12 @@ constexpr UINT kHelpCommand = 0xE146;
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
 
-HWND CDialog::CreateFromTemplate(UINT nIDTemplate, HWND hWndOwner)
+HWND CDialog::CreateFromTemplate(UINT nIDTemplate, HWND hWndOwner, bool* pBound)
 {
     HookWindowCreate();
     HWND hWnd = ::CreateDialogParamW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(nIDTemplate), hWndOwner, DialogProc, 0);
-    UnhookWindowCreate();
+    const bool bound = UnhookWindowCreate();
+    if (pBound) *pBound = bound;
     TRACE(L"window of template " + std::to_wstring(nIDTemplate) +
           (hWnd ? L" created" : L" not created, error " + std::to_wstring(::GetLastError())));
     return hWnd;
@@ -75,6 +76,17 @@ BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
     m_pParentWnd = pParentWnd;
     CWnd* pOwner = pParentWnd ? pParentWnd : AfxGetMainWnd();
     return CreateFromTemplate(nIDTemplate, pOwner ? pOwner->m_hWnd : nullptr) != nullptr;
+}
+
+HWND CDialog::CreateSelfDeleting(CDialog* pDialog, UINT nIDTemplate)
+{
+    pDialog->m_nIDTemplate = nIDTemplate;
+    pDialog->m_pParentWnd = nullptr;
+    CWnd* pOwner = AfxGetMainWnd();
+    bool bound = false;
+    HWND hWnd = pDialog->CreateFromTemplate(nIDTemplate, pOwner ? pOwner->m_hWnd : nullptr, &bound);
+    if (!hWnd && !bound) delete pDialog;
+    return hWnd;
 }
 
 void CDialog::EndDialog(int nResult)

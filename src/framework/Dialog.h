@@ -15,6 +15,10 @@ public:
     INT_PTR DoModal();
     // Creates a modeless dialog; without a parent the main window owns it.
     BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+    // A modeless dialog that deletes itself after its last message: its
+    // window, or null with the object gone (one whose window came and went
+    // deleted itself; one that never got a window is deleted here).
+    static HWND CreateSelfDeleting(CDialog* pDialog, UINT nIDTemplate);
     void EndDialog(int nResult);
     // FALSE: members to controls; TRUE: controls to members, with the checks.
     // FALSE when a check failed.
@@ -33,7 +37,7 @@ protected:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-    HWND CreateFromTemplate(UINT nIDTemplate, HWND hWndOwner);
+    HWND CreateFromTemplate(UINT nIDTemplate, HWND hWndOwner, bool* pBound = nullptr);
     void RunModalLoop();
 
     UINT m_nIDTemplate;

@@ -47,11 +47,6 @@ public:
 
 class CFont : public CGdiObject<HFONT> {
 public:
-    // The face name is in the ANSI code page, as the fonts' own names are.
-    bool CreateFontA(int height, int weight, BYTE charSet, const char* faceName)
-    {
-        return Attach(::CreateFontA(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, charSet, 0, 0, 0, 0, faceName));
-    }
     bool CreateFontW(int height, int weight, BYTE charSet, const wchar_t* faceName)
     {
         return Attach(::CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, charSet, 0, 0, 0, 0, faceName));

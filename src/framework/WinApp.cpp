@@ -166,3 +166,15 @@ std::wstring LoadResourceString(UINT id)
     const int length = ::LoadStringW(AfxGetInstanceHandle(), id, reinterpret_cast<wchar_t*>(&text), 0);
     return length > 0 && text ? std::wstring(text, static_cast<std::size_t>(length)) : std::wstring();
 }
+
+std::wstring FormatResourceString(UINT id, std::initializer_list<std::wstring> values)
+{
+    std::wstring text = LoadResourceString(id);
+    int number = 1;
+    for (const std::wstring& value : values) {
+        const std::wstring placeholder = L"%" + std::to_wstring(number++);
+        const std::size_t at = text.find(placeholder);
+        if (at != std::wstring::npos) text.replace(at, placeholder.size(), value);
+    }
+    return text;
+}

@@ -2,6 +2,7 @@
 // the profile functions. Stands in for the application framework's CWinApp.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 #include "framework/Wnd.h"
@@ -46,3 +47,5 @@ CWinApp* AfxGetApp();
 CWnd* AfxGetMainWnd();
 HINSTANCE AfxGetInstanceHandle();
 std::wstring LoadResourceString(UINT id);
+// A resource string with "%1", "%2", ... replaced by the values in order.
+std::wstring FormatResourceString(UINT id, std::initializer_list<std::wstring> values);

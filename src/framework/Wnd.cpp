@@ -46,8 +46,13 @@ BOOL CWnd::PreTranslateMessage(MSG*)
 
 RECT CWnd::GetWindowRect() const
 {
+    return WindowRectOf(m_hWnd);
+}
+
+RECT WindowRectOf(HWND hWnd)
+{
     RECT rect{};
-    ::GetWindowRect(m_hWnd, &rect);
+    ::GetWindowRect(hWnd, &rect);
     return rect;
 }
 
@@ -78,7 +83,6 @@ bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
     case WM_CREATE: *result = OnCreate(); return true;
     case WM_PAINT: OnPaint(); return true;
     case WM_TIMER: OnTimer(static_cast<UINT_PTR>(wParam)); return true;
-    case WM_KEYUP: OnKeyUp(static_cast<UINT>(wParam)); return true;
     case WM_LBUTTONDOWN: OnLButtonDown(PointFromLParam(lParam)); return true;
     case WM_LBUTTONUP: OnLButtonUp(PointFromLParam(lParam)); return true;
     case WM_LBUTTONDBLCLK: OnLButtonDblClk(PointFromLParam(lParam)); return true;
@@ -112,13 +116,15 @@ void CWnd::HookWindowCreate()
     }
 }
 
-void CWnd::UnhookWindowCreate()
+bool CWnd::UnhookWindowCreate()
 {
+    const bool bound = t_pWndInit == nullptr;
     if (t_hCreationHook) {
         ::UnhookWindowsHookEx(t_hCreationHook);
         t_hCreationHook = nullptr;
     }
     t_pWndInit = nullptr;
+    return bound;
 }
 
 LRESULT CALLBACK CWnd::CreationHook(int code, WPARAM wParam, LPARAM lParam)

@@ -63,7 +63,6 @@ protected:
     virtual int OnCreate() { return static_cast<int>(Default()); }
     virtual void OnPaint() { Default(); }
     virtual void OnTimer(UINT_PTR) { Default(); }
-    virtual void OnKeyUp(UINT) { Default(); }
     virtual void OnLButtonDown(POINT) { Default(); }
     virtual void OnLButtonUp(POINT) { Default(); }
     virtual void OnLButtonDblClk(POINT) { Default(); }
@@ -87,9 +86,9 @@ protected:
     virtual void PostNcDestroy() {}
 
     // Binds this object to the next window the calling thread creates, before
-    // that window sees its first message.
+    // that window sees its first message. The unhook says whether it was bound.
     void HookWindowCreate();
-    static void UnhookWindowCreate();
+    static bool UnhookWindowCreate();
 
 private:
     static LRESULT CALLBACK StaticWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -108,6 +107,8 @@ inline POINT PointFromLParam(LPARAM lParam)
 }
 
 // A window's whole text.
+// The window's rectangle on the screen (empty for no window).
+RECT WindowRectOf(HWND hWnd);
 std::wstring WindowText(HWND hWnd);
 
 // Whether a window belongs to this program (the foreground window may be any program's).

@@ -15,7 +15,6 @@ public:
     std::int32_t BitmapOf(std::int32_t code) const;
     // Code of entry `index`, or 0 outside the catalogue.
     std::int32_t CodeAt(std::int32_t index) const;
-    std::int32_t Count() const { return m_nCount; }
 
     // A stored icon value below the entry count is a catalogue index, not a
     // code (the built-in slots and settings saved from them hold such values).

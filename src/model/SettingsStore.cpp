@@ -101,3 +101,12 @@ PixelPoint MoveInsideWorkArea(const PixelRect& workArea, const PixelRect& window
     return {InsideAxis(window.left, workArea.left, workArea.right, window.Width()),
             InsideAxis(window.top, workArea.top, workArea.bottom, window.Height())};
 }
+
+PixelPoint PlaceBeside(const PixelRect& workArea, const PixelRect& beside, std::int32_t width, std::int32_t height)
+{
+    std::int32_t top = beside.bottom;
+    if (top + height > workArea.bottom) top = beside.top - height;
+    if (top < workArea.top) top = CentreInWorkArea(workArea, width, height).y;
+    const std::int32_t left = beside.left + (beside.Width() - width) / 2;
+    return MoveInsideWorkArea(workArea, WindowRectAt({left, top}, width, height));
+}

@@ -48,3 +48,8 @@ PixelPoint CentreInWorkArea(const PixelRect& workArea, std::int32_t width, std::
 // Where a window moves so that it lies whole in a work area, as far as it
 // fits (a window larger than the area keeps its left or top edge on it).
 PixelPoint MoveInsideWorkArea(const PixelRect& workArea, const PixelRect& window);
+
+// Where a window of the given size opens beside another, leaving it in view:
+// centred on it across, below it, or above it where there is no room below,
+// or centred in the work area where neither fits; whole on the work area.
+PixelPoint PlaceBeside(const PixelRect& workArea, const PixelRect& beside, std::int32_t width, std::int32_t height);

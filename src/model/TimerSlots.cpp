@@ -59,11 +59,6 @@ bool ToggleTimerSlot(int index, std::int32_t now)
     return ToggleTimerSlot(g_timerSlots, index, now);
 }
 
-int SlotOfDigitKey(unsigned virtualKey)
-{
-    return virtualKey >= 0x31 && virtualKey < 0x31 + kTimerSlotCount ? static_cast<int>(virtualKey - 0x31) : -1;
-}
-
 std::string SlotName(const TimerSlot& slot)
 {
     const void* end = std::memchr(slot.name, '\0', kSlotNameSize);

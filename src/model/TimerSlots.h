@@ -33,9 +33,6 @@ bool TickTimerSlots(TimerSlot* slots, std::int32_t now, unsigned* ended = nullpt
 bool TickTimerSlots(std::int32_t now, unsigned* ended = nullptr);
 bool ToggleTimerSlot(TimerSlot* slots, int index, std::int32_t now);
 bool ToggleTimerSlot(int index, std::int32_t now);
-// The slot that digit key 1 to 9 of the main keyboard (virtual keys 0x31 to
-// 0x39) starts and stops, or -1 for any other key.
-int SlotOfDigitKey(unsigned virtualKey);
 // The slot's name up to its terminator (never past the field).
 std::string SlotName(const TimerSlot& slot);
 

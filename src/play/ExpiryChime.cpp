@@ -7,8 +7,23 @@
 #include "framework/LateLibrary.h"
 #include "res/resource.h"
 
+namespace {
+
+ChimeSound* g_sound = nullptr;
+
+}  // namespace
+
+void SetChimeSound(ChimeSound* sound)
+{
+    g_sound = sound;
+}
+
 void PlayExpiryChime()
 {
+    if (g_sound) {
+        g_sound();
+        return;
+    }
     // winmm is loaded at the first chime and kept: an asynchronous sound plays on from it.
     static CLateLibrary winmm(L"winmm.dll");
     using PlaySoundFn = BOOL WINAPI(LPCWSTR, HMODULE, DWORD);

@@ -3,3 +3,7 @@
 #pragma once
 
 void PlayExpiryChime();
+
+// How the chime sounds: the resource through winmm, or a stand-in for tests.
+using ChimeSound = void();
+void SetChimeSound(ChimeSound* sound);

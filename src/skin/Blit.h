@@ -7,7 +7,7 @@
 #include <windows.h>
 
 #include "framework/Gdi.h"
-#include "model/Geometry.h"
+#include "skin/WinRect.h"
 
 // A sprite made ready to draw with its key colour left out: its image with the
 // key pixels blackened and a one-bit mask of those pixels, both prepared once
@@ -44,11 +44,6 @@ private:
     SIZE m_size{0, 0};
     bool m_bReady = false;
 };
-
-inline RECT ToRect(const PixelRect& rect)
-{
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
 
 // Outlines the rectangle with the DC's current pen, through the right and
 // bottom coordinates themselves, without filling it.

@@ -2,6 +2,7 @@
 
 #include "framework/Gdi.h"
 #include "framework/WinApp.h"
+#include "skin/WinRect.h"
 
 namespace {
 
@@ -56,13 +57,13 @@ public:
 
     void Put(std::int32_t index, const RegionRect& rect) override
     {
-        reinterpret_cast<RECT*>(m_pData->Buffer)[index] = {rect.left, rect.top, rect.right, rect.bottom};
+        reinterpret_cast<RECT*>(m_pData->Buffer)[index] = ToRect(rect);
     }
 
     void Flush(std::int32_t count, const RegionRect& bounds, std::int32_t capacity) override
     {
         m_pData->rdh.nCount = static_cast<DWORD>(count);
-        m_pData->rdh.rcBound = {bounds.left, bounds.top, bounds.right, bounds.bottom};
+        m_pData->rdh.rcBound = ToRect(bounds);
         HRGN hBatch = ::ExtCreateRegion(nullptr, BlockBytes(capacity), m_pData);
         if (!hBatch) return;  // this batch adds nothing; later ones still count
         if (!m_hResult) {

@@ -47,8 +47,6 @@ public:
     // Hands the current batch (possibly empty) to the store and starts anew.
     void Flush();
 
-    std::int32_t Capacity() const { return m_nCapacity; }
-
 private:
     RectBatchStore& m_store;
     std::int32_t m_nCapacity = kRectCapacityStep;

@@ -3,6 +3,7 @@
 #include "skin/PixelScale.h"
 #include "skin/Region.h"
 #include "skin/SpriteCache.h"
+#include "skin/WinRect.h"
 
 void SkinCanvas::SkinWindow(HWND hWnd, UINT nIDSkin, int scale)
 {
@@ -25,15 +26,12 @@ void SkinCanvas::Rescale(HWND hWnd, int scale, const POINT* topLeft)
 
 RECT SkinCanvas::FrameArea(const RECT& paintRect) const
 {
-    const PixelRect area = CoveringFrameArea({paintRect.left, paintRect.top, paintRect.right, paintRect.bottom},
-                                             m_nScale);
-    return {area.left, area.top, area.right, area.bottom};
+    return ToRect(CoveringFrameArea(ToPixelRect(paintRect), m_nScale));
 }
 
 void SkinCanvas::InvalidateFrameArea(HWND hWnd, const RECT& area) const
 {
-    const PixelRect scaled = ScaledUp({area.left, area.top, area.right, area.bottom}, m_nScale);
-    const RECT rect{scaled.left, scaled.top, scaled.right, scaled.bottom};
+    const RECT rect = ToRect(ScaledUp(ToPixelRect(area), m_nScale));
     ::InvalidateRect(hWnd, &rect, FALSE);
 }
 

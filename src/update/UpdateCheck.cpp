@@ -119,6 +119,11 @@ void OpenInBrowser(const std::wstring& url)
 
 }  // namespace
 
+std::wstring UpdateMessageText(const std::string& message)
+{
+    return MultiByteToWide(message, kReplyCodePage);
+}
+
 UpdateCheckRequest* NewUpdateCheckRequest()
 {
     return new UpdateCheckRequest{CurrentMessageBoxContext(), Narrow(LoadResourceString(IDS_VERSION))};
@@ -171,7 +176,7 @@ UINT UpdateCheckWorker(LPVOID parameter)
         }
         return 1;
     case UpdateReplyKind::Message:
-        AfxMessageBox(boxes, MultiByteToWide(answer.message, kReplyCodePage));
+        AfxMessageBox(boxes, UpdateMessageText(answer.message));
         return 0;
     case UpdateReplyKind::Nothing:
         break;

@@ -17,6 +17,10 @@ struct UpdateCheckRequest {
     std::string version;      // this program's version, as the server expects it
 };
 
+// A message line of the server as the player reads it: its bytes are code
+// page 949 on every system, whatever code page the player's Windows uses.
+std::wstring UpdateMessageText(const std::string& message);
+
 // A request for this program, for UpdateCheckWorker; the worker deletes it.
 UpdateCheckRequest* NewUpdateCheckRequest();
 

@@ -1,6 +1,5 @@
 """Playing beside a game, on the real program: the bar's right-click menu, digit
 keys released in another program, and running timers kept across a kill."""
-import subprocess
 import time
 
 import bench
@@ -10,12 +9,6 @@ ENTRIES = ["GlobalDigitKeys", "ExpirySound", "KeepRunning"]  # the menu's first 
 
 def option(name):
     return bench.reg_values("Option").get(name, (None, None))[1]
-
-
-def time_of(image, slot):
-    """The slot's time, below the strip where its icon box overlaps its time box."""
-    left, _, right, bottom = bench.time_box(slot)
-    return bench.region_of(image, (left, 61, right, bottom))
 
 
 def marks(bar):
@@ -46,19 +39,13 @@ def test_digit_keys_from_another_program_reach_both(program):
     run = program()
     bar = run.bar()
     idle = bench.window_image(bar)
-    notepad = subprocess.Popen(["wine", "notepad"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    try:
-        game = bench.wait_window(cls="Notepad", visible=True, process="notepad.exe")
-        bench.xdotool("windowsize", game["xid"], 400, 200, "windowmove", game["xid"], 0, 560)  # clear of the bar
-        time.sleep(0.5)
-        bench.activate(game)
+    with bench.notepad() as game:
         bench.key("3", "7")
         time.sleep(1.5)
         image = bench.window_image(bar)
-        assert time_of(image, 2) != time_of(idle, 2) and time_of(image, 6) != time_of(idle, 6), "slots 3 and 7 run"
-        assert time_of(image, 3) == time_of(idle, 3)
-        text = bench.find_window(cls="Notepad", process="notepad.exe")["children"][0]["text"]
-        assert text == "37", "the game still gets its keys"
+        assert bench.slot_time(image, 2) != bench.slot_time(idle, 2) and bench.slot_time(image, 6) != bench.slot_time(idle, 6), "slots 3 and 7 run"
+        assert bench.slot_time(image, 3) == bench.slot_time(idle, 3)
+        assert bench.notepad_text() == "37", "the game still gets its keys"
 
         # The menu over the game leaves the game in front when it closes.
         bench.open_menu(bar)
@@ -74,11 +61,8 @@ def test_digit_keys_from_another_program_reach_both(program):
         bench.key("3", "5")
         time.sleep(1.5)
         image = bench.window_image(bar)
-        assert time_of(image, 2) != time_of(idle, 2), "slot 3 still runs"
-        assert time_of(image, 4) == time_of(idle, 4), "slot 5 did not start"
-    finally:
-        notepad.kill()
-        bench.run_wine(["taskkill", "/F", "/IM", "notepad.exe"])
+        assert bench.slot_time(image, 2) != bench.slot_time(idle, 2), "slot 3 still runs"
+        assert bench.slot_time(image, 4) == bench.slot_time(idle, 4), "slot 5 did not start"
 
 
 def test_a_kept_timer_runs_on_after_a_kill(program):
@@ -115,6 +99,6 @@ def test_a_kept_timer_runs_on_after_a_kill(program):
             continue
         slot = int(before) - now
         assert 1 <= slot <= 8, "the restart took too long to compare"
-        assert time_of(image, 0) == time_of(image, slot), f"slot 1 shows {end} - now"
+        assert bench.slot_time(image, 0) == bench.slot_time(image, slot), f"slot 1 shows {end} - now"
         matched += 1
         time.sleep(1.0)

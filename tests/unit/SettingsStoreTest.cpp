@@ -157,3 +157,18 @@ TEST(SettingsStore, AStoredCornerAtTheEndOfTheRangeGivesAClampedRectangle)
               (PixelRect{INT32_MAX - 10, INT32_MAX, INT32_MAX, INT32_MAX}));
     EXPECT_EQ(WindowRectAt({INT32_MIN, -5}, 480, 100), (PixelRect{INT32_MIN, -5, INT32_MIN + 480, 95}));
 }
+
+TEST(SettingsStore, AWindowOpensBesideAnotherLeavingItInView)
+{
+    const PixelRect screen{0, 0, 1280, 800};
+    const struct {
+        PixelRect beside;
+        PixelPoint at;  // of a 550 x 440 window
+    } rows[] = {
+        {{400, 100, 880, 200}, {365, 200}},   // below
+        {{400, 600, 880, 700}, {365, 160}},   // no room below: above
+        {{400, 350, 880, 450}, {365, 180}},   // room on neither side: centred
+        {{1000, 0, 1480, 100}, {730, 100}},   // the bar off the right edge: the window stays whole
+    };
+    for (const auto& row : rows) EXPECT_EQ(PlaceBeside(screen, row.beside, 550, 440), row.at) << row.beside.top;
+}

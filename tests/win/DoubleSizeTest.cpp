@@ -23,8 +23,7 @@ TEST_F(DoubleSize, ABarAtTheScreensEdgeMovesInWhenItGrows)
 TEST_F(DoubleSize, AWheelNotchAtTwiceTheSizeStepsTheColumnUnderThePointer)
 {
     CSkinnedDialog::SetDoubleSize(true);
-    g_pTimerEditDlg->Open(0);
-    g_pTimerEditDlg->ShowInFront(false);
+    OpenEditor(0);
     const RECT editor = WindowRect(Editor());
     // The wheel gives a screen point: over the minutes' digits, each skin pixel 2 x 2.
     ::SendMessageW(Editor(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA),

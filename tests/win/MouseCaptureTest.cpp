@@ -38,8 +38,7 @@ class MouseCapture : public ProgramWindows {};
 
 TEST_F(MouseCapture, AHoldEndsWhenItsMouseIsTakenAway)
 {
-    g_pTimerEditDlg->Open(0);
-    g_pTimerEditDlg->ShowInFront(false);
+    OpenEditor(0);
     const struct {
         UINT press;
         POINT at;
@@ -61,7 +60,7 @@ TEST_F(MouseCapture, AHoldEndsWhenItsMouseIsTakenAway)
 
 TEST_F(MouseCapture, ADragEndsWhenItsMouseIsTakenAway)
 {
-    g_pTimerEditDlg->ShowInFront(false);
+    OpenEditor(0);
     for (Loss loss : {Loss::CancelMode, Loss::CaptureTaken}) {
         for (const auto& window : {std::make_pair(Bar(), kBarBare), std::make_pair(Editor(), kEditorBare)}) {
             const RECT before = WindowRect(window.first);

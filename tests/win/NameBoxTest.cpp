@@ -23,8 +23,7 @@ class NameBox : public ProgramWindows {};
 TEST_F(NameBox, RefusesWhatTheCodePageCannotHold)
 {
     ASSERT_EQ(::GetACP(), 949u);
-    g_pTimerEditDlg->Open(0);
-    ::ShowWindow(Editor(), SW_SHOW);
+    OpenEditor(0);
     HWND hWndName = ::GetDlgItem(Editor(), IDC_NAME_EDIT);
     ::SetWindowTextW(hWndName, L"물약");
     ::SendMessageW(hWndName, EM_SETSEL, 2, 2);

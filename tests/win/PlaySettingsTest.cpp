@@ -2,7 +2,7 @@
 #include "ProgramWindows.h"
 
 #include "common/AppSettings.h"
-#include "play/DigitKeyHook.h"
+#include "play/TriggerHook.h"
 #include "play/PlaySettings.h"
 
 namespace {
@@ -25,7 +25,7 @@ protected:
     void SeedRegistry() override
     {
         AfxGetApp()->WriteProfileInt(L"Option", L"GlobalDigitKeys", 1);
-        LoadPlaySettings();
+        LoadOptions();
         SetHookInstaller(RefuseHook);
     }
     void TearDown() override
@@ -37,34 +37,34 @@ protected:
 
 TEST_F(RefusedHook, ShowsTheDigitKeysOffAndStoresNothingAsOn)
 {
-    EXPECT_FALSE(IsPlayOptionOn(GlobalDigitKeys)) << "refused at start-up: the menu shows it off";
+    EXPECT_FALSE(IsOptionOn(GlobalDigitKeys)) << "refused at start-up: the menu shows it off";
     EXPECT_EQ(StoredDigitKeys(), 1) << "the player's choice stays for the next start";
     ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\MelkbayTests");
-    SwitchPlayOption(GlobalDigitKeys);
-    EXPECT_FALSE(IsPlayOptionOn(GlobalDigitKeys));
+    EXPECT_FALSE(SwitchDigitKeys(true));
+    EXPECT_FALSE(IsOptionOn(GlobalDigitKeys));
     EXPECT_EQ(StoredDigitKeys(), -5) << "a choice that could not be applied is not stored";
 
     SetHookInstaller(nullptr);  // the system allows it again
-    SwitchPlayOption(GlobalDigitKeys);
-    EXPECT_TRUE(IsPlayOptionOn(GlobalDigitKeys));
+    EXPECT_TRUE(SwitchDigitKeys(true));
+    EXPECT_TRUE(IsOptionOn(GlobalDigitKeys));
     EXPECT_EQ(StoredDigitKeys(), 1);
-    SwitchPlayOption(GlobalDigitKeys);
+    SwitchDigitKeys(false);
     EXPECT_EQ(StoredDigitKeys(), 0);
 }
 
 class KeptEnds : public ProgramWindows {
 protected:
-    void SeedRegistry() override { LoadPlaySettings(); }  // every choice off
+    void SeedRegistry() override { LoadOptions(); }  // every choice off
 };
 
 TEST_F(KeptEnds, TurningKeepRunningOnStoresTheRunningSlotsEndsAndOffClearsThem)
 {
     const std::int32_t now = CurrentSlotTime();
     ASSERT_TRUE(ToggleTimerSlot(2, now));
-    SwitchPlayOption(KeepRunning);
+    SwitchKeptSlotEnds(true);
     EXPECT_EQ(AppProfile().GetInt("Save", "End#2", -1), now + g_timerSlots[2].duration);
     EXPECT_EQ(AppProfile().GetInt("Save", "End#0", -1), 0) << "an idle slot keeps no end";
-    SwitchPlayOption(KeepRunning);
+    SwitchKeptSlotEnds(false);
     EXPECT_EQ(AppProfile().GetInt("Save", "End#2", -1), 0);
     ToggleTimerSlot(2, now);
 }

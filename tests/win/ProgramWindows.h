@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "WinTestSupport.h"
 #include "bar/TimerBarDlg.h"
-#include "common/WindowPointers.h"
 #include "editor/TimerEditDlg.h"
+#include "model/TimerSlots.h"
 #include "res/resource.h"
 
 class ProgramWindows : public ::testing::Test {
@@ -15,28 +18,35 @@ protected:
     void SetUp() override
     {
         ClearTestRegistry();
+        std::copy(std::begin(g_timerSlots), std::end(g_timerSlots), m_slotsBefore);
         SeedRegistry();
-        g_pTimerEditDlg = new CTimerEditDlg;
-        ASSERT_TRUE(g_pTimerEditDlg->Create(IDD_TIMER_EDIT));
-        g_pTimerBarDlg = new CTimerBarDlg;
-        ASSERT_TRUE(g_pTimerBarDlg->Create(IDD_TIMER_BAR));
+        ASSERT_TRUE(CDialog::CreateSelfDeleting(new CTimerEditDlg, IDD_TIMER_EDIT));
+        ASSERT_TRUE(CDialog::CreateSelfDeleting(new CTimerBarDlg, IDD_TIMER_BAR));
         ::ShowWindow(Bar(), SW_SHOW);
     }
     void TearDown() override
     {
-        if (g_pTimerBarDlg) ::DestroyWindow(Bar());
-        if (g_pTimerEditDlg) ::DestroyWindow(Editor());
+        if (Bar()) ::DestroyWindow(Bar());
+        if (Editor()) ::DestroyWindow(Editor());
+        std::copy(std::begin(m_slotsBefore), std::end(m_slotsBefore), g_timerSlots);
         ClearTestRegistry();
     }
     // Values the windows find when they are created.
     virtual void SeedRegistry() {}
 
-    static HWND Bar() { return g_pTimerBarDlg->m_hWnd; }
-    static HWND Editor() { return g_pTimerEditDlg->m_hWnd; }
+    static HWND Bar() { return CProgramDialog::BarWindow(); }
+    static HWND Editor() { return CProgramDialog::EditorWindow(); }
+    // As a click on the slot's icon opens it.
+    static void OpenEditor(int slot, bool pinned = false)
+    {
+        ::SendMessageW(Editor(), kOpenSlotMessage, static_cast<WPARAM>(slot), pinned ? 1 : 0);
+    }
     static LRESULT Mouse(HWND hWnd, UINT message, int x, int y)
     {
         return ::SendMessageW(hWnd, message, 0, MAKELPARAM(x, y));
     }
+    TimerSlot m_slotsBefore[kTimerSlotCount];  // each test leaves the slots as it found them
+
     static RECT WindowRect(HWND hWnd)
     {
         RECT rect{};

@@ -33,16 +33,16 @@ class SkinCanvasFrames : public ProgramWindows {};
 
 TEST_F(SkinCanvasFrames, TenThousandFramesOfEachWindowLeaveNoGdiObject)
 {
-    g_pTimerEditDlg->Open(3);
+    OpenEditor(3);
     ToggleTimerSlot(2, CurrentSlotTime());  // a running slot, a red box near its end
     g_timerSlots[2].remaining = 30;
 
-    EXPECT_EQ(GdiObjectsLeftByPaints(g_pTimerBarDlg->m_hWnd, 10000), 0);
-    EXPECT_EQ(GdiObjectsLeftByPaints(g_pTimerEditDlg->m_hWnd, 10000), 0);
+    EXPECT_EQ(GdiObjectsLeftByPaints(Bar(), 10000), 0);
+    EXPECT_EQ(GdiObjectsLeftByPaints(Editor(), 10000), 0);
     // A change of display format rebuilds the buffers and sprites, leaving nothing behind.
-    ::SendMessageW(g_pTimerBarDlg->m_hWnd, WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 800));
-    ::SendMessageW(g_pTimerEditDlg->m_hWnd, WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 800));
-    EXPECT_EQ(GdiObjectsLeftByPaints(g_pTimerBarDlg->m_hWnd, 100), 0);
+    ::SendMessageW(Bar(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 800));
+    ::SendMessageW(Editor(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 800));
+    EXPECT_EQ(GdiObjectsLeftByPaints(Bar(), 100), 0);
     // Rescaling (the editor makes its name box's font anew each time) leaves nothing either.
     CSkinnedDialog::SetDoubleSize(true);
     CSkinnedDialog::SetDoubleSize(false);
@@ -54,8 +54,8 @@ TEST_F(SkinCanvasFrames, TenThousandFramesOfEachWindowLeaveNoGdiObject)
     EXPECT_EQ(freeBefore - FreeGdiHandles(), 0);
 
     ToggleTimerSlot(2, CurrentSlotTime());
-    ::DestroyWindow(g_pTimerBarDlg->m_hWnd);
-    ::DestroyWindow(g_pTimerEditDlg->m_hWnd);
-    EXPECT_EQ(g_pTimerBarDlg, nullptr);
-    EXPECT_EQ(g_pTimerEditDlg, nullptr);
+    ::DestroyWindow(Bar());
+    ::DestroyWindow(Editor());
+    EXPECT_EQ(Bar(), nullptr);
+    EXPECT_EQ(Editor(), nullptr);
 }

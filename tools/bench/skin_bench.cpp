@@ -9,7 +9,6 @@
 #include <tuple>
 #include <vector>
 
-#include "common/WindowPointers.h"
 #include "bar/TimerBarDlg.h"
 #include "editor/TimerEditDlg.h"
 #include "framework/Gdi.h"
@@ -99,17 +98,14 @@ int wmain()
         std::printf("region of the %s: %.0f us\n", name, us);
     }
 
-    g_pTimerEditDlg = new CTimerEditDlg;
-    g_pTimerEditDlg->Create(IDD_TIMER_EDIT);
-    g_pTimerEditDlg->Open(0);
-    g_pTimerEditDlg->ShowWindow(SW_SHOW);
-    g_pTimerBarDlg = new CTimerBarDlg;
-    g_pTimerBarDlg->Create(IDD_TIMER_BAR);
+    HWND hWndEditor = CDialog::CreateSelfDeleting(new CTimerEditDlg, IDD_TIMER_EDIT);
+    ::SendMessageW(hWndEditor, kOpenSlotMessage, 0, 0);
+    HWND hWndBar = CDialog::CreateSelfDeleting(new CTimerBarDlg, IDD_TIMER_BAR);
     for (int i = 0; i < kTimerSlotCount; ++i) ToggleTimerSlot(i, CurrentSlotTime());
 
     // A frame's own cost is its paint less the paint of a ready frame of that size.
-    for (auto [hWnd, height, name] : {std::tuple{g_pTimerBarDlg->m_hWnd, 100, "bar frame, all nine running"},
-                                      {g_pTimerEditDlg->m_hWnd, 220, "editor frame"}}) {
+    for (auto [hWnd, height, name] : {std::tuple{hWndBar, 100, "bar frame, all nine running"},
+                                      {hWndEditor, 220, "editor frame"}}) {
         HWND hWndReady = ReadyFrameWindow(height);
         const double ready = FrameMicroseconds(hWndReady);
         const double frame = FrameMicroseconds(hWnd);
@@ -117,8 +113,8 @@ int wmain()
                     name, frame, frame - ready, ready);
         ::DestroyWindow(hWndReady);
     }
-    ::DestroyWindow(g_pTimerBarDlg->m_hWnd);
-    ::DestroyWindow(g_pTimerEditDlg->m_hWnd);
+    ::DestroyWindow(hWndBar);
+    ::DestroyWindow(hWndEditor);
     ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\MelkbayBench");
     return 0;
 }

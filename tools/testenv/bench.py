@@ -6,6 +6,7 @@ registry values. Windows are found and read back with the inspector, a small
 Win32 program of the test suite that runs under the same Wine server.
 """
 import json
+import contextlib
 import os
 import subprocess
 import tempfile
@@ -179,6 +180,19 @@ def click(window, x, y, button=1):
     xdotool("mousemove", left + x, top + y, "click", button)
 
 
+def control(window, control_id):
+    """The child window of that control id, its rect on the client area."""
+    return next(c for c in window["children"] if c["id"] == control_id)
+
+
+def click_control(window, control_id, dx=None, dy=None, button=1):
+    """A click on a control of a framed window (its middle, or a point inside it)."""
+    left, top, right, bottom = control(window, control_id)["rect"]
+    x = window["origin"][0] + (left + (right - left) // 2 if dx is None else left + dx)
+    y = window["origin"][1] + (top + (bottom - top) // 2 if dy is None else top + dy)
+    xdotool("mousemove", x, y, "click", button)
+
+
 def drag(window, x, y, dx, dy, steps=5):
     """Presses at client point (x, y), moves by (dx, dy) in steps, releases."""
     left, top = window["rect"][0], window["rect"][1]
@@ -264,6 +278,12 @@ def drawn_at(image, pixels, left, top):
     return all(image.getpixel((left + x, top + y)) == colour for (x, y), colour in pixels.items())
 
 
+def slot_time(image, slot):
+    """The pixels of a slot's time, below the strip where its icon box overlaps its time box."""
+    left, _, right, bottom = time_box(slot)
+    return region_of(image, (left, 61, right, bottom))
+
+
 def window_image(window, shot=None):
     """The screen pixels of a window, in its own client coordinates."""
     shot = shot or screenshot()
@@ -301,7 +321,8 @@ def press(box, button_id):
 
 # ---- the bar's right-click menu ----------------------------------------------
 
-MENU_ITEMS = 4
+MENU_ITEMS = 4  # the check items; then a separator (half an item high) and "설정..."
+SETTINGS_ITEM = MENU_ITEMS
 BARE = (300, 95)  # a point of the bar's bare skin (at 1x)
 
 
@@ -313,7 +334,9 @@ def open_menu(bar, scale=1):
 def menu_row(menu, item):
     """Screen point of the middle of a menu item, and the picture of its left margin (the check mark)."""
     left, top, right, bottom = menu["rect"]
-    y = top + (bottom - top) * (2 * item + 1) // (2 * MENU_ITEMS)  # items of one height
+    # In half items: the check items, the separator, then the settings item.
+    middle = 2 * item + 1 + (1 if item >= MENU_ITEMS else 0)
+    y = top + (bottom - top) * middle // (2 * MENU_ITEMS + 3)
     return (left + 60, y), screenshot().crop((left + 2, y - 6, left + 20, y + 6)).tobytes()
 
 
@@ -327,12 +350,36 @@ def choose(bar, item, scale=1):
     menu_gone()
 
 
+# ---- the game: Wine's notepad, in front and clear of the bar -----------------
+
+@contextlib.contextmanager
+def notepad(x=0, y=560):
+    process = subprocess.Popen(["wine", "notepad"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        game = wait_window(cls="Notepad", visible=True, process="notepad.exe")
+        xdotool("windowsize", game["xid"], 400, 200, "windowmove", game["xid"], x, y)
+        time.sleep(0.5)
+        game = find_window(cls="Notepad", process="notepad.exe")  # where it is now
+        activate(game)
+        yield game
+    finally:
+        process.kill()
+        run_wine(["taskkill", "/F", "/IM", "notepad.exe"])
+
+
+def notepad_text():
+    return find_window(cls="Notepad", process="notepad.exe")["children"][0]["text"]
+
+
 # ---- the program -------------------------------------------------------------
 
 class Program:
     """One run of Tavorin.exe."""
 
     def __init__(self, env=None):
+        if os.environ.get("TAVORIN_COUNT_STARTS"):
+            with open(os.environ["TAVORIN_COUNT_STARTS"], "a") as log:
+                log.write("start\n")
         self.process = subprocess.Popen(["wine", EXE], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                                         env=env)
         # Started: the modal loop has shown the host at its first idle moment.

@@ -86,28 +86,37 @@ void PrintWindow(HWND hWnd)
     GetWindowRect(hWnd, &rect);
     RECT client{};
     GetClientRect(hWnd, &client);
+    POINT origin{0, 0};  // the client area's top left on the screen
+    ClientToScreen(hWnd, &origin);
     const LONG style = GetWindowLongW(hWnd, GWL_STYLE);
     const LONG exStyle = GetWindowLongW(hWnd, GWL_EXSTYLE);
-    std::string children = "[";
-    for (HWND child = GetWindow(hWnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (children.size() > 1) children += ",";
-        RECT place{};  // in the parent's client area
+    // Every descendant (a property sheet's page controls too), placed in the window's client area.
+    struct Walk {
+        HWND hWndTop;
+        std::string text;
+    } walk{hWnd, "["};
+    EnumChildWindows(hWnd, [](HWND child, LPARAM parameter) -> BOOL {
+        Walk& into = *reinterpret_cast<Walk*>(parameter);
+        if (into.text.size() > 1) into.text += ",";
+        RECT place{};
         GetWindowRect(child, &place);
-        MapWindowPoints(nullptr, hWnd, reinterpret_cast<POINT*>(&place), 2);
+        MapWindowPoints(nullptr, into.hWndTop, reinterpret_cast<POINT*>(&place), 2);
         char placeText[80];
         std::snprintf(placeText, sizeof placeText, ",\"rect\":[%ld,%ld,%ld,%ld]", place.left, place.top, place.right,
                       place.bottom);
-        children += "{\"hwnd\":" + Handle(child) + ",\"id\":" + std::to_string(GetDlgCtrlID(child)) + placeText +
-                    ",\"class\":" + Json(ClassOf(child)) + ",\"text\":" + Json(TextOf(child)) +
-                    ",\"visible\":" + (IsWindowVisible(child) ? "true" : "false") + "}";
-    }
+        into.text += "{\"hwnd\":" + Handle(child) + ",\"id\":" + std::to_string(GetDlgCtrlID(child)) + placeText +
+                     ",\"class\":" + Json(ClassOf(child)) + ",\"text\":" + Json(TextOf(child)) +
+                     ",\"visible\":" + (IsWindowVisible(child) ? "true" : "false") + "}";
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&walk));
+    std::string& children = walk.text;
     children += "]";
     std::printf("{\"hwnd\":%s,\"pid\":%lu,\"process\":%s,\"class\":%s,\"title\":%s,"
-                "\"rect\":[%ld,%ld,%ld,%ld],\"client\":[%ld,%ld],\"style\":%lu,\"exstyle\":%lu,"
+                "\"rect\":[%ld,%ld,%ld,%ld],\"client\":[%ld,%ld],\"origin\":[%ld,%ld],\"style\":%lu,\"exstyle\":%lu,"
                 "\"visible\":%s,\"enabled\":%s,\"iconic\":%s,\"owner\":%s,\"topmost\":%s,\"xid\":%llu,"
                 "\"children\":%s}\n",
                 Handle(hWnd).c_str(), pid, Json(ProcessImage(pid)).c_str(), Json(ClassOf(hWnd)).c_str(),
-                Json(TextOf(hWnd)).c_str(), rect.left, rect.top, rect.right, rect.bottom, client.right, client.bottom,
+                Json(TextOf(hWnd)).c_str(), rect.left, rect.top, rect.right, rect.bottom, client.right, client.bottom, origin.x, origin.y,
                 static_cast<unsigned long>(style), static_cast<unsigned long>(exStyle),
                 IsWindowVisible(hWnd) ? "true" : "false", IsWindowEnabled(hWnd) ? "true" : "false",
                 IsIconic(hWnd) ? "true" : "false", Handle(GetWindow(hWnd, GW_OWNER)).c_str(),

@@ -1,4 +1,0 @@
-#include "common/WindowPointers.h"
-
-CTimerBarDlg* g_pTimerBarDlg = nullptr;
-CTimerEditDlg* g_pTimerEditDlg = nullptr;

@@ -1,0 +1,111 @@
+#include "framework/PropertySheet.h"
+
+#include "framework/Trace.h"
+#include "framework/WinApp.h"
+
+namespace {
+
+HWND g_hWndSheet = nullptr;
+SheetPlacer* g_place = nullptr;
+
+int CALLBACK SheetCallback(HWND hWnd, UINT message, LPARAM)
+{
+    if (message == PSCB_INITIALIZED) {
+        g_hWndSheet = hWnd;
+        if (g_place) g_place(hWnd);
+    }
+    return 0;
+}
+
+}  // namespace
+
+CLateLibrary& CommonControls()
+{
+    static CLateLibrary library(L"comctl32.dll");
+    return library;
+}
+
+INT_PTR CALLBACK CPropertyPage::PageProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* page = reinterpret_cast<CPropertyPage*>(::GetWindowLongPtrW(hWnd, DWLP_USER));
+    // No C++ exception unwinds through the system's frames.
+    try {
+        switch (message) {
+        case WM_INITDIALOG:
+            page = reinterpret_cast<CPropertyPage*>(reinterpret_cast<const PROPSHEETPAGEW*>(lParam)->lParam);
+            ::SetWindowLongPtrW(hWnd, DWLP_USER, reinterpret_cast<LONG_PTR>(page));
+            page->m_hWnd = hWnd;
+            page->OnInitPage();
+            return TRUE;
+        case WM_COMMAND:
+            if (page) page->OnCommand(LOWORD(wParam), HIWORD(wParam));
+            return TRUE;
+        case WM_NOTIFY: {
+            if (!page) return FALSE;
+            const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+            LRESULT result = 0;
+            if (header.code == static_cast<UINT>(PSN_APPLY)) {
+                result = page->OnApply() ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
+            } else {
+                result = page->OnNotify(header);
+            }
+            ::SetWindowLongPtrW(hWnd, DWLP_MSGRESULT, result);
+            return TRUE;
+        }
+        case WM_DESTROY:
+            if (page) page->m_hWnd = nullptr;
+            return FALSE;
+        default:
+            return FALSE;
+        }
+    } catch (...) {
+        return FALSE;
+    }
+}
+
+HWND OpenPropertySheet()
+{
+    return g_hWndSheet;
+}
+
+INT_PTR RunPropertySheet(HWND hWndOwner, const std::wstring& caption, const std::vector<CPropertyPage*>& pages,
+                         SheetPlacer* place)
+{
+    if (g_hWndSheet) {
+        ::SetForegroundWindow(g_hWndSheet);
+        return 0;
+    }
+    using InitFn = BOOL WINAPI(const INITCOMMONCONTROLSEX*);
+    using SheetFn = INT_PTR WINAPI(LPCPROPSHEETHEADERW);
+    auto* init = CommonControls().Get<InitFn>("InitCommonControlsEx");
+    auto* sheet = CommonControls().Get<SheetFn>("PropertySheetW");
+    if (!init || !sheet) return IDCANCEL;
+    const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES | ICC_UPDOWN_CLASS |
+                                                                          ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
+    init(&classes);
+
+    std::vector<PROPSHEETPAGEW> sheetPages;
+    for (CPropertyPage* page : pages) {
+        PROPSHEETPAGEW sheetPage{};
+        sheetPage.dwSize = sizeof sheetPage;
+        sheetPage.hInstance = AfxGetInstanceHandle();
+        sheetPage.pszTemplate = MAKEINTRESOURCEW(page->TemplateId());
+        sheetPage.pfnDlgProc = CPropertyPage::PageProc;
+        sheetPage.lParam = reinterpret_cast<LPARAM>(page);
+        sheetPages.push_back(sheetPage);
+    }
+    PROPSHEETHEADERW header{};
+    header.dwSize = sizeof header;
+    header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW | PSH_NOCONTEXTHELP | PSH_USECALLBACK;
+    header.hwndParent = hWndOwner;
+    header.hInstance = AfxGetInstanceHandle();
+    header.pszCaption = caption.c_str();
+    header.nPages = static_cast<UINT>(sheetPages.size());
+    header.ppsp = sheetPages.data();
+    header.pfnCallback = SheetCallback;
+    g_place = place;
+    const INT_PTR result = sheet(&header);
+    TRACE(L"settings closed with " + std::to_wstring(result));
+    g_hWndSheet = nullptr;
+    return result > 0 ? IDOK : IDCANCEL;
+}

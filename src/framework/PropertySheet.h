@@ -1,0 +1,52 @@
+// Standard property sheets: the system's tabbed dialog with OK and Cancel,
+// each page bound to an object. comctl32 (version 6, from the manifest) is
+// loaded the first time a sheet opens, so a program that never opens one
+// never loads it.
+#pragma once
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/LateLibrary.h"
+
+class CPropertyPage {
+public:
+    explicit CPropertyPage(UINT nIDTemplate) : m_nIDTemplate(nIDTemplate) {}
+    virtual ~CPropertyPage() = default;
+    CPropertyPage(const CPropertyPage&) = delete;
+    CPropertyPage& operator=(const CPropertyPage&) = delete;
+
+    UINT TemplateId() const { return m_nIDTemplate; }
+    static INT_PTR CALLBACK PageProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND m_hWnd = nullptr;
+
+protected:
+    virtual void OnInitPage() {}
+    virtual void OnCommand(UINT /*id*/, UINT /*code*/) {}
+    // Notifications of the page's controls; the result goes back to the control.
+    virtual LRESULT OnNotify(const NMHDR& /*header*/) { return 0; }
+    // OK: takes over what the page shows; false keeps the sheet open.
+    virtual bool OnApply() { return true; }
+
+private:
+    UINT m_nIDTemplate;
+};
+
+// The open sheet's window, or null.
+HWND OpenPropertySheet();
+// Moves a sheet to its place as it is set up, before it shows.
+using SheetPlacer = void(HWND hWndSheet);
+// Shows a modal sheet of these pages owned by hWndOwner and returns when it
+// closes: IDOK or IDCANCEL. While one is open, brings that one to the front
+// and returns 0.
+INT_PTR RunPropertySheet(HWND hWndOwner, const std::wstring& caption, const std::vector<CPropertyPage*>& pages,
+                         SheetPlacer* place = nullptr);
+// comctl32, loaded at its first use and kept.
+CLateLibrary& CommonControls();

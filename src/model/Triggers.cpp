@@ -1,0 +1,136 @@
+#include "model/Triggers.h"
+
+#include <string>
+
+#include "model/SettingsStore.h"
+
+namespace {
+
+std::string Entry(const char* name, int slot)
+{
+    return std::string(name) + "#" + std::to_string(slot);
+}
+
+}  // namespace
+
+bool IsModifierKey(unsigned key)
+{
+    switch (key) {
+    case 0x10: case 0x11: case 0x12:              // VK_SHIFT, VK_CONTROL, VK_MENU
+    case 0x5B: case 0x5C:                         // VK_LWIN, VK_RWIN
+    case 0xA0: case 0xA1: case 0xA2: case 0xA3: case 0xA4: case 0xA5:  // left and right of each
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsUsableTrigger(std::uint32_t value)
+{
+    const unsigned key = value & 0xFFFFu;
+    if ((value >> 16) & ~kAllModifiers) return false;
+    if (key < kMiddleButton || key > kHighestKey) return false;  // none, and the left and right buttons
+    if (key == 0x03) return false;                               // VK_CANCEL: Ctrl+Break
+    return !IsModifierKey(key);
+}
+
+Trigger DefaultTrigger(int slot)
+{
+    return MakeTrigger('1' + static_cast<unsigned>(slot), 0);
+}
+
+bool SlotTriggers::operator==(const SlotTriggers& other) const
+{
+    for (int i = 0; i < kTimerSlotCount; ++i) {
+        if (key[i] != other.key[i] || press[i] != other.press[i]) return false;
+    }
+    return lockoutMs == other.lockoutMs;
+}
+
+SlotTriggers DefaultSlotTriggers()
+{
+    SlotTriggers triggers{};
+    for (int i = 0; i < kTimerSlotCount; ++i) {
+        triggers.key[i] = DefaultTrigger(i);
+        triggers.press[i] = SecondPress::Stop;
+    }
+    triggers.lockoutMs = 0;
+    return triggers;
+}
+
+SlotTriggers ReadSlotTriggers(SettingsProfile& profile)
+{
+    SlotTriggers triggers = DefaultSlotTriggers();
+    const auto takenBelow = [&triggers](Trigger trigger, int slot) {
+        for (int j = 0; j < slot; ++j) {
+            if (triggers.key[j] == trigger) return true;
+        }
+        return false;
+    };
+    for (int i = 0; i < kTimerSlotCount; ++i) {
+        const auto stored = static_cast<std::uint32_t>(profile.GetInt(kSectionOption, Entry("Key", i).c_str(), 0));
+        Trigger key = IsUsableTrigger(stored) ? stored : DefaultTrigger(i);
+        if (takenBelow(key, i)) key = DefaultTrigger(i);
+        // Only by hand: a lower slot holds this slot's own digit key too. The lower one keeps it.
+        if (takenBelow(key, i)) key = kNoTrigger;
+        triggers.key[i] = key;
+        if (profile.GetInt(kSectionOption, Entry("Press", i).c_str(), 0) == 1) triggers.press[i] = SecondPress::Restart;
+    }
+    const std::int32_t lockout = profile.GetInt(kSectionOption, "KeyLockout", 0);
+    triggers.lockoutMs = lockout >= 0 && lockout <= kLongestLockoutMs ? lockout : 0;
+    return triggers;
+}
+
+void WriteSlotTriggers(SettingsProfile& profile, const SlotTriggers& triggers)
+{
+    for (int i = 0; i < kTimerSlotCount; ++i) {
+        profile.WriteInt(kSectionOption, Entry("Key", i).c_str(), static_cast<std::int32_t>(triggers.key[i]));
+        profile.WriteInt(kSectionOption, Entry("Press", i).c_str(), static_cast<std::int32_t>(triggers.press[i]));
+    }
+    profile.WriteInt(kSectionOption, "KeyLockout", triggers.lockoutMs);
+}
+
+int SlotWithTrigger(const SlotTriggers& triggers, Trigger trigger, int except)
+{
+    if (trigger == kNoTrigger) return -1;
+    for (int i = 0; i < kTimerSlotCount; ++i) {
+        if (i != except && triggers.key[i] == trigger) return i;
+    }
+    return -1;
+}
+
+int SlotOfRelease(const SlotTriggers& triggers, Trigger released)
+{
+    const int exact = SlotWithTrigger(triggers, released);
+    if (exact >= 0) return exact;
+    return SlotWithTrigger(triggers, MakeTrigger(TriggerKey(released), 0));
+}
+
+PressAction DecidePress(const SlotTriggers& triggers, int slot, bool running, std::uint32_t heldMs,
+                        std::uint32_t nowMs, PressMemory& memory)
+{
+    if (slot < 0 || slot >= kTimerSlotCount) return PressAction::Nothing;
+    if (memory.acted[slot] && nowMs - memory.atMs[slot] < static_cast<std::uint32_t>(triggers.lockoutMs)) {
+        return PressAction::Nothing;
+    }
+    memory.acted[slot] = true;
+    memory.atMs[slot] = nowMs;
+    if (!running || triggers.press[slot] == SecondPress::Stop) return PressAction::Toggle;
+    return heldMs >= kStoppingHoldMs ? PressAction::Stop : PressAction::Restart;
+}
+
+void KeyPresses::Down(unsigned key, unsigned modifiers, std::uint32_t timeMs)
+{
+    if (key > 0xFF || m_keys[key].down) return;  // an auto-repeat keeps the first press
+    m_keys[key] = {true, static_cast<std::uint8_t>(modifiers & kAllModifiers), timeMs};
+}
+
+KeyPresses::Release KeyPresses::Up(unsigned key, unsigned modifiersNow, std::uint32_t timeMs)
+{
+    if (key > 0xFF) return {MakeTrigger(key, modifiersNow), 0};
+    Press& press = m_keys[key];
+    const Release release = press.down ? Release{MakeTrigger(key, press.modifiers), timeMs - press.atMs}
+                                       : Release{MakeTrigger(key, modifiersNow), 0};
+    press.down = false;
+    return release;
+}

@@ -1,0 +1,189 @@
+#include "play/TriggerHook.h"
+
+#include <wtsapi32.h>
+
+#include "framework/LateLibrary.h"
+#include "framework/Trace.h"
+#include "framework/Wnd.h"
+
+namespace {
+
+HHOOK g_hKeyHook = nullptr;
+HHOOK g_hMouseHook = nullptr;
+HWND g_hWndTarget = nullptr;
+HookInstaller* g_install = ::SetWindowsHookExW;
+// The keys and buttons some slot has as its trigger; the rest pass unlooked at.
+bool g_watched[256] = {};
+bool g_anyMouseTrigger = false;
+KeyPresses g_presses;
+// The modifier keys held, as the keyboard hook saw them go down and up: no
+// call to the system for them while an event waits.
+unsigned g_heldSides = 0;  // one bit per key: left and right Shift, Ctrl, Alt, Windows
+
+unsigned SideBit(unsigned key)
+{
+    switch (key) {
+    case VK_LSHIFT: case VK_SHIFT: return 1u << 0;
+    case VK_RSHIFT: return 1u << 1;
+    case VK_LCONTROL: case VK_CONTROL: return 1u << 2;
+    case VK_RCONTROL: return 1u << 3;
+    case VK_LMENU: case VK_MENU: return 1u << 4;
+    case VK_RMENU: return 1u << 5;
+    case VK_LWIN: return 1u << 6;
+    case VK_RWIN: return 1u << 7;
+    default: return 0;
+    }
+}
+
+unsigned HookedModifiers()
+{
+    return (g_heldSides & 0x03 ? kModShift : 0) | (g_heldSides & 0x0C ? kModControl : 0) |
+           (g_heldSides & 0x30 ? kModAlt : 0) | (g_heldSides & 0xC0 ? kModWin : 0);
+}
+
+void Press(unsigned key, bool down, DWORD time, bool fromOurWindow)
+{
+    if (down) {
+        g_presses.Down(key, HookedModifiers(), time);
+        return;
+    }
+    const KeyPresses::Release release = g_presses.Up(key, HookedModifiers(), time);
+    // A release that one of our own windows gets reaches the bar from there.
+    if (!fromOurWindow) ::PostMessageW(g_hWndTarget, kTriggerReleasedMessage, release.trigger, release.heldMs);
+}
+
+// Session notifications tell the bar of an unlock; wtsapi32 is loaded only
+// for a player who turned the hooks on.
+void WatchSession(HWND hWnd, bool watch)
+{
+    static CLateLibrary wtsapi(L"wtsapi32.dll");
+    using Register = BOOL WINAPI(HWND, DWORD);
+    using Unregister = BOOL WINAPI(HWND);
+    if (watch) {
+        if (auto* registerFn = wtsapi.Get<Register>("WTSRegisterSessionNotification")) {
+            registerFn(hWnd, NOTIFY_FOR_THIS_SESSION);
+        }
+    } else if (auto* unregisterFn = wtsapi.Get<Unregister>("WTSUnRegisterSessionNotification")) {
+        unregisterFn(hWnd);
+    }
+}
+
+void Unhook(HHOOK& hHook)
+{
+    if (hHook) ::UnhookWindowsHookEx(hHook);
+    hHook = nullptr;
+}
+
+bool HookKeys()
+{
+    g_heldSides = 0;
+    for (unsigned key : {VK_LSHIFT, VK_RSHIFT, VK_LCONTROL, VK_RCONTROL, VK_LMENU, VK_RMENU, VK_LWIN, VK_RWIN}) {
+        if (::GetAsyncKeyState(static_cast<int>(key)) & 0x8000) g_heldSides |= SideBit(key);
+    }
+    g_hKeyHook = g_install(WH_KEYBOARD_LL, TriggerKeyProc, ::GetModuleHandleW(nullptr), 0);
+    TRACE(g_hKeyHook ? std::wstring(L"keyboard hook installed")
+                     : L"keyboard hook refused, error " + std::to_wstring(::GetLastError()));
+    return g_hKeyHook != nullptr;
+}
+
+// The mouse hook follows the triggers; a refused one leaves the keys working.
+void FollowMouseTriggers()
+{
+    const bool wanted = g_hKeyHook && g_anyMouseTrigger;
+    if (wanted == (g_hMouseHook != nullptr)) return;
+    if (!wanted) {
+        Unhook(g_hMouseHook);
+        return;
+    }
+    g_hMouseHook = g_install(WH_MOUSE_LL, TriggerMouseProc, ::GetModuleHandleW(nullptr), 0);
+    TRACE(g_hMouseHook ? std::wstring(L"mouse hook installed")
+                       : L"mouse hook refused, error " + std::to_wstring(::GetLastError()));
+}
+
+}  // namespace
+
+unsigned HeldModifiers(KeyStateFn* keyState)
+{
+    const auto down = [keyState](int key) { return (keyState(key) & 0x8000) != 0; };
+    return (down(VK_MENU) ? kModAlt : 0) | (down(VK_CONTROL) ? kModControl : 0) | (down(VK_SHIFT) ? kModShift : 0) |
+           (down(VK_LWIN) || down(VK_RWIN) ? kModWin : 0);
+}
+
+LRESULT CALLBACK TriggerKeyProc(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    if (nCode == HC_ACTION) {
+        const auto* event = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+        const bool released = (event->flags & LLKHF_UP) != 0;
+        if (const unsigned side = SideBit(event->vkCode)) g_heldSides = released ? g_heldSides & ~side : g_heldSides | side;
+        if (event->vkCode < 256 && g_watched[event->vkCode]) {
+            const bool down = wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN;
+            Press(event->vkCode, down, event->time, !down && IsWindowOfThisProcess(::GetForegroundWindow()));
+        }
+    }
+    return ::CallNextHookEx(g_hKeyHook, nCode, wParam, lParam);
+}
+
+LRESULT CALLBACK TriggerMouseProc(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    if (nCode == HC_ACTION) {
+        const auto* event = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
+        unsigned key = 0;
+        bool down = false;
+        switch (wParam) {
+        case WM_MBUTTONDOWN: down = true; [[fallthrough]];
+        case WM_MBUTTONUP: key = kMiddleButton; break;
+        case WM_XBUTTONDOWN: down = true; [[fallthrough]];
+        case WM_XBUTTONUP: key = HIWORD(event->mouseData) == XBUTTON1 ? kSideButton1 : kSideButton2; break;
+        default: break;
+        }
+        if (key != 0 && g_watched[key]) {
+            // Over the bar, or with one of our windows in front, the window gets the button itself.
+            const bool ours = !down && (IsWindowOfThisProcess(::GetForegroundWindow()) ||
+                                        IsWindowOfThisProcess(::WindowFromPoint(event->pt)));
+            Press(key, down, event->time, ours);
+        }
+    }
+    return ::CallNextHookEx(g_hMouseHook, nCode, wParam, lParam);
+}
+
+bool SetTriggerHooks(HWND hWndBar)
+{
+    Unhook(g_hMouseHook);
+    Unhook(g_hKeyHook);
+    const bool hooked = hWndBar && HookKeys();
+    HWND hWndTarget = hooked ? hWndBar : nullptr;  // refused: nothing to watch for
+    if (g_hWndTarget != hWndTarget) {
+        if (g_hWndTarget) WatchSession(g_hWndTarget, false);
+        if (hWndTarget) WatchSession(hWndTarget, true);
+        g_hWndTarget = hWndTarget;
+    }
+    FollowMouseTriggers();
+    return hooked || !hWndBar;
+}
+
+void WatchTriggers(const SlotTriggers& triggers)
+{
+    for (bool& watched : g_watched) watched = false;
+    g_anyMouseTrigger = false;
+    for (Trigger trigger : triggers.key) {
+        if (trigger == kNoTrigger || TriggerKey(trigger) > 0xFF) continue;
+        g_watched[TriggerKey(trigger)] = true;
+        g_anyMouseTrigger |= IsMouseTrigger(trigger);
+    }
+    FollowMouseTriggers();
+}
+
+void SetHookInstaller(HookInstaller* install)
+{
+    g_install = install ? install : ::SetWindowsHookExW;
+}
+
+bool RenewTriggerHooks()
+{
+    if (!g_hKeyHook) return true;
+    Unhook(g_hMouseHook);
+    Unhook(g_hKeyHook);
+    const bool hooked = HookKeys();
+    FollowMouseTriggers();
+    return hooked;
+}

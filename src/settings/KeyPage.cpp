@@ -1,0 +1,223 @@
+#include "settings/KeyPage.h"
+
+#include <string>
+
+#include "common/AppSettings.h"
+#include "common/SkinnedDialog.h"
+#include "framework/CodePage.h"
+#include "framework/Gdi.h"
+#include "framework/WinApp.h"
+#include "model/IconCatalogue.h"
+#include "play/PlaySettings.h"
+#include "res/resource.h"
+#include "settings/TriggerNames.h"
+#include "skin/PixelScale.h"
+
+namespace {
+
+enum Column { SlotColumn, NameColumn, KeyColumn, PressColumn };
+constexpr int kIconSize = 24;
+constexpr COLORREF kIconKey = RGB(255, 0, 255);
+
+using ImageListCreateFn = HIMAGELIST WINAPI(int, int, UINT, int, int);
+using ImageListAddMaskedFn = int WINAPI(HIMAGELIST, HBITMAP, COLORREF);
+using ImageListDestroyFn = BOOL WINAPI(HIMAGELIST);
+
+void AddColumn(HWND hWndList, int column, UINT nIDText, int width)
+{
+    std::wstring text = LoadResourceString(nIDText);
+    LVCOLUMNW info{};
+    info.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    info.pszText = text.data();
+    info.cx = width;
+    info.iSubItem = column;
+    ::SendMessageW(hWndList, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&info));
+}
+
+void SetCell(HWND hWndList, int row, int column, std::wstring text)
+{
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = text.data();
+    ::SendMessageW(hWndList, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+}
+
+// The icon at the program's whole-pixel scale, each pixel a k x k block like the bar's.
+HBITMAP ScaledIcon(UINT nIDBitmap, int scale)
+{
+    CBitmap source;
+    if (!source.LoadBitmap(nIDBitmap)) return nullptr;
+    CWindowDC screen(nullptr);
+    CDC from, to;
+    from.CreateCompatibleDC(screen);
+    to.CreateCompatibleDC(screen);
+    HBITMAP hScaled = ::CreateCompatibleBitmap(screen, kIconSize * scale, kIconSize * scale);
+    if (!hScaled) return nullptr;
+    HGDIOBJ oldFrom = ::SelectObject(from, source);
+    HGDIOBJ oldTo = ::SelectObject(to, hScaled);
+    ::SetStretchBltMode(to, COLORONCOLOR);
+    ::StretchBlt(to, 0, 0, kIconSize * scale, kIconSize * scale, from, 0, 0, kIconSize, kIconSize, SRCCOPY);
+    ::SelectObject(from, oldFrom);
+    ::SelectObject(to, oldTo);
+    return hScaled;
+}
+
+}  // namespace
+
+CKeyPage::CKeyPage() : CPropertyPage(IDD_PAGE_KEYS), m_edit(CurrentTriggers()) {}
+
+CKeyPage::~CKeyPage()
+{
+    // The list does not own it (LVS_SHAREIMAGELISTS), so it outlives the list's window.
+    if (auto* destroy = CommonControls().Get<ImageListDestroyFn>("ImageList_Destroy"); destroy && m_hIcons) {
+        destroy(m_hIcons);
+    }
+}
+
+void CKeyPage::OnInitPage()
+{
+    HWND hWndList = ::GetDlgItem(m_hWnd, IDC_SLOT_LIST);
+    ::SetWindowLongPtrW(hWndList, GWL_STYLE, ::GetWindowLongPtrW(hWndList, GWL_STYLE) | LVS_SHAREIMAGELISTS);
+    ::SendMessageW(hWndList, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    RECT list{};
+    ::GetClientRect(hWndList, &list);
+    const int width = list.right - list.left - ::GetSystemMetrics(SM_CXVSCROLL);
+    AddColumn(hWndList, SlotColumn, IDS_COLUMN_SLOT, width * 18 / 100);
+    AddColumn(hWndList, NameColumn, IDS_COLUMN_NAME, width * 32 / 100);
+    AddColumn(hWndList, KeyColumn, IDS_COLUMN_KEY, width * 30 / 100);
+    AddColumn(hWndList, PressColumn, IDS_COLUMN_SECOND_PRESS, width * 20 / 100);
+
+    HWND hWndPress = ::GetDlgItem(m_hWnd, IDC_SECOND_PRESS);
+    for (UINT text : {IDS_PRESS_STOP, IDS_PRESS_RESTART}) {
+        ::SendMessageW(hWndPress, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(LoadResourceString(text).c_str()));
+    }
+    ::SendDlgItemMessageW(m_hWnd, IDC_LOCKOUT_SPIN, UDM_SETRANGE32, 0, kLongestLockoutMs);
+    ::SendDlgItemMessageW(m_hWnd, IDC_LOCKOUT_SPIN, UDM_SETPOS32, 0, m_edit.lockoutMs);
+    m_catcher.SubclassWindow(::GetDlgItem(m_hWnd, IDC_KEY_PROMPT));
+    ShowHelp(false);
+    FillList();
+}
+
+void CKeyPage::FillList()
+{
+    HWND hWndList = ::GetDlgItem(m_hWnd, IDC_SLOT_LIST);
+    const int scale = PixelScaleFor(WindowDpi(m_hWnd), false);
+    auto* create = CommonControls().Get<ImageListCreateFn>("ImageList_Create");
+    auto* add = CommonControls().Get<ImageListAddMaskedFn>("ImageList_AddMasked");
+    if (create && add) m_hIcons = create(kIconSize * scale, kIconSize * scale, ILC_COLOR24 | ILC_MASK, 9, 0);
+    if (m_hIcons) ::SendMessageW(hWndList, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(m_hIcons));
+    for (int i = 0; i < kTimerSlotCount; ++i) {
+        int image = I_IMAGENONE;
+        const std::int32_t bitmap = g_iconCatalogue.BitmapOf(g_iconCatalogue.CodeOfSlotIcon(g_timerSlots[i].icon));
+        if (m_hIcons && bitmap != 0) {
+            if (HBITMAP hIcon = ScaledIcon(static_cast<UINT>(bitmap), scale)) {
+                image = add(m_hIcons, hIcon, kIconKey);
+                ::DeleteObject(hIcon);
+            }
+        }
+        std::wstring number = std::to_wstring(i + 1);
+        LVITEMW item{};
+        item.mask = LVIF_TEXT | LVIF_IMAGE;
+        item.iItem = i;
+        item.pszText = number.data();
+        item.iImage = image;
+        ::SendMessageW(hWndList, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        SetCell(hWndList, i, NameColumn, MultiByteToWide(SlotName(g_timerSlots[i])));
+        ShowRow(i);
+    }
+    LVITEMW selected{};
+    selected.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    selected.state = LVIS_SELECTED | LVIS_FOCUSED;
+    ::SendMessageW(hWndList, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&selected));
+    ShowSelectedPress();
+}
+
+void CKeyPage::ShowRow(int slot)
+{
+    HWND hWndList = ::GetDlgItem(m_hWnd, IDC_SLOT_LIST);
+    SetCell(hWndList, slot, KeyColumn, TriggerName(m_edit.key[slot]));
+    SetCell(hWndList, slot, PressColumn,
+            LoadResourceString(m_edit.press[slot] == SecondPress::Restart ? IDS_PRESS_RESTART : IDS_PRESS_STOP));
+}
+
+int CKeyPage::SelectedSlot() const
+{
+    const auto row = static_cast<int>(
+        ::SendDlgItemMessageW(m_hWnd, IDC_SLOT_LIST, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    return row >= 0 && row < kTimerSlotCount ? row : -1;
+}
+
+void CKeyPage::ShowSelectedPress()
+{
+    const int slot = SelectedSlot();
+    ::SendDlgItemMessageW(m_hWnd, IDC_SECOND_PRESS, CB_SETCURSEL, slot < 0 ? -1 : static_cast<int>(m_edit.press[slot]),
+                          0);
+    for (int id : {IDC_CHANGE_KEY, IDC_DEFAULT_KEY, IDC_SECOND_PRESS}) {
+        ::EnableWindow(::GetDlgItem(m_hWnd, id), slot >= 0);
+    }
+}
+
+void CKeyPage::ShowHelp(bool waiting)
+{
+    ::SetWindowTextW(m_catcher.m_hWnd, LoadResourceString(waiting ? IDS_KEY_WAITING : IDS_KEY_HELP).c_str());
+}
+
+void CKeyPage::TakeTrigger(Trigger trigger)
+{
+    const int slot = SelectedSlot();
+    if (slot < 0) return;
+    const int holder = SlotWithTrigger(m_edit, trigger, slot);
+    if (holder >= 0) {
+        const std::wstring text =
+            FormatResourceString(IDS_KEY_TAKEN, {TriggerName(trigger), std::to_wstring(holder + 1)});
+        ::MessageBoxW(::GetParent(m_hWnd), text.c_str(), LoadResourceString(IDS_APP_NAME).c_str(),
+                      MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    m_edit.key[slot] = trigger;
+    ShowRow(slot);
+}
+
+void CKeyPage::OnCommand(UINT id, UINT code)
+{
+    switch (id) {
+    case IDC_CHANGE_KEY:
+        if (code != BN_CLICKED || SelectedSlot() < 0) return;
+        ShowHelp(true);
+        m_catcher.Wait([this](std::optional<Trigger> trigger) {
+            ShowHelp(false);
+            ::SetFocus(::GetDlgItem(m_hWnd, IDC_CHANGE_KEY));
+            if (trigger) TakeTrigger(*trigger);
+        });
+        break;
+    case IDC_DEFAULT_KEY:
+        if (code == BN_CLICKED && SelectedSlot() >= 0) TakeTrigger(DefaultTrigger(SelectedSlot()));
+        break;
+    case IDC_SECOND_PRESS:
+        if (code == CBN_SELCHANGE && SelectedSlot() >= 0) {
+            const auto chosen = ::SendDlgItemMessageW(m_hWnd, IDC_SECOND_PRESS, CB_GETCURSEL, 0, 0);
+            m_edit.press[SelectedSlot()] = chosen == 1 ? SecondPress::Restart : SecondPress::Stop;
+            ShowRow(SelectedSlot());
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+LRESULT CKeyPage::OnNotify(const NMHDR& header)
+{
+    if (header.idFrom == IDC_SLOT_LIST && header.code == LVN_ITEMCHANGED) ShowSelectedPress();
+    return 0;
+}
+
+bool CKeyPage::OnApply()
+{
+    BOOL read = FALSE;
+    const UINT lockout = ::GetDlgItemInt(m_hWnd, IDC_LOCKOUT, &read, FALSE);
+    m_edit.lockoutMs = !read ? 0 : static_cast<std::int32_t>(lockout > kLongestLockoutMs ? kLongestLockoutMs : lockout);
+    if (m_edit == CurrentTriggers()) return true;  // nothing changed: nothing written
+    StoreTriggers(m_edit);
+    FollowStoredTriggers();
+    return true;
+}

@@ -1,0 +1,42 @@
+#include "settings/SettingsWindow.h"
+
+#include "common/ProgramDialog.h"
+#include "framework/PropertySheet.h"
+#include "framework/WinApp.h"
+#include "res/resource.h"
+#include "settings/KeyPage.h"
+#include "model/SettingsStore.h"
+#include "skin/WinRect.h"
+
+namespace {
+
+// Beside the bar, which stays in view while the player sets its keys.
+void PlaceBesideBar(HWND hWndSheet)
+{
+    HWND hWndBar = CProgramDialog::BarWindow();
+    const RECT sheet = WindowRectOf(hWndSheet);
+    const RECT bar = hWndBar ? WindowRectOf(hWndBar) : sheet;
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!::GetMonitorInfoW(::MonitorFromRect(&bar, MONITOR_DEFAULTTOPRIMARY), &info)) return;
+    const PixelPoint at = PlaceBeside(ToPixelRect(info.rcWork), ToPixelRect(bar), sheet.right - sheet.left,
+                                      sheet.bottom - sheet.top);
+    ::SetWindowPos(hWndSheet, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+void ShowSettings(HWND hWndBar)
+{
+    if (HWND hWndOpen = OpenPropertySheet()) {
+        ::SetForegroundWindow(hWndOpen);
+        return;
+    }
+    CKeyPage keys;
+    RunPropertySheet(::GetWindow(hWndBar, GW_OWNER), LoadResourceString(IDS_SETTINGS_TITLE), {&keys}, PlaceBesideBar);
+}
+
+void CancelSettings()
+{
+    if (HWND hWndSheet = OpenPropertySheet()) ::SendMessageW(hWndSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+}

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include "MemoryProfile.h"
+#include "model/Triggers.h"
+
+namespace {
+
+constexpr unsigned kF5 = 0x74, kNumpad1 = 0x61;
+
+}  // namespace
+
+TEST(Triggers, OddStoredValuesReadAsTheSlotsDefault)
+{
+    const struct {
+        MemoryProfile::Value stored;
+        Trigger read;
+    } rows[] = {
+        {static_cast<std::int32_t>(MakeTrigger(kF5, kModControl | kModAlt)), MakeTrigger(kF5, kModControl | kModAlt)},
+        {static_cast<std::int32_t>(MakeTrigger(kSideButton2, kModWin)), MakeTrigger(kSideButton2, kModWin)},
+        {static_cast<std::int32_t>(kNumpad1), kNumpad1},  // the keypad's 1 is not the main keyboard's
+        {static_cast<std::int32_t>(0xFE), 0xFE},
+        {0, DefaultTrigger(0)},
+        {static_cast<std::int32_t>(0xFF), DefaultTrigger(0)},
+        {0x10000 | 0x100, DefaultTrigger(0)},            // a code above 0xFE
+        {0x01, DefaultTrigger(0)}, {0x02, DefaultTrigger(0)},  // the left and right buttons
+        {0x11, DefaultTrigger(0)}, {0x20000 | 0xA2, DefaultTrigger(0)},  // a modifier alone
+        {0x100000 | static_cast<std::int32_t>(kF5), DefaultTrigger(0)},  // a bit beyond the modifiers
+        {-1, DefaultTrigger(0)},
+        {std::string("116"), DefaultTrigger(0)},  // another type
+    };
+    for (const auto& row : rows) {
+        MemoryProfile profile;
+        profile.Set("Option", "Key#0", row.stored);
+        EXPECT_EQ(ReadSlotTriggers(profile).key[0], row.read) << row.read;
+    }
+}
+
+TEST(Triggers, ATriggerTakenByALowerSlotReadsAsTheDefault)
+{
+    MemoryProfile profile;
+    profile.Set("Option", "Key#0", static_cast<std::int32_t>(kF5));
+    profile.Set("Option", "Key#4", static_cast<std::int32_t>(kF5));       // taken by slot 1
+    profile.Set("Option", "Key#6", static_cast<std::int32_t>('9'));       // slot 9's digit, before slot 9 reads
+    const SlotTriggers read = ReadSlotTriggers(profile);
+    EXPECT_EQ(read.key[0], kF5);
+    EXPECT_EQ(read.key[1], DefaultTrigger(1));
+    EXPECT_EQ(read.key[4], DefaultTrigger(4));
+    EXPECT_EQ(read.key[6], '9');
+    EXPECT_EQ(read.key[8], kNoTrigger) << "its own digit is a lower slot's: the lower one keeps it";
+    EXPECT_EQ(SlotOfRelease(read, '9'), 6);
+}
+
+TEST(Triggers, SecondPressAndLockoutReadOnlyWhatTheyCanBe)
+{
+    const struct {
+        MemoryProfile::Value press, lockout;
+        SecondPress readPress;
+        std::int32_t readLockout;
+    } rows[] = {
+        {1, 250, SecondPress::Restart, 250}, {0, 0, SecondPress::Stop, 0}, {2, 2000, SecondPress::Stop, 2000},
+        {-1, 2001, SecondPress::Stop, 0}, {std::string("1"), -5, SecondPress::Stop, 0},
+    };
+    for (const auto& row : rows) {
+        MemoryProfile profile;
+        profile.Set("Option", "Press#3", row.press);
+        profile.Set("Option", "KeyLockout", row.lockout);
+        const SlotTriggers read = ReadSlotTriggers(profile);
+        EXPECT_EQ(read.press[3], row.readPress);
+        EXPECT_EQ(read.lockoutMs, row.readLockout);
+    }
+}
+
+TEST(Triggers, WrittenTriggersReadBackAndNothingIsWrittenByReading)
+{
+    SlotTriggers triggers = DefaultSlotTriggers();
+    triggers.key[2] = MakeTrigger('3', kModControl);
+    triggers.key[7] = kSideButton1;
+    triggers.press[7] = SecondPress::Restart;
+    triggers.lockoutMs = 400;
+    MemoryProfile profile;
+    WriteSlotTriggers(profile, triggers);
+    EXPECT_EQ(std::get<std::int32_t>(*profile.Find("Option", "Key#2")), 0x20033);
+    EXPECT_EQ(ReadSlotTriggers(profile), triggers);
+    MemoryProfile empty;
+    ReadSlotTriggers(empty);
+    for (const std::string& call : empty.traffic) EXPECT_EQ(call.rfind("read", 0), 0u) << call;
+}
+
+TEST(Triggers, AReleaseFindsItsExactTriggerFirstThenThePlainKey)
+{
+    SlotTriggers triggers = DefaultSlotTriggers();
+    triggers.key[0] = kF5;
+    triggers.key[1] = MakeTrigger('3', kModControl);
+    const struct {
+        Trigger released;
+        int slot;
+    } rows[] = {
+        {kF5, 0}, {MakeTrigger(kF5, kModShift), 0},  // a plain key also acts with a modifier held
+        {MakeTrigger('3', kModControl), 1}, {'3', 2}, {MakeTrigger('3', kModAlt), 2},
+        {'1', -1}, {'2', -1}, {kNumpad1, -1}, {'9', 8},
+    };
+    for (const auto& row : rows) EXPECT_EQ(SlotOfRelease(triggers, row.released), row.slot) << row.released;
+}
+
+TEST(Triggers, WhatAReleaseDoesByModeHoldAndLockout)
+{
+    SlotTriggers triggers = DefaultSlotTriggers();
+    triggers.press[1] = SecondPress::Restart;
+    triggers.lockoutMs = 300;
+    const struct {
+        int slot;
+        bool running;
+        std::uint32_t heldMs, atMs;
+        PressAction action;
+    } rows[] = {
+        {0, false, 0, 1000, PressAction::Toggle},
+        {0, true, 0, 1299, PressAction::Nothing},   // within the lockout of the last one that acted
+        {0, true, 5000, 1300, PressAction::Toggle},  // stop mode: a long hold stops as a short one does
+        {1, false, 2000, 1300, PressAction::Toggle}, // restart mode, idle: starts
+        {1, true, 999, 1600, PressAction::Restart},
+        {1, true, 1000, 1900, PressAction::Stop},
+        {1, true, 0, 2100, PressAction::Nothing},
+        {2, false, 0, 0xFFFFFF00u, PressAction::Toggle},
+        {2, true, 0, 0x10u, PressAction::Nothing},   // the clock wrapped: still 0x110 ms later
+        {2, true, 0, 0x30u, PressAction::Toggle},
+    };
+    PressMemory memory;
+    for (const auto& row : rows) {
+        EXPECT_EQ(DecidePress(triggers, row.slot, row.running, row.heldMs, row.atMs, memory), row.action)
+            << row.slot << " at " << row.atMs;
+    }
+}
+
+TEST(Triggers, AReleaseCarriesTheModifiersAndHoldOfItsFirstPress)
+{
+    KeyPresses presses;
+    presses.Down(kF5, kModControl, 100);
+    presses.Down(kF5, kModControl | kModShift, 150);  // auto-repeat
+    const KeyPresses::Release release = presses.Up(kF5, 0, 1300);  // Ctrl let go first
+    EXPECT_EQ(release.trigger, MakeTrigger(kF5, kModControl));
+    EXPECT_EQ(release.heldMs, 1200u);
+    const KeyPresses::Release unseen = presses.Up(kF5, kModAlt, 1400);
+    EXPECT_EQ(unseen.trigger, MakeTrigger(kF5, kModAlt));
+    EXPECT_EQ(unseen.heldMs, 0u);
+}
