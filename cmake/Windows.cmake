@@ -36,6 +36,7 @@ add_library(tavorin_win STATIC
   src/play/PlaySettings.cpp
   src/play/TriggerHook.cpp
   src/play/ExpiryChime.cpp
+  src/play/FrontProgram.cpp
   src/settings/KeyCatcher.cpp
   src/settings/KeyPage.cpp
   src/settings/SettingsWindow.cpp

@@ -21,9 +21,10 @@ bool IsAboutCommand(UINT nID)
 
 }  // namespace
 
-CHostDlg::CHostDlg(CWnd* pParent)
-    : CProgramDialog(IDD_HOST, pParent),
-      m_hIcon(::LoadIconW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(IDI_APPLICATION_SMALL)))
+CHostDlg::CHostDlg(bool takingOver)
+    : CProgramDialog(IDD_HOST, nullptr),
+      m_hIcon(::LoadIconW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(IDI_APPLICATION_SMALL))),
+      m_bTakingOver(takingOver)
 {
 }
 
@@ -38,6 +39,10 @@ bool CHostDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* res
         return true;
     case WM_ENDSESSION:
         OnEndSession(wParam != FALSE);
+        *result = 0;
+        return true;
+    case kRestartElevatedMessage:
+        RestartElevated();
         *result = 0;
         return true;
     default:
@@ -63,7 +68,7 @@ int CHostDlg::OnCreate()
     if (Default() == -1) return -1;
     LoadSlotSettings();
     LoadOptions();
-    RestoreKeptSlotEnds();
+    RestoreKeptSlotEnds(m_bTakingOver);
     return 0;
 }
 
@@ -157,4 +162,19 @@ void CHostDlg::OnEndSession(bool ending)
     }
     StopSettingsWrites();
     EndDialog(IDCANCEL);
+}
+
+void CHostDlg::RestartElevated()
+{
+    // The new copy reads everything from the registry once this one has ended.
+    SaveSlotSettings();
+    StoreSlotEndsForHandOver();
+    for (HWND hWnd : {BarWindow(), EditorWindow()}) {
+        if (hWnd) ::SendMessageW(hWnd, kSaveStateMessage, 0, 0);
+    }
+    if (!StartElevatedCopy()) {
+        DropHandOverEnds();
+        return;
+    }
+    OnClose();
 }

@@ -6,12 +6,15 @@
 
 class CHostDlg : public CProgramDialog {
 public:
-    explicit CHostDlg(CWnd* pParent = nullptr);
+    // `takingOver`: this copy was started to take over from another (the
+    // restart as administrator), which handed over its running timers.
+    explicit CHostDlg(bool takingOver = false);
 
 protected:
     BOOL OnInitDialog() override;
     // The messages without a handler of their own: the drag icon, the end of
-    // the Windows session, and another start asking for the bar.
+    // the Windows session, another start asking for the bar, and the bar's
+    // restart as administrator.
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
     int OnCreate() override;
     void OnSysCommand(UINT nID) override;
@@ -27,10 +30,14 @@ private:
     // Another start of the program asked for the bar: to the front with it.
     void ShowBar();
     void OnEndSession(bool ending);
+    // Saves everything, running timers included, starts the program again as
+    // administrator and ends; where the player declines, goes on as before.
+    void RestartElevated();
     // Writes the slots the first time it is called; the program ends by
     // several roads and each saves exactly once.
     void SaveSlotsOnce();
 
     HICON m_hIcon;
     bool m_bSlotsSaved = false;
+    bool m_bTakingOver;
 };

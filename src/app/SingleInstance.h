@@ -6,8 +6,16 @@
 #endif
 #include <windows.h>
 
-// True for the first copy, which keeps the claim until it ends.
-bool ClaimSingleInstance();
+#include <optional>
+
+// True for the first copy, which keeps the claim until it ends. A copy that
+// takes over from `previous` (a process id) first waits for it to end.
+bool ClaimSingleInstance(std::optional<DWORD> previous = std::nullopt);
+// The process a copy started with "/takeover:<id>" takes over from.
+std::optional<DWORD> TakeOverFrom(const wchar_t* commandLine);
+// Starts this program again as administrator (the shell's "runas"), to take
+// over from this copy; false when it did not start (the player declined).
+bool StartElevatedCopy();
 
 // Asks the running copy to bring its bar to the front.
 void BringRunningCopyForward();

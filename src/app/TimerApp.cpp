@@ -8,13 +8,14 @@ CTimerApp theApp;
 BOOL CTimerApp::InitInstance()
 {
     // A second copy would save over the first's slots and place when it ends.
-    if (!ClaimSingleInstance()) {
+    const std::optional<DWORD> previous = TakeOverFrom(::GetCommandLineW());
+    if (!ClaimSingleInstance(previous)) {
         BringRunningCopyForward();
         return FALSE;
     }
     SetRegistryKey(kCompanyKey);
 
-    CHostDlg dlg;
+    CHostDlg dlg(previous.has_value());
     m_pMainWnd = &dlg;
     dlg.DoModal();
     m_pMainWnd = nullptr;

@@ -3,9 +3,11 @@
 #include <string>
 
 #include "common/AppSettings.h"
+#include "common/ProgramDialog.h"
 #include "common/SkinnedDialog.h"
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"
+#include "play/FrontProgram.h"
 #include "play/PlaySettings.h"
 #include "res/resource.h"
 #include "settings/SettingsWindow.h"
@@ -16,6 +18,7 @@ namespace {
 // chosen"); the settings window's after them.
 constexpr UINT kFirstCommand = 1;
 constexpr UINT kSettingsCommand = kFirstCommand + kPlayOptionCount;
+constexpr UINT kRestartCommand = kSettingsCommand + 1;
 
 // Flips a choice and applies it, through the part of the program it belongs to.
 void SwitchChoice(PlayOption option)
@@ -50,6 +53,12 @@ void ShowBarMenu(HWND hWndBar, POINT screen)
     }
     ::AppendMenuW(hMenu, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuW(hMenu, MF_STRING, kSettingsCommand, LoadResourceString(IDS_MENU_SETTINGS).c_str());
+    // For a game run as administrator, whose keys never reach a normal
+    // program's hook; shown in bold while such a program is in front.
+    if (IsOptionOn(GlobalDigitKeys)) {
+        ::AppendMenuW(hMenu, MF_STRING, kRestartCommand, LoadResourceString(IDS_MENU_RESTART_ELEVATED).c_str());
+        if (CurrentFrontProgram().aboveUs) ::SetMenuDefaultItem(hMenu, kRestartCommand, FALSE);
+    }
     // The menu closes on a click elsewhere only while its owner is in front;
     // afterwards the game that was in front gets the keyboard back.
     HWND hWndBefore = ::GetForegroundWindow();
@@ -61,6 +70,10 @@ void ShowBarMenu(HWND hWndBar, POINT screen)
     ::DestroyMenu(hMenu);
     if (command >= kFirstCommand && command < kFirstCommand + kPlayOptionCount) {
         SwitchChoice(static_cast<PlayOption>(command - kFirstCommand));
+    }
+    if (command == kRestartCommand) {
+        ::PostMessageW(::GetWindow(hWndBar, GW_OWNER), kRestartElevatedMessage, 0, 0);
+        return;
     }
     if (command == kSettingsCommand) {
         ShowSettings(hWndBar);  // the settings window keeps the keyboard, not the game

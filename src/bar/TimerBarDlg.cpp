@@ -10,6 +10,7 @@
 #include "model/IconCatalogue.h"
 #include "model/SettingsStore.h"
 #include "model/TimerSlots.h"
+#include "play/FrontProgram.h"
 #include "play/TriggerHook.h"
 #include "play/ExpiryChime.h"
 #include "play/PlaySettings.h"
@@ -26,7 +27,10 @@ constexpr UINT kStartTickMs = 50;
 }  // namespace
 
 CTimerBarDlg::CTimerBarDlg(CWnd* pParent)
-    : CSkinnedDialog(IDD_TIMER_BAR, pParent), m_strTitle(LoadResourceString(IDS_TITLE))
+    : CSkinnedDialog(IDD_TIMER_BAR, pParent),
+      m_strTitle(LoadResourceString(IDS_TITLE)),
+      m_strPaused(LoadResourceString(IDS_PAUSED)),
+      m_strElevatedMark(LoadResourceString(IDS_ELEVATED_MARK))
 {
     m_fontTitle.CreateFontW(12, FW_DONTCARE, DEFAULT_CHARSET, L"굴림");
     m_fontTime.CreateFontW(15, FW_BOLD, DEFAULT_CHARSET, L"Times New Roman");
@@ -93,7 +97,17 @@ void CTimerBarDlg::PaintTexts(HDC dc)
 
     CSelectObject selectFont(dc, m_fontTitle);
     RECT title = kTitleRect;
-    ::DrawTextW(dc, m_strTitle.c_str(), -1, &title, DT_VCENTER);
+    const std::wstring titleText = m_bPaused ? m_strTitle + L" " + m_strPaused : m_strTitle;
+    ::DrawTextW(dc, titleText.c_str(), -1, &title, DT_VCENTER);
+    if (m_bFrontAbove) {
+        SIZE extent{0, 0};
+        ::GetTextExtentPoint32W(dc, titleText.c_str(), static_cast<int>(titleText.size()), &extent);
+        RECT mark = kTitleRect;
+        mark.left += extent.cx + 4;
+        const COLORREF before = ::SetTextColor(dc, kBoxRed);
+        ::DrawTextW(dc, m_strElevatedMark.c_str(), -1, &mark, DT_VCENTER);
+        ::SetTextColor(dc, before);
+    }
 
     ::SelectObject(dc, m_fontTime);
     const int frameWidth = m_canvas.Size().cx;  // names stay inside the 1x frame at any scale
@@ -142,6 +156,7 @@ void CTimerBarDlg::OnTimer(UINT_PTR nIDEvent)
     TickTimerSlots(now, &ended);
     // Several slots ending in one tick give one chime.
     if (ended != 0 && IsOptionOn(ExpirySound)) PlayExpiryChime();
+    WatchKeysEverywhere();
     if (MakeBarView(g_timerSlots, now, m_nHover, m_bAlwaysOnTop) != m_lastView) Invalidate();
     ScheduleTick();
     CSkinnedDialog::OnTimer(nIDEvent);
@@ -171,9 +186,36 @@ void CTimerBarDlg::SeeKey(UINT message, unsigned key)
     }
 }
 
+void CTimerBarDlg::WatchKeysEverywhere()
+{
+    const bool on = IsOptionOn(GlobalDigitKeys);
+    if (on) WatchTriggerHooks();
+    const bool above = on && CurrentFrontProgram().aboveUs;
+    if (above == m_bFrontAbove) return;
+    m_bFrontAbove = above;
+    Invalidate();
+}
+
+void CTimerBarDlg::TogglePause()
+{
+    m_bPaused = !m_bPaused;
+    Invalidate();
+}
+
+void CTimerBarDlg::ReleaseFromOtherProgram(Trigger trigger, std::uint32_t heldMs)
+{
+    const int index = SlotOfRelease(CurrentTriggers(), trigger);
+    if (index < 0 || (m_bPaused && index != kPauseHolder) || !IsChosenGameInFront()) return;
+    ReleaseTrigger(trigger, heldMs);
+}
+
 void CTimerBarDlg::ReleaseTrigger(Trigger trigger, std::uint32_t heldMs)
 {
     const int index = SlotOfRelease(CurrentTriggers(), trigger);
+    if (index == kPauseHolder) {
+        TogglePause();
+        return;
+    }
     if (index < 0) return;
     const std::int32_t now = CurrentSlotTime();
     switch (DecidePress(CurrentTriggers(), index, g_timerSlots[index].state == Running, heldMs,
@@ -222,7 +264,7 @@ bool CTimerBarDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*
         *result = 0;
         return true;
     case kTriggerReleasedMessage:
-        ReleaseTrigger(static_cast<Trigger>(wParam), static_cast<std::uint32_t>(lParam));
+        ReleaseFromOtherProgram(static_cast<Trigger>(wParam), static_cast<std::uint32_t>(lParam));
         *result = 0;
         return true;
     case WM_POWERBROADCAST:

@@ -49,6 +49,12 @@ private:
     // A slot's trigger released, at the bar or in any program: starts, stops
     // or restarts its slot.
     void ReleaseTrigger(Trigger trigger, std::uint32_t heldMs);
+    // A trigger released in another program: the pause key pauses them all,
+    // and only the chosen game's (if any) act.
+    void ReleaseFromOtherProgram(Trigger trigger, std::uint32_t heldMs);
+    void TogglePause();
+    // While keys come from other programs: the hook still in, the program in front above us.
+    void WatchKeysEverywhere();
 
     CFont m_fontTitle;
     CFont m_fontTime;
@@ -60,5 +66,10 @@ private:
     BarView m_lastView{};    // what the last frame showed
     KeyPresses m_presses;    // the modifiers and hold of the keys pressed at the bar
     PressMemory m_pressMemory;
+    bool m_bPaused = false;      // triggers from other programs wait for the pause key, this run only
+    bool m_bFrontAbove = false;  // the program in front runs above us (its keys never reach the hook)
+
     std::wstring m_strTitle;
+    std::wstring m_strPaused;        // after the title while paused
+    std::wstring m_strElevatedMark;  // beside the title while a program above us is in front
 };

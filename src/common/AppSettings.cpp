@@ -12,6 +12,8 @@ namespace {
 
 bool g_options[kPlayOptionCount] = {};
 SlotTriggers g_triggers = DefaultSlotTriggers();
+std::wstring g_gameProgram;
+constexpr char kEntryGameProgram[] = "GameProgram";
 
 bool IsOption(PlayOption option)
 {
@@ -110,6 +112,18 @@ void LoadOptions()
 {
     for (int i = 0; i < kPlayOptionCount; ++i) g_options[i] = ReadPlayOption(AppProfile(), static_cast<PlayOption>(i));
     g_triggers = ReadSlotTriggers(AppProfile());
+    g_gameProgram = MultiByteToWide(AppProfile().GetString(kSectionOption, kEntryGameProgram, ""));
+}
+
+const std::wstring& GameProgram()
+{
+    return g_gameProgram;
+}
+
+void StoreGameProgram(const std::wstring& name)
+{
+    g_gameProgram = name;
+    AppProfile().WriteString(kSectionOption, kEntryGameProgram, WideToMultiByte(name));
 }
 
 const SlotTriggers& CurrentTriggers()
@@ -140,9 +154,20 @@ void HoldOptionOff(PlayOption option)
     if (IsOption(option)) g_options[option] = false;
 }
 
-void RestoreKeptSlotEnds()
+void RestoreKeptSlotEnds(bool handedOver)
 {
-    if (IsOptionOn(KeepRunning)) RestoreSlotEnds(AppProfile(), g_timerSlots, CurrentSlotTime());
+    if (IsOptionOn(KeepRunning) || handedOver) RestoreSlotEnds(AppProfile(), g_timerSlots, CurrentSlotTime());
+    if (handedOver) DropHandOverEnds();
+}
+
+void StoreSlotEndsForHandOver()
+{
+    SaveSlotEnds(AppProfile(), g_timerSlots);
+}
+
+void DropHandOverEnds()
+{
+    if (!IsOptionOn(KeepRunning)) ClearSlotEnds(AppProfile());
 }
 
 void KeepSlotEnd(int index)

@@ -1,6 +1,8 @@
 // The settings store bound to the application's registry key.
 #pragma once
 
+#include <string>
+
 #include "framework/Wnd.h"
 #include "model/PlayOptions.h"
 #include "model/SettingsProfile.h"
@@ -27,6 +29,10 @@ void StoreOption(PlayOption option, bool on);
 // choices, written only when the settings window's OK stores them.
 const SlotTriggers& CurrentTriggers();
 void StoreTriggers(const SlotTriggers& triggers);
+// "GameProgram": the one program (an executable's name) whose window must be
+// in front for triggers from other programs to act; empty for any.
+const std::wstring& GameProgram();
+void StoreGameProgram(const std::wstring& name);
 // For this run only: a choice that cannot be applied (the system refused it)
 // shows off; the stored choice stays for the next start.
 void HoldOptionOff(PlayOption option);
@@ -34,7 +40,13 @@ void HoldOptionOff(PlayOption option);
 // Running timers kept across restarts, while "keep running" is on: at
 // start-up a stored end ahead runs on; a slot's end is stored after it was
 // started, stopped or committed, every end at a save.
-void RestoreKeptSlotEnds();
+// A copy that takes over from another (the restart as administrator) gets
+// the running timers it handed over whatever the choice.
+void RestoreKeptSlotEnds(bool handedOver = false);
+// Before handing over to a new copy: every running end, whatever the choice;
+// and where the hand-over did not happen, none left behind that the choice would not keep.
+void StoreSlotEndsForHandOver();
+void DropHandOverEnds();
 void KeepSlotEnd(int index);
 void KeepSlotEnds();
 // Stores the choice; turned on every running end is stored at once, turned

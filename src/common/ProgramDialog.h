@@ -18,6 +18,9 @@ constexpr UINT kBarPinnedMessage = WM_APP + 0x21;
 // To the bar: a key went down or up in another of the program's windows;
 // wParam the key, lParam the message (WM_KEYDOWN, WM_SYSKEYUP, ...).
 constexpr UINT kForwardedKeyMessage = WM_APP + 0x23;
+// To the host: save everything and start the program again as administrator,
+// the new copy taking over from this one.
+constexpr UINT kRestartElevatedMessage = WM_APP + 0x24;
 // To either: write what its close writes (places, the pin), before the session ends.
 constexpr UINT kSaveStateMessage = WM_APP + 0x22;
 

@@ -44,7 +44,7 @@ bool SlotTriggers::operator==(const SlotTriggers& other) const
     for (int i = 0; i < kTimerSlotCount; ++i) {
         if (key[i] != other.key[i] || press[i] != other.press[i]) return false;
     }
-    return lockoutMs == other.lockoutMs;
+    return lockoutMs == other.lockoutMs && pause == other.pause;
 }
 
 SlotTriggers DefaultSlotTriggers()
@@ -55,6 +55,7 @@ SlotTriggers DefaultSlotTriggers()
         triggers.press[i] = SecondPress::Stop;
     }
     triggers.lockoutMs = 0;
+    triggers.pause = kNoTrigger;
     return triggers;
 }
 
@@ -78,6 +79,8 @@ SlotTriggers ReadSlotTriggers(SettingsProfile& profile)
     }
     const std::int32_t lockout = profile.GetInt(kSectionOption, "KeyLockout", 0);
     triggers.lockoutMs = lockout >= 0 && lockout <= kLongestLockoutMs ? lockout : 0;
+    const auto pause = static_cast<std::uint32_t>(profile.GetInt(kSectionOption, "PauseKey", 0));
+    if (IsUsableTrigger(pause) && SlotWithTrigger(triggers, pause) < 0) triggers.pause = pause;
     return triggers;
 }
 
@@ -88,6 +91,7 @@ void WriteSlotTriggers(SettingsProfile& profile, const SlotTriggers& triggers)
         profile.WriteInt(kSectionOption, Entry("Press", i).c_str(), static_cast<std::int32_t>(triggers.press[i]));
     }
     profile.WriteInt(kSectionOption, "KeyLockout", triggers.lockoutMs);
+    profile.WriteInt(kSectionOption, "PauseKey", static_cast<std::int32_t>(triggers.pause));
 }
 
 int SlotWithTrigger(const SlotTriggers& triggers, Trigger trigger, int except)
@@ -96,7 +100,7 @@ int SlotWithTrigger(const SlotTriggers& triggers, Trigger trigger, int except)
     for (int i = 0; i < kTimerSlotCount; ++i) {
         if (i != except && triggers.key[i] == trigger) return i;
     }
-    return -1;
+    return except != kPauseHolder && triggers.pause == trigger ? kPauseHolder : -1;
 }
 
 int SlotOfRelease(const SlotTriggers& triggers, Trigger released)

@@ -48,20 +48,25 @@ struct SlotTriggers {
     Trigger key[kTimerSlotCount];
     SecondPress press[kTimerSlotCount];
     std::int32_t lockoutMs;
+    // "PauseKey": stops the triggers from other programs until pressed again; none by default.
+    Trigger pause;
     bool operator==(const SlotTriggers& other) const;
 };
+
+// Who holds a trigger in SlotTriggers::pause, for SlotWithTrigger.
+constexpr int kPauseHolder = kTimerSlotCount;
 
 // Every slot on its digit key, a second press stopping, no lockout.
 SlotTriggers DefaultSlotTriggers();
 // Odd values (absent, another type, unusable, already taken by a lower slot)
 // read as the slot's default (none, if a lower slot holds even that); a
-// lockout outside 0 to 2000 ms as 0.
+// lockout outside 0 to 2000 ms as 0; a pause key that is odd or a slot's as none.
 SlotTriggers ReadSlotTriggers(SettingsProfile& profile);
 void WriteSlotTriggers(SettingsProfile& profile, const SlotTriggers& triggers);
 
-// The slot another slot than `except` has this trigger on, or -1.
+// The slot (or kPauseHolder) other than `except` that has this trigger, or -1.
 int SlotWithTrigger(const SlotTriggers& triggers, Trigger trigger, int except = -1);
-// The slot a release starts or stops: the one with exactly this trigger, or
+// The slot a release starts or stops (or kPauseHolder for the pause key): the one with exactly this trigger, or
 // else the one with its key and no modifiers (a plain key also acts while a
 // modifier is held, as the digit keys always did); -1 for none.
 int SlotOfRelease(const SlotTriggers& triggers, Trigger released);

@@ -2,9 +2,13 @@
 
 #include <wtsapi32.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "framework/LateLibrary.h"
 #include "framework/Trace.h"
 #include "framework/Wnd.h"
+#include "model/PlayGuards.h"
 
 namespace {
 
@@ -16,6 +20,9 @@ HookInstaller* g_install = ::SetWindowsHookExW;
 bool g_watched[256] = {};
 bool g_anyMouseTrigger = false;
 KeyPresses g_presses;
+// Every key as the keyboard hook last saw it, for the watch on the hook.
+bool g_hookDown[HookWatch::kKeyCount] = {};
+HookWatch g_watch;
 // The modifier keys held, as the keyboard hook saw them go down and up: no
 // call to the system for them while an event waits.
 unsigned g_heldSides = 0;  // one bit per key: left and right Shift, Ctrl, Alt, Windows
@@ -76,10 +83,13 @@ void Unhook(HHOOK& hHook)
 
 bool HookKeys()
 {
+    // What is held as the hook goes in, it will never see go down.
     g_heldSides = 0;
-    for (unsigned key : {VK_LSHIFT, VK_RSHIFT, VK_LCONTROL, VK_RCONTROL, VK_LMENU, VK_RMENU, VK_LWIN, VK_RWIN}) {
-        if (::GetAsyncKeyState(static_cast<int>(key)) & 0x8000) g_heldSides |= SideBit(key);
+    for (int key = 0; key < HookWatch::kKeyCount; ++key) {
+        g_hookDown[key] = (::GetAsyncKeyState(key) & 0x8000) != 0;
+        if (g_hookDown[key]) g_heldSides |= SideBit(static_cast<unsigned>(key));
     }
+    g_watch.Installed();
     g_hKeyHook = g_install(WH_KEYBOARD_LL, TriggerKeyProc, ::GetModuleHandleW(nullptr), 0);
     TRACE(g_hKeyHook ? std::wstring(L"keyboard hook installed")
                      : L"keyboard hook refused, error " + std::to_wstring(::GetLastError()));
@@ -114,6 +124,7 @@ LRESULT CALLBACK TriggerKeyProc(int nCode, WPARAM wParam, LPARAM lParam)
     if (nCode == HC_ACTION) {
         const auto* event = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
         const bool released = (event->flags & LLKHF_UP) != 0;
+        if (event->vkCode < HookWatch::kKeyCount) g_hookDown[event->vkCode] = !released;
         if (const unsigned side = SideBit(event->vkCode)) g_heldSides = released ? g_heldSides & ~side : g_heldSides | side;
         if (event->vkCode < 256 && g_watched[event->vkCode]) {
             const bool down = wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN;
@@ -165,7 +176,10 @@ void WatchTriggers(const SlotTriggers& triggers)
 {
     for (bool& watched : g_watched) watched = false;
     g_anyMouseTrigger = false;
-    for (Trigger trigger : triggers.key) {
+    Trigger all[kTimerSlotCount + 1];
+    std::copy(std::begin(triggers.key), std::end(triggers.key), all);
+    all[kTimerSlotCount] = triggers.pause;
+    for (Trigger trigger : all) {
         if (trigger == kNoTrigger || TriggerKey(trigger) > 0xFF) continue;
         g_watched[TriggerKey(trigger)] = true;
         g_anyMouseTrigger |= IsMouseTrigger(trigger);
@@ -186,4 +200,14 @@ bool RenewTriggerHooks()
     const bool hooked = HookKeys();
     FollowMouseTriggers();
     return hooked;
+}
+
+bool WatchTriggerHooks()
+{
+    if (!g_hKeyHook) return false;
+    bool systemDown[HookWatch::kKeyCount] = {};
+    for (int key = 0; key < HookWatch::kKeyCount; ++key) systemDown[key] = (::GetAsyncKeyState(key) & 0x8000) != 0;
+    if (!g_watch.Check(systemDown, g_hookDown)) return false;
+    TRACE(L"keyboard hook gone: installed again");
+    return RenewTriggerHooks();
 }

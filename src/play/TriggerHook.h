@@ -29,6 +29,9 @@ void SetHookInstaller(HookInstaller* install);
 // After a resume or an unlock: hooks that are in are installed afresh; false
 // when the system refused the keyboard hook this time.
 bool RenewTriggerHooks();
+// Once a second or so while the hooks are in: a keyboard hook the system
+// dropped (keys held that it never saw) is installed again; true then.
+bool WatchTriggerHooks();
 
 // Shift, Ctrl, Alt and the Windows keys held, as trigger modifiers: by the
 // system now (GetAsyncKeyState) or as of the message being handled (GetKeyState).

@@ -1,6 +1,8 @@
 #include "settings/KeyPage.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "common/AppSettings.h"
 #include "common/SkinnedDialog.h"
@@ -8,6 +10,7 @@
 #include "framework/Gdi.h"
 #include "framework/WinApp.h"
 #include "model/IconCatalogue.h"
+#include "play/FrontProgram.h"
 #include "play/PlaySettings.h"
 #include "res/resource.h"
 #include "settings/TriggerNames.h"
@@ -16,6 +19,9 @@
 namespace {
 
 enum Column { SlotColumn, NameColumn, KeyColumn, PressColumn };
+// The list's rows: the nine slots, then the pause key.
+constexpr int kPauseRow = kPauseHolder;
+constexpr int kRowCount = kPauseRow + 1;
 constexpr int kIconSize = 24;
 constexpr COLORREF kIconKey = RGB(255, 0, 255);
 
@@ -40,6 +46,17 @@ void SetCell(HWND hWndList, int row, int column, std::wstring text)
     item.iSubItem = column;
     item.pszText = text.data();
     ::SendMessageW(hWndList, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+}
+
+void InsertRow(HWND hWndList, int row, std::wstring first, int image, const std::wstring& name)
+{
+    LVITEMW item{};
+    item.mask = LVIF_TEXT | LVIF_IMAGE;
+    item.iItem = row;
+    item.pszText = first.data();
+    item.iImage = image;
+    ::SendMessageW(hWndList, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    SetCell(hWndList, row, NameColumn, name);
 }
 
 // The icon at the program's whole-pixel scale, each pixel a k x k block like the bar's.
@@ -94,6 +111,7 @@ void CKeyPage::OnInitPage()
     ::SendDlgItemMessageW(m_hWnd, IDC_LOCKOUT_SPIN, UDM_SETRANGE32, 0, kLongestLockoutMs);
     ::SendDlgItemMessageW(m_hWnd, IDC_LOCKOUT_SPIN, UDM_SETPOS32, 0, m_edit.lockoutMs);
     m_catcher.SubclassWindow(::GetDlgItem(m_hWnd, IDC_KEY_PROMPT));
+    FillGames();
     ShowHelp(false);
     FillList();
 }
@@ -115,16 +133,11 @@ void CKeyPage::FillList()
                 ::DeleteObject(hIcon);
             }
         }
-        std::wstring number = std::to_wstring(i + 1);
-        LVITEMW item{};
-        item.mask = LVIF_TEXT | LVIF_IMAGE;
-        item.iItem = i;
-        item.pszText = number.data();
-        item.iImage = image;
-        ::SendMessageW(hWndList, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-        SetCell(hWndList, i, NameColumn, MultiByteToWide(SlotName(g_timerSlots[i])));
+        InsertRow(hWndList, i, std::to_wstring(i + 1), image, MultiByteToWide(SlotName(g_timerSlots[i])));
         ShowRow(i);
     }
+    InsertRow(hWndList, kPauseRow, LoadResourceString(IDS_PAUSE_ROW), I_IMAGENONE, LoadResourceString(IDS_PAUSE_NAME));
+    ShowRow(kPauseRow);
     LVITEMW selected{};
     selected.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     selected.state = LVIS_SELECTED | LVIS_FOCUSED;
@@ -132,29 +145,35 @@ void CKeyPage::FillList()
     ShowSelectedPress();
 }
 
-void CKeyPage::ShowRow(int slot)
+Trigger& CKeyPage::TriggerOfRow(int row)
+{
+    return row == kPauseRow ? m_edit.pause : m_edit.key[row];
+}
+
+void CKeyPage::ShowRow(int row)
 {
     HWND hWndList = ::GetDlgItem(m_hWnd, IDC_SLOT_LIST);
-    SetCell(hWndList, slot, KeyColumn, TriggerName(m_edit.key[slot]));
-    SetCell(hWndList, slot, PressColumn,
-            LoadResourceString(m_edit.press[slot] == SecondPress::Restart ? IDS_PRESS_RESTART : IDS_PRESS_STOP));
+    SetCell(hWndList, row, KeyColumn, TriggerName(TriggerOfRow(row)));
+    if (row == kPauseRow) return;
+    SetCell(hWndList, row, PressColumn,
+            LoadResourceString(m_edit.press[row] == SecondPress::Restart ? IDS_PRESS_RESTART : IDS_PRESS_STOP));
 }
 
 int CKeyPage::SelectedSlot() const
 {
     const auto row = static_cast<int>(
         ::SendDlgItemMessageW(m_hWnd, IDC_SLOT_LIST, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
-    return row >= 0 && row < kTimerSlotCount ? row : -1;
+    return row >= 0 && row < kRowCount ? row : -1;
 }
 
 void CKeyPage::ShowSelectedPress()
 {
-    const int slot = SelectedSlot();
-    ::SendDlgItemMessageW(m_hWnd, IDC_SECOND_PRESS, CB_SETCURSEL, slot < 0 ? -1 : static_cast<int>(m_edit.press[slot]),
-                          0);
-    for (int id : {IDC_CHANGE_KEY, IDC_DEFAULT_KEY, IDC_SECOND_PRESS}) {
-        ::EnableWindow(::GetDlgItem(m_hWnd, id), slot >= 0);
-    }
+    const int row = SelectedSlot();
+    const bool slot = row >= 0 && row != kPauseRow;
+    ::SendDlgItemMessageW(m_hWnd, IDC_SECOND_PRESS, CB_SETCURSEL, slot ? static_cast<int>(m_edit.press[row]) : -1, 0);
+    ::EnableWindow(::GetDlgItem(m_hWnd, IDC_CHANGE_KEY), row >= 0);
+    ::EnableWindow(::GetDlgItem(m_hWnd, IDC_DEFAULT_KEY), row >= 0);
+    ::EnableWindow(::GetDlgItem(m_hWnd, IDC_SECOND_PRESS), slot);
 }
 
 void CKeyPage::ShowHelp(bool waiting)
@@ -164,18 +183,20 @@ void CKeyPage::ShowHelp(bool waiting)
 
 void CKeyPage::TakeTrigger(Trigger trigger)
 {
-    const int slot = SelectedSlot();
-    if (slot < 0) return;
-    const int holder = SlotWithTrigger(m_edit, trigger, slot);
+    const int row = SelectedSlot();
+    if (row < 0) return;
+    const int holder = SlotWithTrigger(m_edit, trigger, row);
     if (holder >= 0) {
-        const std::wstring text =
-            FormatResourceString(IDS_KEY_TAKEN, {TriggerName(trigger), std::to_wstring(holder + 1)});
+        const std::wstring text = FormatResourceString(
+            IDS_KEY_TAKEN, {TriggerName(trigger), holder == kPauseRow ? LoadResourceString(IDS_PAUSE_ROW) + L" (" +
+                                                                            std::to_wstring(holder + 1) + L")"
+                                                                      : std::to_wstring(holder + 1)});
         ::MessageBoxW(::GetParent(m_hWnd), text.c_str(), LoadResourceString(IDS_APP_NAME).c_str(),
                       MB_OK | MB_ICONINFORMATION);
         return;
     }
-    m_edit.key[slot] = trigger;
-    ShowRow(slot);
+    TriggerOfRow(row) = trigger;
+    ShowRow(row);
 }
 
 void CKeyPage::OnCommand(UINT id, UINT code)
@@ -191,10 +212,13 @@ void CKeyPage::OnCommand(UINT id, UINT code)
         });
         break;
     case IDC_DEFAULT_KEY:
-        if (code == BN_CLICKED && SelectedSlot() >= 0) TakeTrigger(DefaultTrigger(SelectedSlot()));
+        // The pause key's default is none.
+        if (code == BN_CLICKED && SelectedSlot() >= 0) {
+            TakeTrigger(SelectedSlot() == kPauseRow ? kNoTrigger : DefaultTrigger(SelectedSlot()));
+        }
         break;
     case IDC_SECOND_PRESS:
-        if (code == CBN_SELCHANGE && SelectedSlot() >= 0) {
+        if (code == CBN_SELCHANGE && SelectedSlot() >= 0 && SelectedSlot() != kPauseRow) {
             const auto chosen = ::SendDlgItemMessageW(m_hWnd, IDC_SECOND_PRESS, CB_GETCURSEL, 0, 0);
             m_edit.press[SelectedSlot()] = chosen == 1 ? SecondPress::Restart : SecondPress::Stop;
             ShowRow(SelectedSlot());
@@ -211,8 +235,39 @@ LRESULT CKeyPage::OnNotify(const NMHDR& header)
     return 0;
 }
 
+void CKeyPage::FillGames()
+{
+    HWND hWndGames = ::GetDlgItem(m_hWnd, IDC_GAME_PROGRAM);
+    std::vector<std::wstring> names = ProgramsWithWindows();
+    if (!GameProgram().empty() && std::find(names.begin(), names.end(), GameProgram()) == names.end()) {
+        names.push_back(GameProgram());  // chosen before and not running now: it stays the choice
+    }
+    for (const std::wstring& name : names) {
+        ::SendMessageW(hWndGames, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    }
+    // "Any program" first, above the sorted names.
+    ::SendMessageW(hWndGames, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(LoadResourceString(IDS_ANY_PROGRAM).c_str()));
+    const LRESULT chosen = GameProgram().empty() ? CB_ERR
+                                                 : ::SendMessageW(hWndGames, CB_FINDSTRINGEXACT, 0,
+                                                                  reinterpret_cast<LPARAM>(GameProgram().c_str()));
+    ::SendMessageW(hWndGames, CB_SETCURSEL, chosen == CB_ERR ? 0 : chosen, 0);
+}
+
+std::wstring CKeyPage::ChosenGame() const
+{
+    HWND hWndGames = ::GetDlgItem(m_hWnd, IDC_GAME_PROGRAM);
+    const auto chosen = static_cast<int>(::SendMessageW(hWndGames, CB_GETCURSEL, 0, 0));
+    if (chosen <= 0) return {};
+    std::wstring name(static_cast<std::size_t>(::SendMessageW(hWndGames, CB_GETLBTEXTLEN, chosen, 0)) + 1, L'\0');
+    name.resize(static_cast<std::size_t>(
+        ::SendMessageW(hWndGames, CB_GETLBTEXT, chosen, reinterpret_cast<LPARAM>(name.data()))));
+    return name;
+}
+
 bool CKeyPage::OnApply()
 {
+    const std::wstring game = ChosenGame();
+    if (game != GameProgram()) StoreGameProgram(game);
     BOOL read = FALSE;
     const UINT lockout = ::GetDlgItemInt(m_hWnd, IDC_LOCKOUT, &read, FALSE);
     m_edit.lockoutMs = !read ? 0 : static_cast<std::int32_t>(lockout > kLongestLockoutMs ? kLongestLockoutMs : lockout);

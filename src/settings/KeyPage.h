@@ -1,8 +1,11 @@
 // The settings window's first page: the nine slots with their icon, name,
-// trigger and what a second press does; a new trigger is caught from the
-// keyboard or the mouse; the lockout against double presses. It works on a
-// copy, stored only by OK.
+// trigger and what a second press does, and the pause key; a new trigger is
+// caught from the keyboard or the mouse; the lockout against double presses;
+// the one game the triggers from other programs may be limited to. It works
+// on a copy, stored only by OK.
 #pragma once
+
+#include <string>
 
 #include "framework/PropertySheet.h"
 #include "model/Triggers.h"
@@ -21,7 +24,11 @@ protected:
 
 private:
     void FillList();
-    void ShowRow(int slot);
+    void ShowRow(int row);
+    // The trigger a row sets: a slot's, or the pause key's.
+    Trigger& TriggerOfRow(int row);
+    void FillGames();
+    std::wstring ChosenGame() const;
     int SelectedSlot() const;
     void ShowSelectedPress();
     // Sets the selected slot's trigger unless another slot has it, which the player is told.

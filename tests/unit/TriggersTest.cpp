@@ -70,6 +70,24 @@ TEST(Triggers, SecondPressAndLockoutReadOnlyWhatTheyCanBe)
     }
 }
 
+TEST(Triggers, ThePauseKeyIsNoneUnlessUsableAndNoSlots)
+{
+    const struct {
+        MemoryProfile::Value stored;
+        Trigger read;
+    } rows[] = {
+        {0x7B, 0x7B}, {0x20000 | 0x0D, MakeTrigger(0x0D, kModControl)}, {'5', kNoTrigger},  // slot 5's digit
+        {0x12, kNoTrigger}, {0x300, kNoTrigger}, {std::string("123"), kNoTrigger},
+    };
+    for (const auto& row : rows) {
+        MemoryProfile profile;
+        profile.Set("Option", "PauseKey", row.stored);
+        const SlotTriggers read = ReadSlotTriggers(profile);
+        EXPECT_EQ(read.pause, row.read);
+        if (read.pause != kNoTrigger) EXPECT_EQ(SlotOfRelease(read, read.pause), kPauseHolder);
+    }
+}
+
 TEST(Triggers, WrittenTriggersReadBackAndNothingIsWrittenByReading)
 {
     SlotTriggers triggers = DefaultSlotTriggers();
@@ -77,6 +95,7 @@ TEST(Triggers, WrittenTriggersReadBackAndNothingIsWrittenByReading)
     triggers.key[7] = kSideButton1;
     triggers.press[7] = SecondPress::Restart;
     triggers.lockoutMs = 400;
+    triggers.pause = 0x13;  // VK_PAUSE
     MemoryProfile profile;
     WriteSlotTriggers(profile, triggers);
     EXPECT_EQ(std::get<std::int32_t>(*profile.Find("Option", "Key#2")), 0x20033);

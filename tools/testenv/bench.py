@@ -321,8 +321,10 @@ def press(box, button_id):
 
 # ---- the bar's right-click menu ----------------------------------------------
 
-MENU_ITEMS = 4  # the check items; then a separator (half an item high) and "설정..."
-SETTINGS_ITEM = MENU_ITEMS
+MENU_ITEMS = 4  # the check items; then a separator (half an item high), "설정..." and,
+SETTINGS_ITEM = MENU_ITEMS  # with keys everywhere on, the restart as administrator
+RESTART_ITEM = MENU_ITEMS + 1
+HALF_ITEM = 105 / 11  # px: the menu of five items and a separator under Wine is 105 px high
 BARE = (300, 95)  # a point of the bar's bare skin (at 1x)
 
 
@@ -336,7 +338,8 @@ def menu_row(menu, item):
     left, top, right, bottom = menu["rect"]
     # In half items: the check items, the separator, then the settings item.
     middle = 2 * item + 1 + (1 if item >= MENU_ITEMS else 0)
-    y = top + (bottom - top) * middle // (2 * MENU_ITEMS + 3)
+    halves = round((bottom - top) / HALF_ITEM)
+    y = top + (bottom - top) * middle // halves
     return (left + 60, y), screenshot().crop((left + 2, y - 6, left + 20, y + 6)).tobytes()
 
 

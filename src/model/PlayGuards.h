@@ -1,0 +1,36 @@
+// What keeps the slots' triggers arriving from other programs, and only where
+// the player wants them: a watch on the keyboard hook, the integrity of the
+// program in front, and the one game the triggers may be limited to. No
+// Windows here.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// Windows drops a low-level hook silently (one slow answer, after sleep or
+// heavy load). Each check compares the keys the system holds down with those
+// the hook saw go down: a key held that the hook never saw, at two checks in
+// a row, means the hook is gone and is installed again; the two checks after
+// an installation pass without a verdict.
+class HookWatch {
+public:
+    static constexpr int kKeyCount = 256;
+    // True when the hook must be installed again.
+    bool Check(const bool (&systemDown)[kKeyCount], const bool (&hookDown)[kKeyCount]);
+    void Installed();
+
+private:
+    int m_nMissedChecks = 0;
+    int m_nGraceChecks = 2;
+};
+
+// Integrity levels as the system numbers them (SECURITY_MANDATORY_*_RID).
+constexpr std::uint32_t kMediumIntegrity = 0x2000;
+constexpr std::uint32_t kHighIntegrity = 0x3000;
+// Whether the program in front runs above ours, so that the system keeps its
+// keys from our hook: a level above ours, or one we may not even read.
+bool IsFrontAboveUs(std::optional<std::uint32_t> frontLevel, std::uint32_t ourLevel);
+
+// The file name of an executable's path ("C:\Games\Game.exe" gives "Game.exe").
+std::wstring ExecutableName(const std::wstring& path);

@@ -1,0 +1,102 @@
+#include "play/FrontProgram.h"
+
+#include <algorithm>
+
+#include "common/AppSettings.h"
+#include "model/PlayGuards.h"
+
+namespace {
+
+std::optional<std::uint32_t> TokenIntegrity(HANDLE hProcess)
+{
+    HANDLE hToken = nullptr;
+    if (!::OpenProcessToken(hProcess, TOKEN_QUERY, &hToken)) return std::nullopt;
+    DWORD size = 0;
+    ::GetTokenInformation(hToken, TokenIntegrityLevel, nullptr, 0, &size);
+    std::vector<BYTE> buffer(size);
+    std::optional<std::uint32_t> level;
+    if (size != 0 && ::GetTokenInformation(hToken, TokenIntegrityLevel, buffer.data(), size, &size)) {
+        PSID sid = reinterpret_cast<const TOKEN_MANDATORY_LABEL*>(buffer.data())->Label.Sid;
+        const UCHAR count = *::GetSidSubAuthorityCount(sid);
+        if (count > 0) level = *::GetSidSubAuthority(sid, count - 1);
+    }
+    ::CloseHandle(hToken);
+    return level;
+}
+
+std::optional<std::uint32_t> ReadIntegrity(DWORD processId)
+{
+    HANDLE hProcess = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (!hProcess) return std::nullopt;
+    const std::optional<std::uint32_t> level = TokenIntegrity(hProcess);
+    ::CloseHandle(hProcess);
+    return level;
+}
+
+std::wstring ImageNameOf(DWORD processId)
+{
+    HANDLE hProcess = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (!hProcess) return {};
+    wchar_t path[MAX_PATH * 2];
+    DWORD length = MAX_PATH * 2;
+    const bool read = ::QueryFullProcessImageNameW(hProcess, 0, path, &length) != FALSE;
+    ::CloseHandle(hProcess);
+    return read ? ExecutableName(std::wstring(path, length)) : std::wstring();
+}
+
+}  // namespace
+
+std::uint32_t OurIntegrity()
+{
+    static const std::uint32_t level = TokenIntegrity(::GetCurrentProcess()).value_or(kMediumIntegrity);
+    return level;
+}
+
+const FrontProgram& CurrentFrontProgram()
+{
+    static FrontProgram front;
+    DWORD processId = 0;
+    HWND hWndFront = ::GetForegroundWindow();
+    if (hWndFront) ::GetWindowThreadProcessId(hWndFront, &processId);
+    if (processId == front.processId) return front;
+    front.processId = processId;
+    front.name = processId != 0 ? ImageNameOf(processId) : std::wstring();
+    front.aboveUs = processId != 0 && processId != ::GetCurrentProcessId() &&
+                    IsFrontAboveUs(ReadIntegrity(processId), OurIntegrity());
+    return front;
+}
+
+std::vector<std::wstring> ProgramsWithWindows()
+{
+    struct Found {
+        std::vector<DWORD> processes;
+        std::vector<std::wstring> names;
+    } found;
+    ::EnumWindows(
+        [](HWND hWnd, LPARAM parameter) -> BOOL {
+            auto& into = *reinterpret_cast<Found*>(parameter);
+            DWORD processId = 0;
+            ::GetWindowThreadProcessId(hWnd, &processId);
+            if (!::IsWindowVisible(hWnd) || processId == ::GetCurrentProcessId() ||
+                std::find(into.processes.begin(), into.processes.end(), processId) != into.processes.end()) {
+                return TRUE;
+            }
+            into.processes.push_back(processId);
+            std::wstring name = ImageNameOf(processId);
+            if (!name.empty() && std::find(into.names.begin(), into.names.end(), name) == into.names.end()) {
+                into.names.push_back(std::move(name));
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found.names;
+}
+
+bool IsChosenGameInFront()
+{
+    const std::wstring& game = GameProgram();
+    if (game.empty()) return true;
+    const std::wstring& name = CurrentFrontProgram().name;
+    return !name.empty() && ::CompareStringOrdinal(name.c_str(), static_cast<int>(name.size()), game.c_str(),
+                                                   static_cast<int>(game.size()), TRUE) == CSTR_EQUAL;
+}

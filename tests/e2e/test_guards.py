@@ -1,0 +1,89 @@
+"""Keys that keep reaching the program beside a game, on the real program: the
+pause for chat, one game only, and the restart as administrator that hands
+over to a new copy (under Wine not elevated, which shows the hand-over)."""
+import subprocess
+import time
+
+import bench
+
+F8 = 0x77
+TITLE = (7, 3, 200, 20)
+
+
+def runs(bar, idle, slot):
+    return bench.slot_time(bench.window_image(bar), slot) != bench.slot_time(idle, slot)
+
+
+def title(bar):
+    return bench.region_of(bench.window_image(bar), TITLE)
+
+
+def test_the_pause_key_stops_triggers_from_other_programs_until_pressed_again(program):
+    bench.reg_set("Option", "GlobalDigitKeys", 1)
+    bench.reg_set("Option", "PauseKey", F8)
+    run = program()
+    bar = run.bar()
+    idle = bench.window_image(bar)
+    with bench.notepad():
+        bench.key("F8", "1")
+        time.sleep(1.5)
+        assert title(bar) != bench.region_of(idle, TITLE), "the title says it is paused"
+        assert not runs(bar, idle, 0), "paused: typing in the game's chat starts nothing"
+        bench.key("F8", "2")
+        time.sleep(1.5)
+        assert title(bar) == bench.region_of(idle, TITLE)
+        assert runs(bar, idle, 1) and not runs(bar, idle, 0)
+        assert bench.notepad_text() == "12", "the game got every key"
+    bench.click_bare(bar)
+    bench.key("F8", "3")  # paused, yet keys at the bar itself act
+    time.sleep(1.5)
+    assert title(bar) != bench.region_of(idle, TITLE) and runs(bar, idle, 2)
+
+
+def test_with_one_game_chosen_triggers_act_only_while_it_is_in_front(program):
+    bench.reg_set("Option", "GlobalDigitKeys", 1)
+    bench.reg_set("Option", "GameProgram", "NOTEPAD.EXE")  # as chosen, letter case aside
+    run = program()
+    bar = run.bar()
+    idle = bench.window_image(bar)
+    other = subprocess.Popen(["wine", "winemine"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        mines = bench.wait_window(process="winemine.exe", visible=True)
+        with bench.notepad() as game:
+            bench.key("1")
+            bench.activate(mines)
+            bench.key("2")
+            bench.activate(game)
+            time.sleep(1.5)
+            assert runs(bar, idle, 0), "in the game"
+            assert not runs(bar, idle, 1), "in another program"
+    finally:
+        other.kill()
+        bench.run_wine(["taskkill", "/F", "/IM", "winemine.exe"])
+
+
+def test_the_restart_as_administrator_hands_over_every_slot_and_place(program):
+    bench.reg_set("Option", "GlobalDigitKeys", 1)
+    bench.reg_set("Option", "MainWinLeft", 120)
+    bench.reg_set("Option", "MainWinTop", 77)
+    bench.reg_set("Save", "Time#3", 4321)
+    run = program()
+    bar = run.bar()
+    bench.click_bare(bar)
+    bench.key("1")
+    time.sleep(1.0)
+    try:
+        bench.choose(bar, bench.RESTART_ITEM)
+        run.process.wait(15)  # the old copy ends; the new one has the host's title
+        new = bench.wait_until(lambda: next((w for w in bench.windows() if w["title"] == bench.TITLE
+                                             and w["pid"] != run.host["pid"]), None), 15, 0.2, "the new copy")
+        assert new["visible"]
+        bar = bench.wait_window(title="", cls="#32770", visible=True, size=bench.BAR_SIZE)
+        assert bar["rect"][:2] == [120, 77]
+        first = bench.slot_time(bench.window_image(bar), 0)
+        time.sleep(1.2)
+        assert bench.slot_time(bench.window_image(bar), 0) != first, "slot 1 still runs"
+        assert bench.reg_values("Save")["Time#3"] == ("REG_DWORD", 4321)
+        assert bench.reg_values("Save").get("End#0", (None, 0))[1] == 0, "no end left that keep running would not keep"
+    finally:
+        bench.run_wine(["taskkill", "/F", "/IM", "Tavorin.exe"])
