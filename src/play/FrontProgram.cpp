@@ -44,6 +44,28 @@ std::wstring ImageNameOf(DWORD processId)
     return read ? ExecutableName(std::wstring(path, length)) : std::wstring();
 }
 
+struct ProgramsFound {
+    std::vector<DWORD> processes;
+    std::vector<std::wstring> names;
+};
+
+BOOL CALLBACK AddProgramOf(HWND hWnd, LPARAM parameter)
+{
+    auto& found = *reinterpret_cast<ProgramsFound*>(parameter);
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(hWnd, &processId);
+    if (!::IsWindowVisible(hWnd) || processId == ::GetCurrentProcessId() ||
+        std::find(found.processes.begin(), found.processes.end(), processId) != found.processes.end()) {
+        return TRUE;
+    }
+    found.processes.push_back(processId);
+    std::wstring name = ImageNameOf(processId);
+    if (!name.empty() && std::find(found.names.begin(), found.names.end(), name) == found.names.end()) {
+        found.names.push_back(std::move(name));
+    }
+    return TRUE;
+}
+
 }  // namespace
 
 std::uint32_t OurIntegrity()
@@ -68,27 +90,8 @@ const FrontProgram& CurrentFrontProgram()
 
 std::vector<std::wstring> ProgramsWithWindows()
 {
-    struct Found {
-        std::vector<DWORD> processes;
-        std::vector<std::wstring> names;
-    } found;
-    ::EnumWindows(
-        [](HWND hWnd, LPARAM parameter) -> BOOL {
-            auto& into = *reinterpret_cast<Found*>(parameter);
-            DWORD processId = 0;
-            ::GetWindowThreadProcessId(hWnd, &processId);
-            if (!::IsWindowVisible(hWnd) || processId == ::GetCurrentProcessId() ||
-                std::find(into.processes.begin(), into.processes.end(), processId) != into.processes.end()) {
-                return TRUE;
-            }
-            into.processes.push_back(processId);
-            std::wstring name = ImageNameOf(processId);
-            if (!name.empty() && std::find(into.names.begin(), into.names.end(), name) == into.names.end()) {
-                into.names.push_back(std::move(name));
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    ProgramsFound found;
+    ::EnumWindows(AddProgramOf, reinterpret_cast<LPARAM>(&found));
     return found.names;
 }
 

@@ -78,6 +78,27 @@ std::string Handle(HWND hWnd)
     return text;
 }
 
+struct ChildWalk {
+    HWND hWndTop;
+    std::string text;
+};
+
+BOOL CALLBACK AddChild(HWND child, LPARAM parameter)
+{
+    ChildWalk& into = *reinterpret_cast<ChildWalk*>(parameter);
+    if (into.text.size() > 1) into.text += ",";
+    RECT place{};
+    GetWindowRect(child, &place);
+    MapWindowPoints(nullptr, into.hWndTop, reinterpret_cast<POINT*>(&place), 2);
+    char placeText[80];
+    std::snprintf(placeText, sizeof placeText, ",\"rect\":[%ld,%ld,%ld,%ld]", place.left, place.top, place.right,
+                  place.bottom);
+    into.text += "{\"hwnd\":" + Handle(child) + ",\"id\":" + std::to_string(GetDlgCtrlID(child)) + placeText +
+                 ",\"class\":" + Json(ClassOf(child)) + ",\"text\":" + Json(TextOf(child)) +
+                 ",\"visible\":" + (IsWindowVisible(child) ? "true" : "false") + "}";
+    return TRUE;
+}
+
 void PrintWindow(HWND hWnd)
 {
     DWORD pid = 0;
@@ -91,24 +112,8 @@ void PrintWindow(HWND hWnd)
     const LONG style = GetWindowLongW(hWnd, GWL_STYLE);
     const LONG exStyle = GetWindowLongW(hWnd, GWL_EXSTYLE);
     // Every descendant (a property sheet's page controls too), placed in the window's client area.
-    struct Walk {
-        HWND hWndTop;
-        std::string text;
-    } walk{hWnd, "["};
-    EnumChildWindows(hWnd, [](HWND child, LPARAM parameter) -> BOOL {
-        Walk& into = *reinterpret_cast<Walk*>(parameter);
-        if (into.text.size() > 1) into.text += ",";
-        RECT place{};
-        GetWindowRect(child, &place);
-        MapWindowPoints(nullptr, into.hWndTop, reinterpret_cast<POINT*>(&place), 2);
-        char placeText[80];
-        std::snprintf(placeText, sizeof placeText, ",\"rect\":[%ld,%ld,%ld,%ld]", place.left, place.top, place.right,
-                      place.bottom);
-        into.text += "{\"hwnd\":" + Handle(child) + ",\"id\":" + std::to_string(GetDlgCtrlID(child)) + placeText +
-                     ",\"class\":" + Json(ClassOf(child)) + ",\"text\":" + Json(TextOf(child)) +
-                     ",\"visible\":" + (IsWindowVisible(child) ? "true" : "false") + "}";
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&walk));
+    ChildWalk walk{hWnd, "["};
+    EnumChildWindows(hWnd, AddChild, reinterpret_cast<LPARAM>(&walk));
     std::string& children = walk.text;
     children += "]";
     std::printf("{\"hwnd\":%s,\"pid\":%lu,\"process\":%s,\"class\":%s,\"title\":%s,"
