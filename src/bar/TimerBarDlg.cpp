@@ -172,7 +172,7 @@ void CTimerBarDlg::ScheduleTick()
 
 void CTimerBarDlg::SeeKey(UINT message, unsigned key)
 {
-    const unsigned modifiers = HeldModifiers(::GetKeyState);
+    const unsigned modifiers = HeldModifiers();
     const auto time = static_cast<std::uint32_t>(::GetMessageTime());
     switch (message) {
     case WM_KEYDOWN: case WM_SYSKEYDOWN: case WM_MBUTTONDOWN: case WM_XBUTTONDOWN:
@@ -180,7 +180,7 @@ void CTimerBarDlg::SeeKey(UINT message, unsigned key)
         break;
     default: {
         const KeyPresses::Release release = m_presses.Up(key, modifiers, time);
-        ReleaseTrigger(release.trigger, release.heldMs);
+        ActOnRelease(SlotOfRelease(CurrentTriggers(), release.trigger), release.heldMs);
         break;
     }
     }
@@ -205,13 +205,12 @@ void CTimerBarDlg::TogglePause()
 void CTimerBarDlg::ReleaseFromOtherProgram(Trigger trigger, std::uint32_t heldMs)
 {
     const int index = SlotOfRelease(CurrentTriggers(), trigger);
-    if (index < 0 || (m_bPaused && index != kPauseHolder) || !IsChosenGameInFront()) return;
-    ReleaseTrigger(trigger, heldMs);
+    if ((m_bPaused && index != kPauseHolder) || !IsChosenGameInFront()) return;
+    ActOnRelease(index, heldMs);
 }
 
-void CTimerBarDlg::ReleaseTrigger(Trigger trigger, std::uint32_t heldMs)
+void CTimerBarDlg::ActOnRelease(int index, std::uint32_t heldMs)
 {
-    const int index = SlotOfRelease(CurrentTriggers(), trigger);
     if (index == kPauseHolder) {
         TogglePause();
         return;

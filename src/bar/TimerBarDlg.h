@@ -46,9 +46,9 @@ private:
     void ToggleAlwaysOnTop();
     // A key or button of the bar's own, or forwarded by another of the program's windows.
     void SeeKey(UINT message, unsigned key);
-    // A slot's trigger released, at the bar or in any program: starts, stops
-    // or restarts its slot.
-    void ReleaseTrigger(Trigger trigger, std::uint32_t heldMs);
+    // The release of slot `index`'s trigger (or the pause key's, or -1 for
+    // none), at the bar or in any program: starts, stops or restarts its slot.
+    void ActOnRelease(int index, std::uint32_t heldMs);
     // A trigger released in another program: the pause key pauses them all,
     // and only the chosen game's (if any) act.
     void ReleaseFromOtherProgram(Trigger trigger, std::uint32_t heldMs);

@@ -112,9 +112,9 @@ void FollowMouseTriggers()
 
 }  // namespace
 
-unsigned HeldModifiers(KeyStateFn* keyState)
+unsigned HeldModifiers()
 {
-    const auto down = [keyState](int key) { return (keyState(key) & 0x8000) != 0; };
+    const auto down = [](int key) { return (::GetKeyState(key) & 0x8000) != 0; };
     return (down(VK_MENU) ? kModAlt : 0) | (down(VK_CONTROL) ? kModControl : 0) | (down(VK_SHIFT) ? kModShift : 0) |
            (down(VK_LWIN) || down(VK_RWIN) ? kModWin : 0);
 }

@@ -33,10 +33,9 @@ bool RenewTriggerHooks();
 // dropped (keys held that it never saw) is installed again; true then.
 bool WatchTriggerHooks();
 
-// Shift, Ctrl, Alt and the Windows keys held, as trigger modifiers: by the
-// system now (GetAsyncKeyState) or as of the message being handled (GetKeyState).
-using KeyStateFn = SHORT WINAPI(int);
-unsigned HeldModifiers(KeyStateFn* keyState);
+// Shift, Ctrl, Alt and the Windows keys held as of the message being handled,
+// as trigger modifiers (the hooks track their own from the events).
+unsigned HeldModifiers();
 // The hooks' own callbacks, for the benchmark that times them.
 LRESULT CALLBACK TriggerKeyProc(int nCode, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK TriggerMouseProc(int nCode, WPARAM wParam, LPARAM lParam);

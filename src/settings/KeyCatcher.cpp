@@ -21,7 +21,7 @@ void CKeyCatcher::Finish(std::optional<Trigger> trigger)
 bool CKeyCatcher::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     if (!m_bWaiting) return CWnd::OnWndMsg(message, wParam, lParam, result);
-    const unsigned modifiers = HeldModifiers(::GetKeyState);
+    const unsigned modifiers = HeldModifiers();
     switch (message) {
     case WM_GETDLGCODE:
         *result = DLGC_WANTALLKEYS;  // Tab, Enter and Escape too, not the dialog's

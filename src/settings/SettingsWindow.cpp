@@ -28,11 +28,7 @@ void PlaceBesideBar(HWND hWndSheet)
 
 void ShowSettings(HWND hWndBar)
 {
-    if (HWND hWndOpen = OpenPropertySheet()) {
-        ::SetForegroundWindow(hWndOpen);
-        return;
-    }
-    CKeyPage keys;
+    CKeyPage keys;  // one sheet at a time: an open one only comes to the front
     RunPropertySheet(::GetWindow(hWndBar, GW_OWNER), LoadResourceString(IDS_SETTINGS_TITLE), {&keys}, PlaceBesideBar);
 }
 
