@@ -16,3 +16,7 @@ add_test(NAME artwork
          COMMAND ${SYSTEM_PYTHON} -m pytest -q -p no:cacheprovider ${CMAKE_SOURCE_DIR}/tests/art)
 set_tests_properties(artwork PROPERTIES
   ENVIRONMENT "TAVORIN_CONTACT_SHEET=${CMAKE_BINARY_DIR}/contact-sheet.png")
+
+# The scripts' set-up on both kinds of machine (with and without 32-bit code).
+add_test(NAME scripts
+         COMMAND ${SYSTEM_PYTHON} -m pytest -q -p no:cacheprovider ${CMAKE_SOURCE_DIR}/tests/scripts/test_setup.py)

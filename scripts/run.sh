@@ -11,9 +11,9 @@ cmake --build --preset win64 --target Tavorin
 
 . tools/testenv/wine-env.sh
 # A prefix of its own, kept between runs so that the settings survive.
-export WINEPREFIX="$root/build/run-prefix"
+export WINEPREFIX=${TAVORIN_RUN_PREFIX:-$root/build/run-prefix}
 # Made afresh when Wine's loaders changed since (the settings go with it).
-if [ "$(cat "$WINEPREFIX/.tavorin-loaders" 2>/dev/null)" != "$wine_loaders" ]; then
+if [ "$(cat "$WINEPREFIX/.tavorin-loaders" 2>/dev/null || true)" != "$wine_loaders" ]; then
   tools/testenv/prepare-prefix.sh "$WINEPREFIX"
 fi
 
@@ -21,13 +21,15 @@ if [ -n "${DISPLAY:-}" ]; then
   exec wine "$root/build/win64/Tavorin.exe"
 fi
 
-shot="$root/build/tavorin-screenshot.png"
+shot=${TAVORIN_SCREENSHOT:-$root/build/tavorin-screenshot.png}
 echo "No display: running Tavorin on a virtual one."
+unset TAVORIN_DESKTOP  # a display of its own, whatever called this
 tools/testenv/desktop.sh bash -c '
   wine "$1" 2>/dev/null &
-  sleep 8
-  /usr/bin/python3 -c "import sys; from PIL import ImageGrab; ImageGrab.grab(xdisplay=None).save(sys.argv[1])" "$2"
+  /usr/bin/python3 tools/testenv/wait-for-bar.py "$2"
+  status=$?
   "$3" taskkill /IM Tavorin.exe >/dev/null 2>&1 || true
   wait
+  exit $status
 ' run "$root/build/win64/Tavorin.exe" "$shot" "$wine_tools"
 echo "Screenshot of the running program: $shot"

@@ -30,7 +30,7 @@ fi
 
 # The release build is 32-bit: where this machine runs 32-bit code, Wine's
 # 32-bit loader lets the tests run it too.
-if tools/testenv/runs-32bit.sh && [ ! -x /usr/lib/wine/wine ]; then
+if tools/testenv/runs-32bit.sh && [ ! -x "${TAVORIN_WINE_LIB:-/usr/lib/wine}/wine" ]; then
   if [ "$(id -u)" -ne 0 ]; then
     echo "Wine's 32-bit loader is missing; run this script as root (or install wine32:i386) first." >&2
     exit 1
