@@ -18,6 +18,7 @@ add_library(tavorin_win STATIC
   src/framework/DataExchange.cpp
   src/framework/LateLibrary.cpp
   src/framework/PropertySheet.cpp
+  src/framework/Keyboard.cpp
   src/skin/Region.cpp
   src/skin/Blit.cpp
   src/skin/SkinCanvas.cpp
@@ -28,12 +29,13 @@ add_library(tavorin_win STATIC
   src/common/ProgramDialog.cpp
   src/common/SkinnedDialog.cpp
   src/app/SingleInstance.cpp
+  src/app/ElevatedRestart.cpp
   src/bar/BarMenu.cpp
   src/bar/TimerBarDlg.cpp
   src/editor/NameBox.cpp
   src/editor/TimerEditDlg.cpp
   src/update/UpdateCheck.cpp
-  src/play/PlaySettings.cpp
+  src/play/KeysEverywhere.cpp
   src/play/TriggerHook.cpp
   src/play/ExpiryChime.cpp
   src/play/FrontProgram.cpp

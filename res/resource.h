@@ -41,8 +41,8 @@
 // Strings
 #define IDS_VERSION 102
 #define IDS_TITLE 103
-// The bar menu's choices, in the order of their options.
-#define IDS_MENU_GLOBAL_KEYS 110
+// The bar menu
+#define IDS_MENU_KEYS_EVERYWHERE 110
 #define IDS_MENU_EXPIRY_SOUND 111
 #define IDS_MENU_KEEP_RUNNING 112
 #define IDS_MENU_DOUBLE_SIZE 113
@@ -68,5 +68,6 @@
 #define IDS_PAUSE_ROW 134
 #define IDS_PAUSE_NAME 135
 #define IDS_ANY_PROGRAM 136
+#define IDS_KEY_TAKEN_BY_PAUSE 137
 #define IDS_APP_NAME 57344
 #define IDS_MAX_CHARS_PROMPT 61716

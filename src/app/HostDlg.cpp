@@ -2,6 +2,7 @@
 
 #include "common/AppSettings.h"
 #include "app/SingleInstance.h"
+#include "app/ElevatedRestart.h"
 #include "bar/TimerBarDlg.h"
 #include "editor/TimerEditDlg.h"
 #include "framework/Gdi.h"
@@ -21,10 +22,10 @@ bool IsAboutCommand(UINT nID)
 
 }  // namespace
 
-CHostDlg::CHostDlg(bool takingOver)
+CHostDlg::CHostDlg(std::optional<std::uint32_t> takingOverFrom)
     : CProgramDialog(IDD_HOST, nullptr),
       m_hIcon(::LoadIconW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(IDI_APPLICATION_SMALL))),
-      m_bTakingOver(takingOver)
+      m_takingOverFrom(takingOverFrom)
 {
 }
 
@@ -68,7 +69,7 @@ int CHostDlg::OnCreate()
     if (Default() == -1) return -1;
     LoadSlotSettings();
     LoadOptions();
-    RestoreKeptSlotEnds(m_bTakingOver);
+    RestoreKeptSlotEnds(m_takingOverFrom);
     return 0;
 }
 
@@ -78,6 +79,7 @@ BOOL CHostDlg::OnInitDialog()
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     ::SetWindowTextW(m_hWnd, LoadResourceString(IDS_TITLE).c_str());
+    AcceptRunningCopyMessages(m_hWnd);
     // Zero size in the top left corner; the modal loop shows it once idle, and
     // from then on it is only the taskbar entry.
     SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_HIDEWINDOW);
@@ -166,15 +168,5 @@ void CHostDlg::OnEndSession(bool ending)
 
 void CHostDlg::RestartElevated()
 {
-    // The new copy reads everything from the registry once this one has ended.
-    SaveSlotSettings();
-    StoreSlotEndsForHandOver();
-    for (HWND hWnd : {BarWindow(), EditorWindow()}) {
-        if (hWnd) ::SendMessageW(hWnd, kSaveStateMessage, 0, 0);
-    }
-    if (!StartElevatedCopy()) {
-        DropHandOverEnds();
-        return;
-    }
-    OnClose();
+    RestartAsAdministrator(StartElevatedCopy);
 }

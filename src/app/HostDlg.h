@@ -2,13 +2,16 @@
 // and the editor, loads the slots when created and saves them when closed.
 #pragma once
 
+#include <cstdint>
+#include <optional>
+
 #include "common/ProgramDialog.h"
 
 class CHostDlg : public CProgramDialog {
 public:
-    // `takingOver`: this copy was started to take over from another (the
-    // restart as administrator), which handed over its running timers.
-    explicit CHostDlg(bool takingOver = false);
+    // `takingOverFrom`: the copy this one was started to take over from (the
+    // restart as administrator), which may have handed over its running timers.
+    explicit CHostDlg(std::optional<std::uint32_t> takingOverFrom = std::nullopt);
 
 protected:
     BOOL OnInitDialog() override;
@@ -30,8 +33,6 @@ private:
     // Another start of the program asked for the bar: to the front with it.
     void ShowBar();
     void OnEndSession(bool ending);
-    // Saves everything, running timers included, starts the program again as
-    // administrator and ends; where the player declines, goes on as before.
     void RestartElevated();
     // Writes the slots the first time it is called; the program ends by
     // several roads and each saves exactly once.
@@ -39,5 +40,5 @@ private:
 
     HICON m_hIcon;
     bool m_bSlotsSaved = false;
-    bool m_bTakingOver;
+    std::optional<std::uint32_t> m_takingOverFrom;
 };

@@ -2,11 +2,13 @@
 
 #include <shellapi.h>
 
-#include <cwchar>
 #include <string>
 
+#include "framework/Handle.h"
 #include "framework/LateLibrary.h"
 #include "framework/WinApp.h"
+#include "model/HandOver.h"
+#include "model/PlayGuards.h"
 #include "res/resource.h"
 
 namespace {
@@ -14,21 +16,18 @@ namespace {
 constexpr wchar_t kMutexName[] = L"Local\\Melkbay.Tavorin.Running";
 constexpr wchar_t kShowBarMessage[] = L"Melkbay.Tavorin.ShowBar";
 constexpr wchar_t kDialogClass[] = L"#32770";
-constexpr wchar_t kTakeOver[] = L"/takeover:";
 // The old copy ends as soon as the new one has started; give it time to save.
 constexpr DWORD kTakeOverWaitMs = 20000;
 
-}  // namespace
-
-std::optional<DWORD> TakeOverFrom(const wchar_t* commandLine)
+std::wstring ImageName(HANDLE hProcess)
 {
-    const wchar_t* at = commandLine ? std::wcsstr(commandLine, kTakeOver) : nullptr;
-    if (!at) return std::nullopt;
-    wchar_t* end = nullptr;
-    const unsigned long id = std::wcstoul(at + std::wcslen(kTakeOver), &end, 10);
-    if (end == at + std::wcslen(kTakeOver) || id == 0 || id > 0xFFFFFFFFul) return std::nullopt;
-    return static_cast<DWORD>(id);
+    wchar_t path[MAX_PATH * 2];
+    DWORD length = MAX_PATH * 2;
+    return ::QueryFullProcessImageNameW(hProcess, 0, path, &length) ? ExecutableName(std::wstring(path, length))
+                                                                    : std::wstring();
 }
+
+}  // namespace
 
 bool StartElevatedCopy()
 {
@@ -37,7 +36,7 @@ bool StartElevatedCopy()
     wchar_t path[MAX_PATH * 2];
     const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH * 2);
     if (!execute || length == 0 || length >= MAX_PATH * 2) return false;
-    const std::wstring parameters = kTakeOver + std::to_wstring(::GetCurrentProcessId());
+    const std::wstring parameters = TakeOverArguments(::GetCurrentProcessId());
     SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = SEE_MASK_NOASYNC;
@@ -48,17 +47,33 @@ bool StartElevatedCopy()
     return execute(&info) != FALSE;
 }
 
-bool ClaimSingleInstance(std::optional<DWORD> previous)
+bool WaitForHandingCopy(DWORD processId)
 {
-    if (previous) {
-        if (HANDLE hPrevious = ::OpenProcess(SYNCHRONIZE, FALSE, *previous)) {
-            ::WaitForSingleObject(hPrevious, kTakeOverWaitMs);
-            ::CloseHandle(hPrevious);
-        }
+    if (processId == ::GetCurrentProcessId()) return false;
+    CHandle process(::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    if (!process) return false;
+    const std::wstring theirs = ImageName(process);
+    const std::wstring ours = ImageName(::GetCurrentProcess());
+    if (theirs.empty() || ::CompareStringOrdinal(theirs.c_str(), -1, ours.c_str(), -1, TRUE) != CSTR_EQUAL) {
+        return false;
     }
+    return ::WaitForSingleObject(process, kTakeOverWaitMs) == WAIT_OBJECT_0;
+}
+
+bool ClaimSingleInstance()
+{
     // Held, never closed, for the process's life; the system frees it at the end.
     HANDLE hMutex = ::CreateMutexW(nullptr, FALSE, kMutexName);
     return hMutex && ::GetLastError() != ERROR_ALREADY_EXISTS;
+}
+
+void AcceptRunningCopyMessages(HWND hWndHost)
+{
+    // Windows 7 and later; before, a copy at a lower level cannot ask.
+    using FilterFn = BOOL WINAPI(HWND, UINT, DWORD, void*);
+    static auto* filter = reinterpret_cast<FilterFn*>(reinterpret_cast<void*>(
+        ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "ChangeWindowMessageFilterEx")));
+    if (filter) filter(hWndHost, ShowBarMessage(), MSGFLT_ALLOW, nullptr);
 }
 
 void BringRunningCopyForward()

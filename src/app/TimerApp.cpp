@@ -2,20 +2,23 @@
 
 #include "app/HostDlg.h"
 #include "app/SingleInstance.h"
+#include "model/HandOver.h"
 
 CTimerApp theApp;
 
 BOOL CTimerApp::InitInstance()
 {
+    // A copy started to take over from another waits for it to end first.
+    std::optional<std::uint32_t> previous = TakeOverFrom(::GetCommandLineW());
+    if (previous && !WaitForHandingCopy(*previous)) previous.reset();
     // A second copy would save over the first's slots and place when it ends.
-    const std::optional<DWORD> previous = TakeOverFrom(::GetCommandLineW());
-    if (!ClaimSingleInstance(previous)) {
+    if (!ClaimSingleInstance()) {
         BringRunningCopyForward();
         return FALSE;
     }
     SetRegistryKey(kCompanyKey);
 
-    CHostDlg dlg(previous.has_value());
+    CHostDlg dlg(previous);
     m_pMainWnd = &dlg;
     dlg.DoModal();
     m_pMainWnd = nullptr;

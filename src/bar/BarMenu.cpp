@@ -7,18 +7,13 @@
 #include "common/SkinnedDialog.h"
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"
+#include "model/PlayGuards.h"
 #include "play/FrontProgram.h"
-#include "play/PlaySettings.h"
+#include "play/KeysEverywhere.h"
 #include "res/resource.h"
 #include "settings/SettingsWindow.h"
 
 namespace {
-
-// Menu command of each choice: its option's number plus one (0 is "nothing
-// chosen"); the settings window's after them.
-constexpr UINT kFirstCommand = 1;
-constexpr UINT kSettingsCommand = kFirstCommand + kPlayOptionCount;
-constexpr UINT kRestartCommand = kSettingsCommand + 1;
 
 // Flips a choice and applies it, through the part of the program it belongs to.
 void SwitchChoice(PlayOption option)
@@ -26,7 +21,7 @@ void SwitchChoice(PlayOption option)
     const bool on = !IsOptionOn(option);
     switch (option) {
     case GlobalDigitKeys:
-        SwitchDigitKeys(on);
+        SwitchKeysEverywhere(on);
         break;
     case KeepRunning:
         SwitchKeptSlotEnds(on);
@@ -40,36 +35,66 @@ void SwitchChoice(PlayOption option)
     }
 }
 
+// Frees the menu on every path.
+class MenuOwner {
+public:
+    explicit MenuOwner(HMENU hMenu) : m_hMenu(hMenu) {}
+    ~MenuOwner()
+    {
+        if (m_hMenu) ::DestroyMenu(m_hMenu);
+    }
+    MenuOwner(const MenuOwner&) = delete;
+    MenuOwner& operator=(const MenuOwner&) = delete;
+    operator HMENU() const { return m_hMenu; }
+
+private:
+    HMENU m_hMenu;
+};
+
 }  // namespace
 
-void ShowBarMenu(HWND hWndBar, POINT screen)
+BarMenuState CurrentBarMenuState()
+{
+    BarMenuState state{};
+    for (int i = 0; i < kPlayOptionCount; ++i) state.on[i] = IsOptionOn(static_cast<PlayOption>(i));
+    state.offerRestart = state.on[GlobalDigitKeys] && OurIntegrity() < kHighIntegrity;
+    state.restartFirst = state.offerRestart && CurrentFrontProgram().aboveUs;
+    return state;
+}
+
+HMENU CreateBarMenu(const BarMenuState& state)
 {
     HMENU hMenu = ::CreatePopupMenu();
-    if (!hMenu) return;
+    if (!hMenu) return nullptr;
+    static const UINT kChoiceTexts[kPlayOptionCount] = {IDS_MENU_KEYS_EVERYWHERE, IDS_MENU_EXPIRY_SOUND,
+                                                        IDS_MENU_KEEP_RUNNING, IDS_MENU_DOUBLE_SIZE};
     for (int i = 0; i < kPlayOptionCount; ++i) {
-        const std::wstring text = LoadResourceString(IDS_MENU_GLOBAL_KEYS + i);
-        const UINT check = IsOptionOn(static_cast<PlayOption>(i)) ? MF_CHECKED : MF_UNCHECKED;
-        ::AppendMenuW(hMenu, MF_STRING | check, kFirstCommand + i, text.c_str());
+        const UINT check = state.on[i] ? MF_CHECKED : MF_UNCHECKED;
+        ::AppendMenuW(hMenu, MF_STRING | check, kFirstChoiceCommand + i, LoadResourceString(kChoiceTexts[i]).c_str());
     }
     ::AppendMenuW(hMenu, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuW(hMenu, MF_STRING, kSettingsCommand, LoadResourceString(IDS_MENU_SETTINGS).c_str());
-    // For a game run as administrator, whose keys never reach a normal
-    // program's hook; shown in bold while such a program is in front.
-    if (IsOptionOn(GlobalDigitKeys)) {
+    if (state.offerRestart) {
         ::AppendMenuW(hMenu, MF_STRING, kRestartCommand, LoadResourceString(IDS_MENU_RESTART_ELEVATED).c_str());
-        if (CurrentFrontProgram().aboveUs) ::SetMenuDefaultItem(hMenu, kRestartCommand, FALSE);
+        if (state.restartFirst) ::SetMenuDefaultItem(hMenu, kRestartCommand, FALSE);
     }
+    return hMenu;
+}
+
+void ShowBarMenu(HWND hWndBar, POINT screen)
+{
+    MenuOwner menu(CreateBarMenu(CurrentBarMenuState()));
+    if (!menu) return;
     // The menu closes on a click elsewhere only while its owner is in front;
     // afterwards the game that was in front gets the keyboard back.
     HWND hWndBefore = ::GetForegroundWindow();
     ::SetForegroundWindow(hWndBar);
     const UINT command = static_cast<UINT>(::TrackPopupMenuEx(
-        hMenu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, screen.x, screen.y,
+        menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, screen.x, screen.y,
         hWndBar, nullptr));
     ::PostMessageW(hWndBar, WM_NULL, 0, 0);
-    ::DestroyMenu(hMenu);
-    if (command >= kFirstCommand && command < kFirstCommand + kPlayOptionCount) {
-        SwitchChoice(static_cast<PlayOption>(command - kFirstCommand));
+    if (command >= kFirstChoiceCommand && command < kFirstChoiceCommand + kPlayOptionCount) {
+        SwitchChoice(static_cast<PlayOption>(command - kFirstChoiceCommand));
     }
     if (command == kRestartCommand) {
         ::PostMessageW(::GetWindow(hWndBar, GW_OWNER), kRestartElevatedMessage, 0, 0);

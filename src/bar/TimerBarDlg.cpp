@@ -6,6 +6,7 @@
 #include "common/AppSettings.h"
 #include "bar/BarLayout.h"
 #include "bar/BarMenu.h"
+#include "framework/Keyboard.h"
 #include "framework/WinApp.h"
 #include "model/IconCatalogue.h"
 #include "model/SettingsStore.h"
@@ -13,7 +14,7 @@
 #include "play/FrontProgram.h"
 #include "play/TriggerHook.h"
 #include "play/ExpiryChime.h"
-#include "play/PlaySettings.h"
+#include "play/KeysEverywhere.h"
 #include "res/resource.h"
 #include "skin/SpriteCache.h"
 
@@ -48,7 +49,7 @@ BOOL CTimerBarDlg::OnInitDialog()
     RestoreWindowPosition(this, kEntryMainWinLeft, kEntryMainWinTop);
     KeepScaledOnScreen();
     ScheduleTick();
-    StartDigitKeys(m_hWnd);
+    StartKeysEverywhere(m_hWnd);
     m_bAlwaysOnTop = AppProfile().GetInt(kSectionOption, kEntryAlwaysOnTop, 0);
     if (m_bAlwaysOnTop) {
         const RECT rect = GetWindowRect();
@@ -170,27 +171,23 @@ void CTimerBarDlg::ScheduleTick()
     ::SetTimer(m_hWnd, BarTimerId, static_cast<UINT>(MillisecondsToNextTick(milliseconds)), nullptr);
 }
 
-void CTimerBarDlg::SeeKey(UINT message, unsigned key)
+void CTimerBarDlg::SeeOwnKey(unsigned key, bool down, bool repeat)
 {
+    if (HooksSee(key)) return;
     const unsigned modifiers = HeldModifiers();
     const auto time = static_cast<std::uint32_t>(::GetMessageTime());
-    switch (message) {
-    case WM_KEYDOWN: case WM_SYSKEYDOWN: case WM_MBUTTONDOWN: case WM_XBUTTONDOWN:
-        m_presses.Down(key, modifiers, time);
-        break;
-    default: {
-        const KeyPresses::Release release = m_presses.Up(key, modifiers, time);
-        ActOnRelease(SlotOfRelease(CurrentTriggers(), release.trigger), release.heldMs);
-        break;
+    if (down) {
+        m_presses.Down(key, modifiers, time, repeat);
+        return;
     }
-    }
+    const KeyPresses::Release release = m_presses.Up(key, modifiers, time);
+    ActOnRelease(SlotOfRelease(CurrentTriggers(), release.trigger), release.heldMs);
 }
 
 void CTimerBarDlg::WatchKeysEverywhere()
 {
-    const bool on = IsOptionOn(GlobalDigitKeys);
-    if (on) WatchTriggerHooks();
-    const bool above = on && CurrentFrontProgram().aboveUs;
+    CheckKeysEverywhere();
+    const bool above = IsOptionOn(GlobalDigitKeys) && CurrentFrontProgram().aboveUs;
     if (above == m_bFrontAbove) return;
     m_bFrontAbove = above;
     Invalidate();
@@ -202,10 +199,15 @@ void CTimerBarDlg::TogglePause()
     Invalidate();
 }
 
-void CTimerBarDlg::ReleaseFromOtherProgram(Trigger trigger, std::uint32_t heldMs)
+void CTimerBarDlg::OnTriggerReleased(Trigger trigger, std::uint32_t heldMs)
 {
     const int index = SlotOfRelease(CurrentTriggers(), trigger);
-    if ((m_bPaused && index != kPauseHolder) || !IsChosenGameInFront()) return;
+    if (index < 0) return;
+    if (IsWindowOfThisProcess(::GetForegroundWindow())) {
+        if (FocusTakesKey(TriggerKey(trigger), TriggerModifiers(trigger))) return;
+    } else if ((m_bPaused && index != kPauseHolder) || !IsChosenGameInFront()) {
+        return;
+    }
     ActOnRelease(index, heldMs);
 }
 
@@ -249,33 +251,51 @@ bool CTimerBarDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*
         SaveState();
         *result = 0;
         return true;
-    case WM_KEYDOWN: case WM_KEYUP: case WM_SYSKEYDOWN: case WM_SYSKEYUP:
-        SeeKey(message, static_cast<unsigned>(wParam));
-        break;  // and on to the default processing (Alt+F4 closes)
-    case WM_MBUTTONDOWN: case WM_MBUTTONUP:
-        SeeKey(message, kMiddleButton);
-        break;
-    case WM_XBUTTONDOWN: case WM_XBUTTONUP:
-        SeeKey(message, GET_XBUTTON_WPARAM(wParam) == XBUTTON1 ? kSideButton1 : kSideButton2);
-        break;
-    case kForwardedKeyMessage:
-        SeeKey(static_cast<UINT>(lParam), static_cast<unsigned>(wParam));
+    case kForwardedKeyMessage: {
+        const KeyEvent key = ForwardedKey(wParam);
+        SeeOwnKey(key.key, key.down, key.repeat);
         *result = 0;
         return true;
+    }
     case kTriggerReleasedMessage:
-        ReleaseFromOtherProgram(static_cast<Trigger>(wParam), static_cast<std::uint32_t>(lParam));
+        OnTriggerReleased(static_cast<Trigger>(wParam), static_cast<std::uint32_t>(lParam));
         *result = 0;
         return true;
-    case WM_POWERBROADCAST:
-        if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) RenewDigitKeys();
-        break;
-    case WM_WTSSESSION_CHANGE:
-        if (wParam == WTS_SESSION_UNLOCK) RenewDigitKeys();
-        break;
     default:
         break;
     }
     return CSkinnedDialog::OnWndMsg(message, wParam, lParam, result);
+}
+
+void CTimerBarDlg::OnKey(const KeyEvent& key)
+{
+    SeeOwnKey(key.key, key.down, key.repeat);
+    CSkinnedDialog::OnKey(key);  // and on to the default processing (Alt+F4 closes)
+}
+
+void CTimerBarDlg::OnOtherButton(const ButtonEvent& button)
+{
+    SeeOwnKey(button.key, button.down, false);
+    CSkinnedDialog::OnOtherButton(button);
+}
+
+void CTimerBarDlg::OnActivate(bool active)
+{
+    // A key pressed here and released elsewhere never comes back up here.
+    if (!active) m_presses.Forget();
+    CSkinnedDialog::OnActivate(active);
+}
+
+void CTimerBarDlg::OnPowerResume()
+{
+    RenewKeysEverywhere();
+    CSkinnedDialog::OnPowerResume();
+}
+
+void CTimerBarDlg::OnSessionChange(UINT event)
+{
+    if (event == WTS_SESSION_UNLOCK) RenewKeysEverywhere();
+    CSkinnedDialog::OnSessionChange(event);
 }
 
 void CTimerBarDlg::OnLButtonDown(POINT point)
@@ -350,7 +370,7 @@ void CTimerBarDlg::ToggleAlwaysOnTop()
 void CTimerBarDlg::OnDestroy()
 {
     Leave(ProgramWindow::Bar);
-    SetTriggerHooks(nullptr);
+    StopKeysEverywhere();
     SaveState();
     CSkinnedDialog::OnDestroy();
 }

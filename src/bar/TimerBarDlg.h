@@ -23,9 +23,14 @@ public:
 protected:
     BOOL OnInitDialog() override;
     // The messages without a handler of their own: a right press that leaves
-    // the game in front, digit keys from other programs, resume and unlock,
-    // and the save before the session ends.
+    // the game in front, the triggers the hooks and the other windows pass
+    // on, and the save before the session ends.
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    void OnKey(const KeyEvent& key) override;
+    void OnOtherButton(const ButtonEvent& button) override;
+    void OnActivate(bool active) override;
+    void OnPowerResume() override;
+    void OnSessionChange(UINT event) override;
     void PostNcDestroy() override;
     void ComposeFrame(HDC dc) override;
     void OnTimer(UINT_PTR nIDEvent) override;
@@ -44,14 +49,18 @@ private:
     void PaintTexts(HDC dc);
     void ScheduleTick();
     void ToggleAlwaysOnTop();
-    // A key or button of the bar's own, or forwarded by another of the program's windows.
-    void SeeKey(UINT message, unsigned key);
+    // A key or button pressed or released at the bar, or forwarded by another
+    // of the program's windows. While the hooks see it, theirs acts instead.
+    void SeeOwnKey(unsigned key, bool down, bool repeat);
+    // A trigger released anywhere, as the hooks report it. What it does is
+    // decided here alone: in one of the program's windows it acts unless the
+    // window with the focus takes the key (a text box its character, the
+    // key catcher any key); in another program the pause key pauses the
+    // others, and only the chosen game's (if any) act.
+    void OnTriggerReleased(Trigger trigger, std::uint32_t heldMs);
     // The release of slot `index`'s trigger (or the pause key's, or -1 for
-    // none), at the bar or in any program: starts, stops or restarts its slot.
+    // none): starts, stops or restarts its slot.
     void ActOnRelease(int index, std::uint32_t heldMs);
-    // A trigger released in another program: the pause key pauses them all,
-    // and only the chosen game's (if any) act.
-    void ReleaseFromOtherProgram(Trigger trigger, std::uint32_t heldMs);
     void TogglePause();
     // While keys come from other programs: the hook still in, the program in front above us.
     void WatchKeysEverywhere();

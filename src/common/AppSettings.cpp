@@ -4,16 +4,19 @@
 
 #include "framework/CodePage.h"
 #include "framework/WinApp.h"
+#include "model/HandOver.h"
+#include "model/PlayGuards.h"
 #include "model/SettingsStore.h"
 #include "model/SlotEnds.h"
 #include "skin/WinRect.h"
 
 namespace {
 
-bool g_options[kPlayOptionCount] = {};
+bool g_chosen[kPlayOptionCount] = {};  // as stored
+bool g_shown[kPlayOptionCount] = {};   // as applied this run
 SlotTriggers g_triggers = DefaultSlotTriggers();
 std::wstring g_gameProgram;
-constexpr char kEntryGameProgram[] = "GameProgram";
+constexpr wchar_t kEntryGameProgram[] = L"GameProgram";
 
 bool IsOption(PlayOption option)
 {
@@ -50,6 +53,15 @@ public:
                                                MultiByteToWide(value).c_str()) != FALSE;
     }
     bool IsLeadByte(unsigned char byte) const override { return ::IsDBCSLeadByte(byte) != FALSE; }
+    // A REG_SZ that is no slot name: as the UTF-16 it is stored in.
+    std::wstring GetWideString(const wchar_t* section, const wchar_t* entry)
+    {
+        return AfxGetApp()->GetProfileString(section, entry, L"");
+    }
+    bool WriteWideString(const wchar_t* section, const wchar_t* entry, const std::wstring& value)
+    {
+        return !m_bStopped && AfxGetApp()->WriteProfileString(section, entry, value.c_str()) != FALSE;
+    }
     void StopWrites() { m_bStopped = true; }
 
 private:
@@ -110,9 +122,11 @@ void SaveSlotSetting(int index)
 
 void LoadOptions()
 {
-    for (int i = 0; i < kPlayOptionCount; ++i) g_options[i] = ReadPlayOption(AppProfile(), static_cast<PlayOption>(i));
+    for (int i = 0; i < kPlayOptionCount; ++i) {
+        g_chosen[i] = g_shown[i] = ReadPlayOption(AppProfile(), static_cast<PlayOption>(i));
+    }
     g_triggers = ReadSlotTriggers(AppProfile());
-    g_gameProgram = MultiByteToWide(AppProfile().GetString(kSectionOption, kEntryGameProgram, ""));
+    g_gameProgram = GameProgramOf(Registry().GetWideString(L"Option", kEntryGameProgram));
 }
 
 const std::wstring& GameProgram()
@@ -123,7 +137,7 @@ const std::wstring& GameProgram()
 void StoreGameProgram(const std::wstring& name)
 {
     g_gameProgram = name;
-    AppProfile().WriteString(kSectionOption, kEntryGameProgram, WideToMultiByte(name));
+    Registry().WriteWideString(L"Option", kEntryGameProgram, name);
 }
 
 const SlotTriggers& CurrentTriggers()
@@ -139,34 +153,42 @@ void StoreTriggers(const SlotTriggers& triggers)
 
 bool IsOptionOn(PlayOption option)
 {
-    return IsOption(option) && g_options[option];
+    return IsOption(option) && g_shown[option];
+}
+
+bool IsOptionChosen(PlayOption option)
+{
+    return IsOption(option) && g_chosen[option];
 }
 
 void StoreOption(PlayOption option, bool on)
 {
     if (!IsOption(option)) return;
-    g_options[option] = on;
+    g_chosen[option] = g_shown[option] = on;
     WritePlayOption(AppProfile(), option, on);
 }
 
-void HoldOptionOff(PlayOption option)
+void ShowOption(PlayOption option, bool on)
 {
-    if (IsOption(option)) g_options[option] = false;
+    if (IsOption(option)) g_shown[option] = on && g_chosen[option];
 }
 
-void RestoreKeptSlotEnds(bool handedOver)
+void RestoreKeptSlotEnds(std::optional<std::uint32_t> takingOverFrom)
 {
+    const bool handedOver = takingOverFrom && TakeHandOverMark(AppProfile(), *takingOverFrom);
     if (IsOptionOn(KeepRunning) || handedOver) RestoreSlotEnds(AppProfile(), g_timerSlots, CurrentSlotTime());
-    if (handedOver) DropHandOverEnds();
+    if (handedOver && !IsOptionOn(KeepRunning)) ClearSlotEnds(AppProfile());
 }
 
 void StoreSlotEndsForHandOver()
 {
     SaveSlotEnds(AppProfile(), g_timerSlots);
+    MarkHandOver(AppProfile(), ::GetCurrentProcessId());
 }
 
 void DropHandOverEnds()
 {
+    MarkHandOver(AppProfile(), 0);
     if (!IsOptionOn(KeepRunning)) ClearSlotEnds(AppProfile());
 }
 

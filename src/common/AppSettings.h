@@ -1,6 +1,8 @@
 // The settings store bound to the application's registry key.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "framework/Wnd.h"
@@ -23,28 +25,33 @@ void SaveSlotSetting(int index);
 // The player's choices in section "Option": read once at start-up, held for
 // this run, stored the moment the player changes one.
 void LoadOptions();
+// Whether the choice is on and applied: what the menu shows.
 bool IsOptionOn(PlayOption option);
+// The player's stored choice, applied or not.
+bool IsOptionChosen(PlayOption option);
 void StoreOption(PlayOption option, bool on);
+// For this run only: a choice that cannot be applied (the system refused it)
+// shows off, and on again once it could be; the stored choice stays.
+void ShowOption(PlayOption option, bool on);
 // Each slot's trigger and second press, and the lockout: read with the
 // choices, written only when the settings window's OK stores them.
 const SlotTriggers& CurrentTriggers();
 void StoreTriggers(const SlotTriggers& triggers);
 // "GameProgram": the one program (an executable's name) whose window must be
-// in front for triggers from other programs to act; empty for any.
+// in front for triggers from other programs to act; empty for any. Stored
+// as the REG_SZ it is, in UTF-16, whatever the code page.
 const std::wstring& GameProgram();
 void StoreGameProgram(const std::wstring& name);
-// For this run only: a choice that cannot be applied (the system refused it)
-// shows off; the stored choice stays for the next start.
-void HoldOptionOff(PlayOption option);
 
 // Running timers kept across restarts, while "keep running" is on: at
 // start-up a stored end ahead runs on; a slot's end is stored after it was
 // started, stopped or committed, every end at a save.
 // A copy that takes over from another (the restart as administrator) gets
-// the running timers it handed over whatever the choice.
-void RestoreKeptSlotEnds(bool handedOver = false);
-// Before handing over to a new copy: every running end, whatever the choice;
-// and where the hand-over did not happen, none left behind that the choice would not keep.
+// the running timers that copy handed over, whatever the choice.
+void RestoreKeptSlotEnds(std::optional<std::uint32_t> takingOverFrom = std::nullopt);
+// Before handing over to a new copy: every running end, whatever the choice,
+// marked as this copy's; and where the hand-over did not happen, none left
+// behind that the choice would not keep.
 void StoreSlotEndsForHandOver();
 void DropHandOverEnds();
 void KeepSlotEnd(int index);

@@ -8,18 +8,21 @@ BOOL CProgramDialog::PreTranslateMessage(MSG* pMsg)
     return CDialog::PreTranslateMessage(pMsg);
 }
 
-bool CProgramDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+void CProgramDialog::OnKey(const KeyEvent& key)
 {
-    switch (message) {
-    case WM_KEYDOWN: case WM_KEYUP: case WM_SYSKEYDOWN: case WM_SYSKEYUP:
-        if (BarWindow() && BarWindow() != m_hWnd) {
-            ::SendMessageW(BarWindow(), kForwardedKeyMessage, wParam, static_cast<LPARAM>(message));
-        }
-        break;
-    default:
-        break;
-    }
-    return CDialog::OnWndMsg(message, wParam, lParam, result);
+    if (BarWindow() && BarWindow() != m_hWnd) ::SendMessageW(BarWindow(), kForwardedKeyMessage, ForwardedKeyParam(key), 0);
+    CDialog::OnKey(key);
+}
+
+WPARAM ForwardedKeyParam(const KeyEvent& key)
+{
+    return (key.key & 0xFFFFu) | (key.down ? 1u << 16 : 0u) | (key.repeat ? 1u << 17 : 0u) | (key.system ? 1u << 18 : 0u);
+}
+
+KeyEvent ForwardedKey(WPARAM wParam)
+{
+    return {static_cast<unsigned>(wParam & 0xFFFFu), (wParam & (1u << 16)) != 0, (wParam & (1u << 17)) != 0,
+            (wParam & (1u << 18)) != 0};
 }
 
 void CProgramDialog::OnClose()

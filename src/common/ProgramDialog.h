@@ -16,8 +16,10 @@ constexpr UINT kOpenSlotMessage = WM_APP + 0x20;
 // To the editor: the bar's pin is now wParam (0 or 1); a shown editor stays above.
 constexpr UINT kBarPinnedMessage = WM_APP + 0x21;
 // To the bar: a key went down or up in another of the program's windows;
-// wParam the key, lParam the message (WM_KEYDOWN, WM_SYSKEYUP, ...).
+// wParam the KeyEvent (ForwardedKey reads it).
 constexpr UINT kForwardedKeyMessage = WM_APP + 0x23;
+WPARAM ForwardedKeyParam(const KeyEvent& key);
+KeyEvent ForwardedKey(WPARAM wParam);
 // To the host: save everything and start the program again as administrator,
 // the new copy taking over from this one.
 constexpr UINT kRestartElevatedMessage = WM_APP + 0x24;
@@ -43,7 +45,7 @@ protected:
     void OnClose() override;
     // Keys pressed and released in the host and the editor reach the bar too
     // (the slots' triggers), and go on to their default processing.
-    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    void OnKey(const KeyEvent& key) override;
     // No key and no command closes or hides any of the windows: the dialog
     // manager turns Ctrl+Break into Cancel, for one, past the key filter.
     // (Escape meets both guards: the filter drops its key-down before the

@@ -92,6 +92,23 @@ bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
     case WM_MOUSEWHEEL:
         *result = OnMouseWheel(static_cast<short>(HIWORD(wParam)), PointFromLParam(lParam));
         return true;
+    case WM_KEYDOWN: case WM_KEYUP: case WM_SYSKEYDOWN: case WM_SYSKEYUP:
+        OnKey(KeyEventOf(message, wParam, lParam));
+        return true;
+    case WM_MBUTTONDOWN: case WM_MBUTTONUP:
+        OnOtherButton({VK_MBUTTON, message == WM_MBUTTONDOWN});
+        return true;
+    case WM_XBUTTONDOWN: case WM_XBUTTONUP:
+        OnOtherButton({static_cast<unsigned>(GET_XBUTTON_WPARAM(wParam) == XBUTTON1 ? VK_XBUTTON1 : VK_XBUTTON2), message == WM_XBUTTONDOWN});
+        *result = TRUE;  // as the system asks of a window that handles the side buttons
+        return true;
+    case WM_ACTIVATE: OnActivate(LOWORD(wParam) != WA_INACTIVE); return true;
+    case WM_POWERBROADCAST:
+        if (wParam != PBT_APMRESUMEAUTOMATIC && wParam != PBT_APMRESUMESUSPEND) return false;
+        OnPowerResume();
+        *result = TRUE;
+        return true;
+    case WM_WTSSESSION_CHANGE: OnSessionChange(static_cast<UINT>(wParam)); return true;
     case WM_SHOWWINDOW: OnShowWindow(static_cast<BOOL>(wParam)); return true;
     case WM_SYSCOMMAND: OnSysCommand(static_cast<UINT>(wParam)); return true;
     case WM_DISPLAYCHANGE: OnDisplayChange(); return true;
@@ -175,6 +192,20 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND hWnd, UINT message, WPARAM wParam, 
         pWnd->PostNcDestroy();
     }
     return result;
+}
+
+KeyEvent KeyEventOf(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const bool down = message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
+    // Bit 30: the key was down before this message.
+    return {static_cast<unsigned>(wParam), down, down && (lParam & (1L << 30)) != 0,
+            message == WM_SYSKEYDOWN || message == WM_SYSKEYUP};
+}
+
+UINT KeyMessageOf(const KeyEvent& event)
+{
+    if (event.system) return event.down ? WM_SYSKEYDOWN : WM_SYSKEYUP;
+    return event.down ? WM_KEYDOWN : WM_KEYUP;
 }
 
 std::wstring WindowText(HWND hWnd)

@@ -9,6 +9,24 @@
 
 #include <string>
 
+// A key message decoded once (WM_KEYDOWN, WM_KEYUP, WM_SYSKEYDOWN, WM_SYSKEYUP).
+struct KeyEvent {
+    unsigned key;  // the virtual-key code
+    bool down;
+    bool repeat;   // a press of a key already down: the keyboard's auto-repeat
+    bool system;   // WM_SYSKEYDOWN or WM_SYSKEYUP (Alt held, or F10)
+};
+KeyEvent KeyEventOf(UINT message, WPARAM wParam, LPARAM lParam);
+// The message a KeyEvent came from.
+UINT KeyMessageOf(const KeyEvent& event);
+
+// A press or release of the middle or a side button, by its virtual-key code
+// (VK_MBUTTON, VK_XBUTTON1, VK_XBUTTON2).
+struct ButtonEvent {
+    unsigned key;
+    bool down;
+};
+
 class CWnd {
 public:
     CWnd() = default;
@@ -71,6 +89,15 @@ protected:
     virtual void OnMouseMove(POINT) { Default(); }
     // delta in wheel units; the point in screen coordinates
     virtual BOOL OnMouseWheel(short, POINT) { return static_cast<BOOL>(Default()); }
+    virtual void OnKey(const KeyEvent&) { Default(); }
+    virtual void OnOtherButton(const ButtonEvent&) { Default(); }
+    // Activated, or (false) another window was.
+    virtual void OnActivate(bool /*active*/) { Default(); }
+    // The system is back from sleep.
+    virtual void OnPowerResume() { Default(); }
+    // A change of the Windows session (WTS_SESSION_UNLOCK, ...), where the
+    // window asked for them.
+    virtual void OnSessionChange(UINT /*event*/) { Default(); }
     virtual void OnShowWindow(BOOL) { Default(); }
     virtual void OnSysCommand(UINT) { Default(); }
     virtual void OnDisplayChange() { Default(); }
@@ -106,9 +133,9 @@ inline POINT PointFromLParam(LPARAM lParam)
     return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
 
-// A window's whole text.
 // The window's rectangle on the screen (empty for no window).
 RECT WindowRectOf(HWND hWnd);
+// A window's whole text.
 std::wstring WindowText(HWND hWnd);
 
 // Whether a window belongs to this program (the foreground window may be any program's).

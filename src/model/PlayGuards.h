@@ -34,3 +34,6 @@ bool IsFrontAboveUs(std::optional<std::uint32_t> frontLevel, std::uint32_t ourLe
 
 // The file name of an executable's path ("C:\Games\Game.exe" gives "Game.exe").
 std::wstring ExecutableName(const std::wstring& path);
+// The one game as stored in "GameProgram": its file name, where a path was
+// stored; empty (any program) for a name no file can have.
+std::wstring GameProgramOf(const std::wstring& stored);

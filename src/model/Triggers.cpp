@@ -31,6 +31,9 @@ bool IsUsableTrigger(std::uint32_t value)
     if ((value >> 16) & ~kAllModifiers) return false;
     if (key < kMiddleButton || key > kHighestKey) return false;  // none, and the left and right buttons
     if (key == 0x03) return false;                               // VK_CANCEL: Ctrl+Break
+    // VK_PROCESSKEY and VK_PACKET: the input method's stand-ins for the real
+    // key, which the keyboard hook never reports.
+    if (key == 0xE5 || key == 0xE7) return false;
     return !IsModifierKey(key);
 }
 
@@ -123,10 +126,25 @@ PressAction DecidePress(const SlotTriggers& triggers, int slot, bool running, st
     return heldMs >= kStoppingHoldMs ? PressAction::Stop : PressAction::Restart;
 }
 
-void KeyPresses::Down(unsigned key, unsigned modifiers, std::uint32_t timeMs)
+void KeyPresses::Down(unsigned key, unsigned modifiers, std::uint32_t timeMs, bool repeat)
 {
-    if (key > 0xFF || m_keys[key].down) return;  // an auto-repeat keeps the first press
-    m_keys[key] = {true, static_cast<std::uint8_t>(modifiers & kAllModifiers), timeMs};
+    if (key > 0xFF) return;
+    Press& press = m_keys[key];
+    if (repeat && press.down) {
+        press.lastMs = timeMs;  // an auto-repeat keeps the first press
+        return;
+    }
+    press = {true, static_cast<std::uint8_t>(modifiers & kAllModifiers), timeMs, timeMs};
+}
+
+bool KeyPresses::IsRepeat(unsigned key, std::uint32_t timeMs) const
+{
+    return key <= 0xFF && m_keys[key].down && timeMs - m_keys[key].lastMs <= kLongestRepeatGapMs;
+}
+
+void KeyPresses::Forget()
+{
+    for (Press& press : m_keys) press.down = false;
 }
 
 KeyPresses::Release KeyPresses::Up(unsigned key, unsigned modifiersNow, std::uint32_t timeMs)

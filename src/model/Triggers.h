@@ -33,6 +33,11 @@ constexpr bool IsMouseTrigger(Trigger trigger)
 {
     return TriggerKey(trigger) >= kMiddleButton && TriggerKey(trigger) <= kSideButton2;
 }
+// The trigger key of side button 1 or 2 (XBUTTON1, XBUTTON2 as the system numbers them).
+constexpr unsigned SideButtonKey(unsigned xbutton)
+{
+    return xbutton == 1 ? kSideButton1 : kSideButton2;
+}
 
 // Shift, Ctrl, Alt or a Windows key, of either side: part of a combination, never one alone.
 bool IsModifierKey(unsigned key);
@@ -85,21 +90,36 @@ PressAction DecidePress(const SlotTriggers& triggers, int slot, bool running, st
 
 // Presses and releases as they arrive (a key's auto-repeat included): a
 // release carries the modifiers held at its press and how long it was held.
+// A press whose release was never seen (it went to another window, or to the
+// secure desktop) is not kept for ever: the next press that is no repeat
+// starts afresh.
 class KeyPresses {
 public:
     struct Release {
         Trigger trigger;
         std::uint32_t heldMs;
     };
-    void Down(unsigned key, unsigned modifiers, std::uint32_t timeMs);
+    // `repeat`: the key's own repeat flag (a window message's previous-state bit).
+    void Down(unsigned key, unsigned modifiers, std::uint32_t timeMs, bool repeat);
+    // Where events carry no repeat flag (the keyboard hook): whether a press
+    // of this key now repeats one held, as the keyboard's repeat does, at most
+    // kLongestRepeatGapMs after the last.
+    bool IsRepeat(unsigned key, std::uint32_t timeMs) const;
     // A release whose press was not seen carries the modifiers held now and no hold.
     Release Up(unsigned key, unsigned modifiersNow, std::uint32_t timeMs);
+    // Forgets every press: its release will not be seen (the window lost the
+    // keyboard, the hook was installed again).
+    void Forget();
+
+    // The keyboard repeats a held key at least every second (its longest delay).
+    static constexpr std::uint32_t kLongestRepeatGapMs = 1100;
 
 private:
     struct Press {
         bool down;
         std::uint8_t modifiers;
         std::uint32_t atMs;
+        std::uint32_t lastMs;  // the press or its last repeat
     };
     Press m_keys[256] = {};
 };

@@ -1,13 +1,9 @@
 #include "play/TriggerHook.h"
 
-#include <wtsapi32.h>
-
 #include <algorithm>
 #include <iterator>
 
-#include "framework/LateLibrary.h"
 #include "framework/Trace.h"
-#include "framework/Wnd.h"
 #include "model/PlayGuards.h"
 
 namespace {
@@ -48,52 +44,28 @@ unsigned HookedModifiers()
            (g_heldSides & 0x30 ? kModAlt : 0) | (g_heldSides & 0xC0 ? kModWin : 0);
 }
 
-void Press(unsigned key, bool down, DWORD time, bool fromOurWindow)
+// The events carry no repeat flag: a press of a key held counts as its
+// repeat only as soon after the last as the keyboard repeats.
+void Press(unsigned key, bool down, DWORD time)
 {
     if (down) {
-        g_presses.Down(key, HookedModifiers(), time);
+        g_presses.Down(key, HookedModifiers(), time, g_presses.IsRepeat(key, time));
         return;
     }
     const KeyPresses::Release release = g_presses.Up(key, HookedModifiers(), time);
-    // A release that one of our own windows gets reaches the bar from there.
-    if (!fromOurWindow) ::PostMessageW(g_hWndTarget, kTriggerReleasedMessage, release.trigger, release.heldMs);
+    ::PostMessageW(g_hWndTarget, kTriggerReleasedMessage, release.trigger, release.heldMs);
 }
 
-// Session notifications tell the bar of an unlock; wtsapi32 is loaded only
-// for a player who turned the hooks on.
-void WatchSession(HWND hWnd, bool watch)
+// The keys the system holds down now.
+void SweepKeyboard(bool (&down)[HookWatch::kKeyCount])
 {
-    static CLateLibrary wtsapi(L"wtsapi32.dll");
-    using Register = BOOL WINAPI(HWND, DWORD);
-    using Unregister = BOOL WINAPI(HWND);
-    if (watch) {
-        if (auto* registerFn = wtsapi.Get<Register>("WTSRegisterSessionNotification")) {
-            registerFn(hWnd, NOTIFY_FOR_THIS_SESSION);
-        }
-    } else if (auto* unregisterFn = wtsapi.Get<Unregister>("WTSUnRegisterSessionNotification")) {
-        unregisterFn(hWnd);
-    }
+    for (int key = 0; key < HookWatch::kKeyCount; ++key) down[key] = (::GetAsyncKeyState(key) & 0x8000) != 0;
 }
 
 void Unhook(HHOOK& hHook)
 {
     if (hHook) ::UnhookWindowsHookEx(hHook);
     hHook = nullptr;
-}
-
-bool HookKeys()
-{
-    // What is held as the hook goes in, it will never see go down.
-    g_heldSides = 0;
-    for (int key = 0; key < HookWatch::kKeyCount; ++key) {
-        g_hookDown[key] = (::GetAsyncKeyState(key) & 0x8000) != 0;
-        if (g_hookDown[key]) g_heldSides |= SideBit(static_cast<unsigned>(key));
-    }
-    g_watch.Installed();
-    g_hKeyHook = g_install(WH_KEYBOARD_LL, TriggerKeyProc, ::GetModuleHandleW(nullptr), 0);
-    TRACE(g_hKeyHook ? std::wstring(L"keyboard hook installed")
-                     : L"keyboard hook refused, error " + std::to_wstring(::GetLastError()));
-    return g_hKeyHook != nullptr;
 }
 
 // The mouse hook follows the triggers; a refused one leaves the keys working.
@@ -110,26 +82,38 @@ void FollowMouseTriggers()
                        : L"mouse hook refused, error " + std::to_wstring(::GetLastError()));
 }
 
-}  // namespace
-
-unsigned HeldModifiers()
+// The one installation: the hooks out, then in afresh. What is held as the
+// hook goes in it will never see go down, and a press whose release fell
+// in the gap is forgotten.
+bool Install()
 {
-    const auto down = [](int key) { return (::GetKeyState(key) & 0x8000) != 0; };
-    return (down(VK_MENU) ? kModAlt : 0) | (down(VK_CONTROL) ? kModControl : 0) | (down(VK_SHIFT) ? kModShift : 0) |
-           (down(VK_LWIN) || down(VK_RWIN) ? kModWin : 0);
+    Unhook(g_hMouseHook);
+    Unhook(g_hKeyHook);
+    SweepKeyboard(g_hookDown);
+    g_heldSides = 0;
+    for (int key = 0; key < HookWatch::kKeyCount; ++key) {
+        if (g_hookDown[key]) g_heldSides |= SideBit(static_cast<unsigned>(key));
+    }
+    g_presses.Forget();
+    g_watch.Installed();
+    g_hKeyHook = g_install(WH_KEYBOARD_LL, TriggerKeyProc, ::GetModuleHandleW(nullptr), 0);
+    TRACE(g_hKeyHook ? std::wstring(L"keyboard hook installed")
+                     : L"keyboard hook refused, error " + std::to_wstring(::GetLastError()));
+    if (!g_hKeyHook) g_hWndTarget = nullptr;  // refused: nothing to post to
+    FollowMouseTriggers();
+    return g_hKeyHook != nullptr;
 }
+
+}  // namespace
 
 LRESULT CALLBACK TriggerKeyProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
     if (nCode == HC_ACTION) {
         const auto* event = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-        const bool released = (event->flags & LLKHF_UP) != 0;
-        if (event->vkCode < HookWatch::kKeyCount) g_hookDown[event->vkCode] = !released;
-        if (const unsigned side = SideBit(event->vkCode)) g_heldSides = released ? g_heldSides & ~side : g_heldSides | side;
-        if (event->vkCode < 256 && g_watched[event->vkCode]) {
-            const bool down = wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN;
-            Press(event->vkCode, down, event->time, !down && IsWindowOfThisProcess(::GetForegroundWindow()));
-        }
+        const bool down = wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN;
+        if (event->vkCode < HookWatch::kKeyCount) g_hookDown[event->vkCode] = down;
+        if (const unsigned side = SideBit(event->vkCode)) g_heldSides = down ? g_heldSides | side : g_heldSides & ~side;
+        if (event->vkCode < 256 && g_watched[event->vkCode]) Press(event->vkCode, down, event->time);
     }
     return ::CallNextHookEx(g_hKeyHook, nCode, wParam, lParam);
 }
@@ -144,32 +128,27 @@ LRESULT CALLBACK TriggerMouseProc(int nCode, WPARAM wParam, LPARAM lParam)
         case WM_MBUTTONDOWN: down = true; [[fallthrough]];
         case WM_MBUTTONUP: key = kMiddleButton; break;
         case WM_XBUTTONDOWN: down = true; [[fallthrough]];
-        case WM_XBUTTONUP: key = HIWORD(event->mouseData) == XBUTTON1 ? kSideButton1 : kSideButton2; break;
+        case WM_XBUTTONUP: key = SideButtonKey(HIWORD(event->mouseData)); break;
         default: break;
         }
-        if (key != 0 && g_watched[key]) {
-            // Over the bar, or with one of our windows in front, the window gets the button itself.
-            const bool ours = !down && (IsWindowOfThisProcess(::GetForegroundWindow()) ||
-                                        IsWindowOfThisProcess(::WindowFromPoint(event->pt)));
-            Press(key, down, event->time, ours);
-        }
+        if (key != 0 && g_watched[key]) Press(key, down, event->time);
     }
     return ::CallNextHookEx(g_hMouseHook, nCode, wParam, lParam);
 }
 
-bool SetTriggerHooks(HWND hWndBar)
+bool SetTriggerHooks(HWND hWndTarget)
 {
+    g_hWndTarget = hWndTarget;
+    if (hWndTarget) return Install();
     Unhook(g_hMouseHook);
     Unhook(g_hKeyHook);
-    const bool hooked = hWndBar && HookKeys();
-    HWND hWndTarget = hooked ? hWndBar : nullptr;  // refused: nothing to watch for
-    if (g_hWndTarget != hWndTarget) {
-        if (g_hWndTarget) WatchSession(g_hWndTarget, false);
-        if (hWndTarget) WatchSession(hWndTarget, true);
-        g_hWndTarget = hWndTarget;
-    }
-    FollowMouseTriggers();
-    return hooked || !hWndBar;
+    return true;
+}
+
+bool HooksSee(unsigned key)
+{
+    if (!g_hKeyHook) return false;
+    return IsMouseTrigger(key) ? g_hMouseHook != nullptr : true;
 }
 
 void WatchTriggers(const SlotTriggers& triggers)
@@ -192,22 +171,12 @@ void SetHookInstaller(HookInstaller* install)
     g_install = install ? install : ::SetWindowsHookExW;
 }
 
-bool RenewTriggerHooks()
+HookHealth WatchTriggerHooks()
 {
-    if (!g_hKeyHook) return true;
-    Unhook(g_hMouseHook);
-    Unhook(g_hKeyHook);
-    const bool hooked = HookKeys();
-    FollowMouseTriggers();
-    return hooked;
-}
-
-bool WatchTriggerHooks()
-{
-    if (!g_hKeyHook) return false;
-    bool systemDown[HookWatch::kKeyCount] = {};
-    for (int key = 0; key < HookWatch::kKeyCount; ++key) systemDown[key] = (::GetAsyncKeyState(key) & 0x8000) != 0;
-    if (!g_watch.Check(systemDown, g_hookDown)) return false;
+    if (!g_hKeyHook) return HookHealth::Out;
+    bool systemDown[HookWatch::kKeyCount];
+    SweepKeyboard(systemDown);
+    if (!g_watch.Check(systemDown, g_hookDown)) return HookHealth::Healthy;
     TRACE(L"keyboard hook gone: installed again");
-    return RenewTriggerHooks();
+    return Install() ? HookHealth::Reinstalled : HookHealth::Refused;
 }

@@ -1,8 +1,11 @@
 // The settings window's catcher of a new trigger: while it waits it owns the
 // keyboard and the mouse, and the first key (with the modifiers held), key
-// combination or middle or side button pressed is the trigger. A modifier
-// alone waits for its key; Escape, a left or right click or the focus moving
-// away stops waiting with nothing caught.
+// combination or middle or side button pressed is the trigger, taken when it
+// is released: its character and its release go nowhere else (no mnemonic,
+// no menu). A modifier alone waits for its key, and so does a key the
+// keyboard cannot name (the input method's); Escape, a left or right click
+// or the focus moving away before a press stops waiting with nothing caught. The input
+// method is off meanwhile, so a letter is its own key in Hangul mode too.
 #pragma once
 
 #include <functional>
@@ -23,8 +26,15 @@ protected:
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
 private:
+    // A press that ends the wait once its key is released.
+    void Pressed(unsigned key, std::optional<Trigger> trigger);
+    void Released(unsigned key);
     void Finish(std::optional<Trigger> trigger);
+    void ShutInputMethod(bool shut);
 
     Caught m_caught;
     bool m_bWaiting = false;
+    unsigned m_nPressedKey = 0;  // pressed, its release awaited; 0 for none
+    std::optional<Trigger> m_pressed;
+    void* m_hInputContext = nullptr;  // the window's own, while the catcher holds it off
 };

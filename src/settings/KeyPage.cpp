@@ -11,7 +11,7 @@
 #include "framework/WinApp.h"
 #include "model/IconCatalogue.h"
 #include "play/FrontProgram.h"
-#include "play/PlaySettings.h"
+#include "play/KeysEverywhere.h"
 #include "res/resource.h"
 #include "settings/TriggerNames.h"
 #include "skin/PixelScale.h"
@@ -187,10 +187,9 @@ void CKeyPage::TakeTrigger(Trigger trigger)
     if (row < 0) return;
     const int holder = SlotWithTrigger(m_edit, trigger, row);
     if (holder >= 0) {
-        const std::wstring text = FormatResourceString(
-            IDS_KEY_TAKEN, {TriggerName(trigger), holder == kPauseRow ? LoadResourceString(IDS_PAUSE_ROW) + L" (" +
-                                                                            std::to_wstring(holder + 1) + L")"
-                                                                      : std::to_wstring(holder + 1)});
+        const std::wstring text =
+            holder == kPauseRow ? FormatResourceString(IDS_KEY_TAKEN_BY_PAUSE, {TriggerName(trigger)})
+                                : FormatResourceString(IDS_KEY_TAKEN, {TriggerName(trigger), std::to_wstring(holder + 1)});
         ::MessageBoxW(::GetParent(m_hWnd), text.c_str(), LoadResourceString(IDS_APP_NAME).c_str(),
                       MB_OK | MB_ICONINFORMATION);
         return;

@@ -26,10 +26,10 @@ void PlaceBesideBar(HWND hWndSheet)
 
 }  // namespace
 
-void ShowSettings(HWND hWndBar)
+INT_PTR ShowSettings(HWND hWndBar)
 {
     CKeyPage keys;  // one sheet at a time: an open one only comes to the front
-    RunPropertySheet(::GetWindow(hWndBar, GW_OWNER), LoadResourceString(IDS_SETTINGS_TITLE), {&keys}, PlaceBesideBar);
+    return RunPropertySheet(::GetWindow(hWndBar, GW_OWNER), LoadResourceString(IDS_SETTINGS_TITLE), {&keys}, PlaceBesideBar);
 }
 
 void CancelSettings()

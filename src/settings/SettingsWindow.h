@@ -9,7 +9,8 @@
 #endif
 #include <windows.h>
 
-// Opens it near the bar, or brings the open one to the front; returns when it closes.
-void ShowSettings(HWND hWndBar);
+// Opens it near the bar, or brings the open one to the front; returns when it
+// closes: IDOK, IDCANCEL, or 0 when one was open already.
+INT_PTR ShowSettings(HWND hWndBar);
 // Closes an open one as if cancelled (the program is ending).
 void CancelSettings();

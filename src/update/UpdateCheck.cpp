@@ -93,6 +93,10 @@ std::unique_ptr<CInternetFile> OpenQuery(CInternetSession& session, std::wstring
         if (!status || !IsRedirectStatus(*status)) return reply;
         std::wstring next = reply->Location(url);
         if (next.empty()) return reply;  // nowhere to go: read like any other reply
+        if (!IsFollowableAddress(next)) {
+            TRACE(L"update check: a redirect to " + next + L" is not followed");
+            return nullptr;
+        }
         if (redirects == kMaxRedirects) {
             TRACE(L"update check: too many redirects");
             return nullptr;

@@ -52,3 +52,16 @@ UpdateReply ParseUpdateReply(const std::string& line)
     if (line.compare(0, prefix, kMessagePrefix) == 0) return {UpdateReplyKind::Message, line.substr(prefix)};
     return {UpdateReplyKind::Nothing, {}};
 }
+
+bool IsFollowableAddress(const std::wstring& url)
+{
+    const auto startsWith = [&url](const std::wstring& scheme) {
+        if (url.size() < scheme.size()) return false;
+        for (std::size_t i = 0; i < scheme.size(); ++i) {
+            const wchar_t c = url[i] >= L'A' && url[i] <= L'Z' ? static_cast<wchar_t>(url[i] - L'A' + L'a') : url[i];
+            if (c != scheme[i]) return false;
+        }
+        return true;
+    };
+    return startsWith(L"http://") || startsWith(L"https://");
+}

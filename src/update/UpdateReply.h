@@ -51,6 +51,9 @@ constexpr unsigned kCheckDeadlineMs = 30000;
 
 // Whether an HTTP status sends the request elsewhere (with a Location).
 bool IsRedirectStatus(unsigned long status);
+// Whether a redirect's address may be followed: http and https only (WinINet
+// would follow ftp: and others as well).
+bool IsFollowableAddress(const std::wstring& url);
 
 // How long the next step of the check may take: each step at most `stepMs`,
 // all of them together ending at the deadline; 0 once it has passed.

@@ -21,6 +21,8 @@ def test_keys_combinations_and_a_side_button_from_another_program(program):
     bench.reg_set("Option", "Key#0", F5)
     bench.reg_set("Option", "Key#1", CTRL | ord("3"))
     bench.reg_set("Option", "Key#2", SIDE_BUTTON_1)
+    bench.reg_set("Option", "MainWinLeft", 400)  # clear of the editor, which opens in the middle
+    bench.reg_set("Option", "MainWinTop", 0)
     run = program()
     bar = run.bar()
     idle = bench.window_image(bar)
@@ -37,9 +39,20 @@ def test_keys_combinations_and_a_side_button_from_another_program(program):
 
         # The side button over the bar reaches the program once: slot 3 stops and stays stopped.
         bench.xdotool("mousemove", bar["rect"][0] + 300, bar["rect"][1] + 95, "click", "8")
-        time.sleep(1.5)
-        assert not runs(bar, idle, 2)
-        assert runs(bar, idle, 0)
+        bench.wait_until(lambda: not runs(bar, idle, 2), 3, 0.1, "slot 3 stopped")
+        time.sleep(1.2)
+        assert not runs(bar, idle, 2) and runs(bar, idle, 0)
+
+    # In the program's own editor too, but for a character its name box takes.
+    left, top, right, bottom = bench.icon_box(4)
+    bench.click(bar, (left + right) // 2, (top + bottom) // 2)
+    editor = run.editor()
+    bench.key("ctrl+3", "3")
+    bench.xdotool("mousemove", editor["rect"][0] + 440, editor["rect"][1] + 130, "click", "8")
+    bench.wait_until(lambda: not runs(bar, idle, 1), 3, 0.1, "Ctrl+3 from the editor stopped slot 2")
+    bench.wait_until(lambda: runs(bar, idle, 2), 3, 0.1, "the side button over the editor started slot 3")
+    name = next(c for c in run.editor()["children"] if c["id"] == 1000)
+    assert name["text"].endswith("3"), "the name box got its 3"
 
 
 def end_of(slot):
@@ -97,15 +110,15 @@ def test_the_settings_window_sets_a_trigger_on_ok_only_and_refuses_a_taken_one(p
     box = bench.wait_message_box()
     assert box["text"] == "2 키는 이미 2번 슬롯의 키입니다. 먼저 그 슬롯의 키를 바꾸십시오."
     bench.press(box, bench.IDOK)
-    catch(sheet, "F7")
+    catch(sheet, "d")  # the page's 기본값(&D): the key is the trigger, nothing else happens
     bench.click_control(sheet, OK)
-    bench.wait_until(lambda: bench.reg_values("Option").get("Key#0") == ("REG_DWORD", F7), 5, 0.1, "Key#0 stored")
+    bench.wait_until(lambda: bench.reg_values("Option").get("Key#0") == ("REG_DWORD", ord("D")), 5, 0.1,
+                     "Key#0 stored")
     assert bench.reg_values("Option")["Key#1"] == ("REG_DWORD", ord("2")), "the refused key stays where it was"
 
-    bench.click_bare(bar)  # applied at once: 1 is no slot's now, F7 is slot 1's
+    bench.click_bare(bar)  # applied at once: 1 is no slot's now, D is slot 1's
     bench.key("1")
-    time.sleep(1.5)
+    time.sleep(1.2)
     assert not runs(bar, idle, 0)
-    bench.key("F7")
-    time.sleep(1.5)
-    assert runs(bar, idle, 0)
+    bench.key("d")
+    bench.wait_until(lambda: runs(bar, idle, 0), 3, 0.1, "slot 1 started by D")

@@ -42,7 +42,7 @@ def test_two_builds_in_different_folders_are_identical():
         assert zip_a == zip_b, "the archives differ"
         assert sums_a == sums_b
         with zipfile.ZipFile(os.path.join(first, "dist", f"Tavorin-{VERSION}-win32.zip")) as archive:
-            assert archive.namelist() == ["Tavorin.exe", "README.txt", "LICENSE"]
+            assert archive.namelist() == ["Tavorin.exe", "README.txt", "LICENSE", "SHA256SUMS"]
             assert archive.read("Tavorin.exe") == exe_a
         for folder in (first, second):
             assert folder.encode() not in exe_a, "a build path is in the program"

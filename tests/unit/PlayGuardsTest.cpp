@@ -1,39 +1,56 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 #include "model/PlayGuards.h"
 
-TEST(PlayGuards, TheWatchReinstallsAHookThatMissesAHeldKeyTwiceInARow)
-{
-    bool none[HookWatch::kKeyCount] = {};
-    bool w[HookWatch::kKeyCount] = {};
-    w['W'] = true;  // held by the player, as a game's movement key is
-    bool mouse[HookWatch::kKeyCount] = {};
-    mouse[0x01] = mouse[0x05] = true;  // buttons: never the keyboard hook's
-    const struct {
-        const bool (*system)[HookWatch::kKeyCount];
-        const bool (*hook)[HookWatch::kKeyCount];
-        bool reinstall;
-        const char* what;
-    } checks[] = {
-        {&w, &none, false, "just installed: grace"},
-        {&w, &none, false, "grace"},
-        {&w, &none, false, "a first miss"},
-        {&w, &none, true, "a second miss in a row: the hook is gone"},
-        {&w, &none, false, "installed again: grace"},
-        {&w, &none, false, "grace"},
-        {&w, &w, false, "the hook sees the key"},
-        {&w, &none, false, "one miss"},
-        {&none, &none, false, "no input at all: nothing to tell"},
-        {&w, &none, false, "a miss, not in a row"},
-        {&mouse, &none, false, "a button held"},
-        {&mouse, &none, false, "a button held"},
-    };
-    HookWatch watch;
-    for (const auto& check : checks) {
-        const bool reinstall = watch.Check(*check.system, *check.hook);
-        EXPECT_EQ(reinstall, check.reinstall) << check.what;
-        if (reinstall) watch.Installed();
+namespace {
+
+struct Keys {
+    bool down[HookWatch::kKeyCount] = {};
+    Keys(std::initializer_list<int> keys)
+    {
+        for (int key : keys) down[key] = true;
     }
+};
+
+}  // namespace
+
+TEST(PlayGuards, TheWatchReinstallsOnlyAHookThatMissesAHeldKeyTwiceInARow)
+{
+    // What GetAsyncKeyState reports beside what the hook saw: the system has
+    // the generic Shift (0x10), Ctrl (0x11) and Alt (0x12) down with the sided
+    // key (0xA0-0xA5) that the hook reports.
+    const struct {
+        Keys system, hook;
+        int reinstallAt;  // the check that finds the hook gone (counting from 1), or 0 for none
+        const char* what;
+    } rows[] = {
+        {{'W'}, {}, 4, "a held key the hook never saw: two checks of grace, then two misses"},
+        {{'W'}, {'W'}, 0, "the hook sees the key"},
+        {{0x10, 0xA0}, {0xA0}, 0, "left Shift held: running"},
+        {{0x11, 0xA3}, {0xA3}, 0, "right Ctrl held: crouching"},
+        {{0x12, 0xA4, 'W'}, {0xA4, 'W'}, 0, "Alt held with a key"},
+        {{0x10, 0xA1}, {}, 4, "a Shift the hook never saw"},
+        {{0x01, 0x05}, {}, 0, "mouse buttons: never the keyboard hook's"},
+        {{}, {}, 0, "no input at all: nothing to tell"},
+    };
+    for (const auto& row : rows) {
+        HookWatch watch;
+        int found = 0;
+        for (int check = 1; check <= 6 && found == 0; ++check) {
+            if (watch.Check(row.system.down, row.hook.down)) found = check;
+        }
+        EXPECT_EQ(found, row.reinstallAt) << row.what;
+    }
+    // A miss that is not in a row, and the grace after an installation.
+    HookWatch watch;
+    const Keys held{'W'}, none{};
+    for (bool seen : {true, true, false, true, false}) EXPECT_FALSE(watch.Check(held.down, seen ? held.down : none.down));
+    EXPECT_TRUE(watch.Check(held.down, none.down));
+    watch.Installed();
+    EXPECT_FALSE(watch.Check(held.down, none.down));
+    EXPECT_FALSE(watch.Check(held.down, none.down));
 }
 
 TEST(PlayGuards, TheProgramInFrontIsAboveUsAtAHigherOrAnUnreadableLevel)
@@ -51,9 +68,18 @@ TEST(PlayGuards, TheProgramInFrontIsAboveUsAtAHigherOrAnUnreadableLevel)
     for (const auto& row : rows) EXPECT_EQ(IsFrontAboveUs(row.front, row.ours), row.above);
 }
 
-TEST(PlayGuards, AnExecutablesNameIsItsPathsLastPart)
+TEST(PlayGuards, TheStoredGameIsAnExecutablesFileNameOrAny)
 {
-    EXPECT_EQ(ExecutableName(L"C:\\Games\\Aion\\bin64\\Aion.bin"), L"Aion.bin");
-    EXPECT_EQ(ExecutableName(L"notepad.exe"), L"notepad.exe");
-    EXPECT_EQ(ExecutableName(L"Z:/usr/lib/wine/notepad.exe"), L"notepad.exe");
+    const struct {
+        const wchar_t* stored;
+        const wchar_t* game;
+    } rows[] = {
+        {L"Aion.bin", L"Aion.bin"},
+        {L"C:\\windows\\system32\\notepad.exe", L"notepad.exe"},  // a path: its file name
+        {L"Z:/usr/lib/wine/notepad.exe", L"notepad.exe"},
+        {L"게임.exe", L"게임.exe"},
+        {L"C:\\Games\\", L""}, {L"", L""},
+        {L"Game?.exe", L""}, {L"a\"b.exe", L""}, {L"tab\t.exe", L""},  // no file has such a name
+    };
+    for (const auto& row : rows) EXPECT_EQ(GameProgramOf(row.stored), row.game) << row.stored;
 }

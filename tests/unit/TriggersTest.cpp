@@ -3,6 +3,8 @@
 #include "MemoryProfile.h"
 #include "model/Triggers.h"
 
+#include <vector>
+
 namespace {
 
 constexpr unsigned kF5 = 0x74, kNumpad1 = 0x61;
@@ -17,6 +19,7 @@ TEST(Triggers, OddStoredValuesReadAsTheSlotsDefault)
     } rows[] = {
         {static_cast<std::int32_t>(MakeTrigger(kF5, kModControl | kModAlt)), MakeTrigger(kF5, kModControl | kModAlt)},
         {static_cast<std::int32_t>(MakeTrigger(kSideButton2, kModWin)), MakeTrigger(kSideButton2, kModWin)},
+        {0xE5, DefaultTrigger(0)}, {0xE7, DefaultTrigger(0)},  // the input method's stand-ins, never the key
         {static_cast<std::int32_t>(kNumpad1), kNumpad1},  // the keypad's 1 is not the main keyboard's
         {static_cast<std::int32_t>(0xFE), 0xFE},
         {0, DefaultTrigger(0)},
@@ -84,7 +87,9 @@ TEST(Triggers, ThePauseKeyIsNoneUnlessUsableAndNoSlots)
         profile.Set("Option", "PauseKey", row.stored);
         const SlotTriggers read = ReadSlotTriggers(profile);
         EXPECT_EQ(read.pause, row.read);
-        if (read.pause != kNoTrigger) EXPECT_EQ(SlotOfRelease(read, read.pause), kPauseHolder);
+        if (read.pause != kNoTrigger) {
+            EXPECT_EQ(SlotOfRelease(read, read.pause), kPauseHolder);
+        }
     }
 }
 
@@ -150,15 +155,44 @@ TEST(Triggers, WhatAReleaseDoesByModeHoldAndLockout)
     }
 }
 
-TEST(Triggers, AReleaseCarriesTheModifiersAndHoldOfItsFirstPress)
+TEST(Triggers, AReleaseCarriesTheModifiersAndHoldOfItsOwnPress)
 {
-    KeyPresses presses;
-    presses.Down(kF5, kModControl, 100);
-    presses.Down(kF5, kModControl | kModShift, 150);  // auto-repeat
-    const KeyPresses::Release release = presses.Up(kF5, 0, 1300);  // Ctrl let go first
-    EXPECT_EQ(release.trigger, MakeTrigger(kF5, kModControl));
-    EXPECT_EQ(release.heldMs, 1200u);
-    const KeyPresses::Release unseen = presses.Up(kF5, kModAlt, 1400);
-    EXPECT_EQ(unseen.trigger, MakeTrigger(kF5, kModAlt));
-    EXPECT_EQ(unseen.heldMs, 0u);
+    enum Repeat { Fresh, Repeated, Unflagged };  // Unflagged: the hook's events, judged by IsRepeat
+    struct Down {
+        unsigned modifiers;
+        std::uint32_t atMs;
+        Repeat repeat;
+    };
+    const struct {
+        std::vector<Down> downs;
+        bool forget;  // the window lost the keyboard before the release
+        unsigned modifiersAtUp;
+        std::uint32_t upMs;
+        Trigger trigger;
+        std::uint32_t heldMs;
+        const char* what;
+    } rows[] = {
+        {{{kModControl, 100, Fresh}, {kModControl | kModShift, 150, Repeated}}, false, 0, 1300,
+         MakeTrigger('4', kModControl), 1200, "Ctrl let go first: the press's modifiers"},
+        {{{kModShift, 1000, Fresh}, {0, 60000, Fresh}}, false, 0, 60100, '4', 100,
+         "the first press's release was never seen: the new press counts"},
+        {{{kModShift, 1000, Unflagged}, {0, 60000, Unflagged}}, false, 0, 60100, '4', 100,
+         "the same at the hook: a minute is no repeat"},
+        {{{kModControl, 100, Unflagged}, {0, 600, Unflagged}, {0, 1650, Unflagged}}, false, 0, 2000,
+         MakeTrigger('4', kModControl), 1900, "the hook's repeats keep the first press"},
+        {{{kModControl, 100, Fresh}}, true, kModAlt, 200, MakeTrigger('4', kModAlt), 0,
+         "forgotten: as a release whose press was not seen"},
+        {{}, false, kModAlt, 1400, MakeTrigger('4', kModAlt), 0, "no press seen"},
+    };
+    for (const auto& row : rows) {
+        KeyPresses presses;
+        for (const Down& down : row.downs) {
+            const bool repeat = down.repeat == Unflagged ? presses.IsRepeat('4', down.atMs) : down.repeat == Repeated;
+            presses.Down('4', down.modifiers, down.atMs, repeat);
+        }
+        if (row.forget) presses.Forget();
+        const KeyPresses::Release release = presses.Up('4', row.modifiersAtUp, row.upMs);
+        EXPECT_EQ(release.trigger, row.trigger) << row.what;
+        EXPECT_EQ(release.heldMs, row.heldMs) << row.what;
+    }
 }

@@ -59,6 +59,13 @@ TEST(UpdateReply, RedirectsAndTheCheckDeadline)
     EXPECT_EQ(StepTimeoutMs(29999, 5000), 1u);
     EXPECT_EQ(StepTimeoutMs(30000, 5000), 0u);
     EXPECT_EQ(StepTimeoutMs(1ull << 40, 5000), 0u);
+    // Only to the web.
+    for (const wchar_t* url : {L"http://update.melkbay.example/x", L"HTTPS://mirror.example/", L"Http://a"}) {
+        EXPECT_TRUE(IsFollowableAddress(url)) << url;
+    }
+    for (const wchar_t* url : {L"ftp://update.melkbay.example/x", L"file:///C:/x", L"https:", L"httpx://a", L""}) {
+        EXPECT_FALSE(IsFollowableAddress(url)) << url;
+    }
 }
 
 TEST(UpdateReply, Meanings)

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "WinTestSupport.h"
+#include "common/AppSettings.h"
 #include "update/UpdateCheck.h"
 
 TEST(FixedCodePage, RunsUnderTheCodePageItWasStartedFor)
@@ -17,4 +19,16 @@ TEST(FixedCodePage, RunsUnderTheCodePageItWasStartedFor)
 TEST(FixedCodePage, TheUpdateServersMessageIsKoreanOnEverySystem)
 {
     EXPECT_EQ(UpdateMessageText("\xbb\xf5 \xbc\xd2\xbd\xc4"), L"새 소식");
+}
+
+TEST(FixedCodePage, TheChosenGameKeepsEveryCharacterOfItsName)
+{
+    ClearTestRegistry();
+    for (const wchar_t* name : {L"게임.exe", L"Spielé.exe", L"ゲーム.exe"}) {
+        StoreGameProgram(name);
+        LoadOptions();
+        EXPECT_EQ(GameProgram(), name);
+    }
+    ClearTestRegistry();
+    LoadOptions();
 }

@@ -3,7 +3,10 @@
 // catcher of a new trigger.
 #include "ProgramWindows.h"
 
+#include <imm.h>
+
 #include <optional>
+#include <vector>
 
 #include "common/AppSettings.h"
 #include "model/TimerSlots.h"
@@ -54,7 +57,6 @@ TEST_F(TriggerKeys, AReleaseActsOnTheSlotOfItsKeyAndTheModifiersHeldAtItsPress)
         {Bar, WM_KEYDOWN, WM_KEYUP, VK_F5, true, 0},     // a plain key acts with a modifier held
         {Bar, WM_KEYDOWN, WM_KEYUP, '3', true, 1},
         {Bar, WM_KEYDOWN, WM_KEYUP, '3', false, -1},     // slot 3 has the side button, slot 2 Ctrl+3
-        {Editor, WM_KEYDOWN, WM_KEYUP, '3', true, 1},    // forwarded by the editor
         {Bar, WM_XBUTTONDOWN, WM_XBUTTONUP, MAKEWPARAM(0, XBUTTON1), false, 2},
         {Bar, WM_XBUTTONDOWN, WM_XBUTTONUP, MAKEWPARAM(0, XBUTTON2), false, -1},
         {Bar, WM_MBUTTONDOWN, WM_MBUTTONUP, 0, false, -1},
@@ -70,12 +72,19 @@ TEST_F(TriggerKeys, AReleaseActsOnTheSlotOfItsKeyAndTheModifiersHeldAtItsPress)
             g_timerSlots[i].state = Idle;
         }
     }
-    // Ctrl let go before the 3: the release still carries the Ctrl of its press.
-    Hold(VK_CONTROL, true);
-    ::SendMessageW(Bar(), WM_KEYDOWN, '3', 0);
-    Hold(VK_CONTROL, false);
-    ::SendMessageW(Bar(), WM_KEYUP, '3', 0);
-    EXPECT_EQ(g_timerSlots[1].state, Running);
+    // Ctrl let go before the 3: the release still carries the Ctrl of its press,
+    // through the key's repeats; a fresh press after a release that went
+    // elsewhere is a press of its own.
+    constexpr LPARAM kRepeat = 1L << 30;
+    for (const LPARAM second : {kRepeat, LPARAM{0}}) {
+        Hold(VK_CONTROL, true);
+        ::SendMessageW(Bar(), WM_KEYDOWN, '3', 0);
+        Hold(VK_CONTROL, false);
+        ::SendMessageW(Bar(), WM_KEYDOWN, '3', second);
+        ::SendMessageW(Bar(), WM_KEYUP, '3', kRepeat);
+        EXPECT_EQ(g_timerSlots[1].state, second == kRepeat ? Running : Idle) << "repeat flag " << second;
+        g_timerSlots[1].state = Idle;
+    }
 }
 
 class Catcher : public ::testing::Test {
@@ -89,34 +98,60 @@ protected:
     void TearDown() override
     {
         Hold(VK_CONTROL, false);
+        Hold(VK_MENU, false);
         ::DestroyWindow(m_hWnd);
     }
-    // Waits, sends the messages, and says what was caught (nullopt: stopped, or nothing yet).
-    std::optional<std::optional<Trigger>> Catch(std::initializer_list<std::pair<UINT, WPARAM>> messages)
-    {
-        m_caught.reset();
-        m_catcher.Wait([this](std::optional<Trigger> trigger) { m_caught = trigger; });
-        for (const auto& message : messages) ::SendMessageW(m_hWnd, message.first, message.second, 0);
-        return m_caught;
-    }
     HWND m_hWnd = nullptr;
-    std::optional<std::optional<Trigger>> m_caught;
     CKeyCatcher m_catcher;
 };
 
-TEST_F(Catcher, TakesTheFirstKeyOrButtonWithItsModifiersAndStopsOnEscapeOrAClick)
+TEST_F(Catcher, TakesTheFirstKeyOrButtonAtItsReleaseAndNothingElseSeesIt)
 {
-    EXPECT_EQ(Catch({{WM_KEYDOWN, VK_F5}}), std::optional<Trigger>(VK_F5));
-    EXPECT_EQ(Catch({{WM_KEYDOWN, VK_NUMPAD1}}), std::optional<Trigger>(VK_NUMPAD1));
-    EXPECT_EQ(Catch({{WM_XBUTTONDOWN, MAKEWPARAM(0, XBUTTON2)}}), std::optional<Trigger>(kSideButton2));
-    EXPECT_EQ(Catch({{WM_MBUTTONDOWN, 0}}), std::optional<Trigger>(kMiddleButton));
-    const auto stopped = std::make_optional(std::optional<Trigger>());  // done, nothing caught
-    EXPECT_EQ(Catch({{WM_KEYDOWN, VK_ESCAPE}}), stopped);
-    EXPECT_EQ(Catch({{WM_LBUTTONDOWN, 0}}), stopped);
-    Hold(VK_CONTROL, true);
-    EXPECT_EQ(Catch({{WM_KEYDOWN, VK_CONTROL}}), std::nullopt) << "a modifier alone waits for its key";
-    EXPECT_TRUE(m_catcher.IsWaiting());
-    ::SendMessageW(m_hWnd, WM_KEYDOWN, '3', 0);
-    EXPECT_EQ(m_caught, std::optional<Trigger>(MakeTrigger('3', kModControl)));
-    EXPECT_EQ(Catch({{WM_SYSKEYDOWN, VK_F5}}), std::optional<Trigger>(MakeTrigger(VK_F5, kModControl)));
+    struct Message {
+        UINT message;
+        WPARAM wParam;
+    };
+    enum Outcome { Waiting, Stopped, Caught };
+    const struct {
+        std::vector<Message> messages;
+        int held;  // a modifier held throughout, or 0
+        Outcome outcome;
+        Trigger trigger;
+        const char* what;
+    } rows[] = {
+        {{{WM_KEYDOWN, VK_F5}, {WM_KEYUP, VK_F5}}, 0, Caught, VK_F5, "a key"},
+        {{{WM_KEYDOWN, VK_NUMPAD1}, {WM_KEYUP, VK_NUMPAD1}}, 0, Caught, VK_NUMPAD1, "the keypad's 1"},
+        {{{WM_KEYDOWN, 'D'}, {WM_CHAR, 'd'}}, 0, Waiting, 0, "its character comes while it still waits"},
+        {{{WM_KEYDOWN, 'D'}, {WM_CHAR, 'd'}, {WM_KEYUP, 'D'}}, 0, Caught, 'D', "then its release ends the wait"},
+        {{{WM_SYSKEYDOWN, 'C'}, {WM_SYSCHAR, 'c'}, {WM_SYSKEYUP, 'C'}}, VK_MENU, Caught, MakeTrigger('C', kModAlt),
+         "Alt+C: no mnemonic"},
+        {{{WM_KEYDOWN, VK_CONTROL}, {WM_KEYUP, VK_CONTROL}}, VK_CONTROL, Waiting, 0, "a modifier alone waits"},
+        {{{WM_KEYDOWN, VK_CONTROL}, {WM_KEYDOWN, '3'}, {WM_KEYUP, '3'}}, VK_CONTROL, Caught,
+         MakeTrigger('3', kModControl), "then its key"},
+        {{{WM_KEYDOWN, VK_PROCESSKEY}, {WM_KEYUP, 'A'}}, 0, Waiting, 0, "the input method's stand-in is no key"},
+        {{{WM_KEYDOWN, VK_F5}, {WM_KEYDOWN, VK_F6}, {WM_KEYUP, VK_F6}, {WM_KEYUP, VK_F5}}, 0, Caught, VK_F5,
+         "the first key pressed counts"},
+        {{{WM_XBUTTONDOWN, MAKEWPARAM(0, XBUTTON2)}, {WM_XBUTTONUP, MAKEWPARAM(0, XBUTTON2)}}, 0, Caught, kSideButton2,
+         "a side button"},
+        {{{WM_MBUTTONDOWN, 0}, {WM_MBUTTONUP, 0}}, 0, Caught, kMiddleButton, "the middle button"},
+        {{{WM_KEYDOWN, VK_ESCAPE}, {WM_KEYUP, VK_ESCAPE}}, 0, Stopped, 0, "Escape"},
+        {{{WM_LBUTTONDOWN, 0}}, 0, Stopped, 0, "a left click"},
+    };
+    for (const auto& row : rows) {
+        std::optional<std::optional<Trigger>> caught;
+        m_catcher.Wait([&caught](std::optional<Trigger> trigger) { caught = trigger; });
+        EXPECT_EQ(ImmGetContext(m_hWnd), nullptr) << "no input method while waiting";
+        if (row.held) Hold(row.held, true);
+        for (const Message& message : row.messages) {
+            EXPECT_EQ(::SendMessageW(m_hWnd, message.message, message.wParam, 0),
+                      message.message == WM_XBUTTONDOWN || message.message == WM_XBUTTONUP ? TRUE : 0)
+                << row.what;
+        }
+        if (row.held) Hold(row.held, false);
+        EXPECT_EQ(m_catcher.IsWaiting(), row.outcome == Waiting) << row.what;
+        if (row.outcome == Caught) EXPECT_EQ(caught, std::optional<Trigger>(row.trigger)) << row.what;
+        if (row.outcome == Stopped) EXPECT_EQ(caught, std::make_optional(std::optional<Trigger>())) << row.what;
+        ::SendMessageW(m_hWnd, WM_LBUTTONDOWN, 0, 0);
+        EXPECT_FALSE(m_catcher.IsWaiting());
+    }
 }

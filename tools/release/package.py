@@ -1,11 +1,18 @@
 """Packs a built Tavorin.exe for players: the archive, its checksums and a
 winget manifest for a portable package. The same inputs give the same bytes:
 every archive entry has one fixed time and mode, and nothing else varies.
+DIST holds this version's files alone afterwards; each checksum file lists
+what lies beside it (SHA256SUMS in DIST the archive, the one in the archive
+the program and its texts), so `sha256sum -c SHA256SUMS` checks either.
 
     package.py EXE VERSION DIST DOWNLOAD_BASE
 """
+import glob
 import hashlib
+import json
 import os
+import re
+import shutil
 import sys
 import zipfile
 
@@ -29,21 +36,21 @@ def entry(name):
     return info
 
 
-def sha256(path):
-    with open(path, "rb") as file:
-        return hashlib.sha256(file.read()).hexdigest()
-
-
 def write(path, text):
     with open(path, "w", encoding="utf-8", newline="\n") as file:
         file.write(text)
+
+
+def quoted(text):
+    """A YAML scalar that reads back as this string, whatever it holds ("0.10" stays no number)."""
+    return json.dumps(text, ensure_ascii=False)
 
 
 def winget_manifests(folder, version, archive_url, archive_sha):
     def manifest(kind, file_name, body):
         write(os.path.join(folder, file_name),
               f"# yaml-language-server: $schema=https://aka.ms/winget-manifest.{kind}.{MANIFEST_VERSION}.schema.json\n"
-              f"PackageIdentifier: {PACKAGE_ID}\nPackageVersion: {version}\n" + body +
+              f"PackageIdentifier: {PACKAGE_ID}\nPackageVersion: {quoted(version)}\n" + body +
               f"ManifestType: {kind}\nManifestVersion: {MANIFEST_VERSION}\n")
 
     manifest("version", f"{PACKAGE_ID}.yaml", "DefaultLocale: ko-KR\n")
@@ -55,19 +62,34 @@ def winget_manifests(folder, version, archive_url, archive_sha):
              "    PortableCommandAlias: tavorin\n"
              "Installers:\n"
              "  - Architecture: x86\n"
-             f"    InstallerUrl: {archive_url}\n"
+             f"    InstallerUrl: {quoted(archive_url)}\n"
              f"    InstallerSha256: {archive_sha.upper()}\n")
     manifest("defaultLocale", f"{PACKAGE_ID}.locale.ko-KR.yaml",
              "PackageLocale: ko-KR\n"
              "Publisher: Melkbay\n"
              "PackageName: Tavorin\n"
              "License: MIT\n"
-             "ShortDescription: 온라인 롤플레잉 게임의 물약, 스킬, 음식 시간을 재는 아홉 칸 타이머 막대\n"
+             f"ShortDescription: {quoted('온라인 롤플레잉 게임의 물약, 스킬, 음식 시간을 재는 아홉 칸 타이머 막대')}\n"
              "Tags:\n  - timer\n  - game\n")
 
 
+def clear_packed(dist):
+    """What an earlier packing left in DIST (another version's archive and manifests)."""
+    for path in glob.glob(os.path.join(dist, "Tavorin-*-win32.zip")) + [os.path.join(dist, "SHA256SUMS")]:
+        if os.path.isfile(path):
+            os.remove(path)
+    shutil.rmtree(os.path.join(dist, "winget"), ignore_errors=True)
+
+
+def sums(entries):
+    return "".join(f"{hashlib.sha256(data).hexdigest()}  {name}\n" for name, data in entries)
+
+
 def main(exe, version, dist, download_base):
+    if not re.fullmatch(r"[0-9]+(\.[0-9]+)*", version):
+        sys.exit(f"package.py: the version must be numbers and dots (such as 0.11), not {version!r}")
     os.makedirs(dist, exist_ok=True)
+    clear_packed(dist)
     name = f"Tavorin-{version}-win32.zip"
     archive = os.path.join(dist, name)
     with open(os.path.join(HERE, "README.txt.in"), encoding="utf-8") as file:
@@ -76,17 +98,19 @@ def main(exe, version, dist, download_base):
         license_text = file.read()
     with open(exe, "rb") as file:
         program = file.read()
+    packed_files = [("Tavorin.exe", program), ("README.txt", windows_text(readme)),
+                    ("LICENSE", windows_text(license_text))]
     with zipfile.ZipFile(archive, "w") as packed:
-        packed.writestr(entry("Tavorin.exe"), program)
-        packed.writestr(entry("README.txt"), windows_text(readme))
-        packed.writestr(entry("LICENSE"), windows_text(license_text))
+        for entry_name, data in packed_files:
+            packed.writestr(entry(entry_name), data)
+        packed.writestr(entry("SHA256SUMS"), sums(packed_files))
 
-    archive_sha = sha256(archive)
-    write(os.path.join(dist, "SHA256SUMS"),
-          f"{archive_sha}  {name}\n{hashlib.sha256(program).hexdigest()}  Tavorin.exe\n")
+    with open(archive, "rb") as file:
+        archive_bytes = file.read()
+    write(os.path.join(dist, "SHA256SUMS"), sums([(name, archive_bytes)]))
     manifests = os.path.join(dist, "winget", "manifests", "m", "Melkbay", "Tavorin", version)
     os.makedirs(manifests, exist_ok=True)
-    winget_manifests(manifests, version, f"{download_base.rstrip('/')}/{name}", archive_sha)
+    winget_manifests(manifests, version, f"{download_base.rstrip('/')}/{name}", hashlib.sha256(archive_bytes).hexdigest())
     print(archive)
 
 

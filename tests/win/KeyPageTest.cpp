@@ -1,0 +1,146 @@
+// The settings window's key page, driven inside the real sheet: what it
+// takes and refuses, what OK stores and applies at once, and that Cancel or
+// a close stores nothing.
+#include "ProgramWindows.h"
+#include "SettingsDriver.h"
+
+#include <commctrl.h>
+
+#include "common/AppSettings.h"
+#include "play/KeysEverywhere.h"
+#include "play/TriggerHook.h"
+#include "settings/SettingsWindow.h"
+
+namespace {
+
+constexpr int kPauseRow = kTimerSlotCount;
+
+// Catches a key for the selected row as the player presses it.
+void CatchKey(HWND page, unsigned key)
+{
+    ClickButton(page, IDC_CHANGE_KEY);
+    HWND hWndCatcher = ::GetDlgItem(page, IDC_KEY_PROMPT);
+    ::SendMessageW(hWndCatcher, WM_KEYDOWN, key, 0);
+    ::SendMessageW(hWndCatcher, WM_KEYUP, key, 0xC0000000);
+}
+
+void Press(HWND sheet, int button)
+{
+    ::SendMessageW(sheet, PSM_PRESSBUTTON, static_cast<WPARAM>(button), 0);
+}
+
+int Stored(const char* name)
+{
+    return AppProfile().GetInt("Option", name, -1);
+}
+
+DWORD StoredValueCount()
+{
+    HKEY hKey = nullptr;
+    DWORD values = 0;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\MelkbayTests\\Tavorin\\Option", 0, KEY_READ, &hKey) == 0) {
+        ::RegQueryInfoKeyW(hKey, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr,
+                           nullptr, nullptr);
+        ::RegCloseKey(hKey);
+    }
+    return values;
+}
+
+}  // namespace
+
+class KeyPage : public ProgramWindows {
+protected:
+    void SeedRegistry() override
+    {
+        AfxGetApp()->WriteProfileInt(L"Option", L"PauseKey", VK_F8);
+        AfxGetApp()->WriteProfileString(L"Option", L"GameProgram", L"게임.exe");
+        LoadOptions();
+    }
+    void TearDown() override
+    {
+        ProgramWindows::TearDown();
+        LoadOptions();
+    }
+};
+
+TEST_F(KeyPage, ATakenKeyIsRefusedNamingItsHolderAndAFreeOneIsStoredOnOk)
+{
+    const struct {
+        int row;
+        unsigned key;
+        const wchar_t* box;  // null: taken
+    } rows[] = {
+        {0, '2', L"2 키는 이미 2번 슬롯의 키입니다. 먼저 그 슬롯의 키를 바꾸십시오."},
+        {kPauseRow, '5', L"5 키는 이미 5번 슬롯의 키입니다. 먼저 그 슬롯의 키를 바꾸십시오."},
+        {0, VK_F8, L"F8 키는 이미 멈춤 키입니다. 먼저 멈춤 키를 바꾸십시오."},
+        {3, VK_F7, nullptr},
+        {kPauseRow, VK_F9, nullptr},
+    };
+    const SettingsRun run = RunSettings(Bar(), [&rows](HWND sheet, HWND page) {
+        for (const auto& row : rows) {
+            SelectRow(page, IDC_SLOT_LIST, row.row);
+            CatchKey(page, row.key);
+        }
+        Press(sheet, PSBTN_OK);
+    });
+    EXPECT_EQ(run.result, IDOK);
+    std::vector<std::wstring> expected;
+    for (const auto& row : rows) {
+        if (row.box) expected.push_back(row.box);
+    }
+    EXPECT_EQ(run.boxes, expected);
+    EXPECT_EQ(Stored("Key#0"), '1') << "refused: it stays";
+    EXPECT_EQ(Stored("Key#3"), VK_F7);
+    EXPECT_EQ(Stored("PauseKey"), VK_F9);
+}
+
+TEST_F(KeyPage, OkStoresTheSecondPressTheLockoutAndTheGameAndTheHooksFollowAtOnce)
+{
+    ASSERT_TRUE(SwitchKeysEverywhere(true));
+    const SettingsRun run = RunSettings(Bar(), [](HWND sheet, HWND page) {
+        SelectRow(page, IDC_SLOT_LIST, 4);
+        ChooseInCombo(page, IDC_SECOND_PRESS, 1);  // 다시 시작
+        SelectRow(page, IDC_SLOT_LIST, 6);
+        CatchKey(page, VK_F6);
+        ::SetDlgItemTextW(page, IDC_LOCKOUT, L"2500");  // beyond the longest: the longest
+        ChooseInCombo(page, IDC_GAME_PROGRAM, 0);       // any program
+        Press(sheet, PSBTN_OK);
+    });
+    EXPECT_EQ(run.result, IDOK);
+    EXPECT_EQ(Stored("Press#4"), 1);
+    EXPECT_EQ(Stored("Press#6"), 0);
+    EXPECT_EQ(Stored("Key#6"), VK_F6);
+    EXPECT_EQ(Stored("KeyLockout"), kLongestLockoutMs);
+    EXPECT_EQ(AfxGetApp()->GetProfileString(L"Option", L"GameProgram", L"?"), L"");
+    EXPECT_EQ(CurrentTriggers().press[4], SecondPress::Restart) << "applied at once";
+    EXPECT_TRUE(HooksSee(VK_F6));
+    // The hook looks out for the new key: its release reaches the bar and starts slot 7.
+    KBDLLHOOKSTRUCT event{};
+    event.vkCode = VK_F6;
+    TriggerKeyProc(HC_ACTION, WM_KEYDOWN, reinterpret_cast<LPARAM>(&event));
+    event.flags = LLKHF_UP;
+    TriggerKeyProc(HC_ACTION, WM_KEYUP, reinterpret_cast<LPARAM>(&event));
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
+    EXPECT_EQ(g_timerSlots[6].state, Running);
+    SwitchKeysEverywhere(false);
+}
+
+TEST_F(KeyPage, CancelACloseAndAnOkWithoutChangesStoreNothing)
+{
+    const DWORD before = StoredValueCount();
+    const auto change = [](HWND page) {
+        SelectRow(page, IDC_SLOT_LIST, 0);
+        CatchKey(page, VK_F7);
+        ChooseInCombo(page, IDC_SECOND_PRESS, 1);
+        ChooseInCombo(page, IDC_GAME_PROGRAM, 0);
+    };
+    EXPECT_EQ(RunSettings(Bar(), [&](HWND sheet, HWND page) { change(page); Press(sheet, PSBTN_CANCEL); }).result,
+              IDCANCEL);
+    EXPECT_EQ(RunSettings(Bar(), [&](HWND, HWND page) { change(page); CancelSettings(); }).result, IDCANCEL)
+        << "the program ending meanwhile";
+    EXPECT_EQ(RunSettings(Bar(), [](HWND sheet, HWND) { Press(sheet, PSBTN_OK); }).result, IDOK);
+    EXPECT_EQ(StoredValueCount(), before);
+    EXPECT_EQ(GameProgram(), L"게임.exe");
+    EXPECT_EQ(CurrentTriggers().key[0], DefaultTrigger(0));
+}

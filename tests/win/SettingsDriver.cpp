@@ -1,0 +1,71 @@
+#include "SettingsDriver.h"
+
+#include <commctrl.h>
+
+#include "framework/PropertySheet.h"
+#include "settings/SettingsWindow.h"
+
+namespace {
+
+std::function<void(HWND, HWND)> g_steps;
+SettingsRun* g_run = nullptr;
+int g_answer = IDOK;
+HHOOK g_hBoxHook = nullptr;
+
+LRESULT CALLBACK AnswerBoxes(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_ACTIVATE) {
+        HWND hWnd = reinterpret_cast<HWND>(wParam);
+        wchar_t text[1024] = L"";
+        // A message box: a dialog with the static text of id 0xFFFF.
+        if (HWND hWndText = ::GetDlgItem(hWnd, 0xFFFF); hWndText && hWnd != OpenPropertySheet()) {
+            ::GetWindowTextW(hWndText, text, 1024);
+            g_run->boxes.push_back(text);
+            ::PostMessageW(hWnd, WM_COMMAND, MAKEWPARAM(g_answer, BN_CLICKED), 0);
+        }
+    }
+    return ::CallNextHookEx(g_hBoxHook, code, wParam, lParam);
+}
+
+void CALLBACK Drive(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    HWND hWndSheet = OpenPropertySheet();
+    if (!hWndSheet || !::IsWindowVisible(hWndSheet)) return;
+    ::KillTimer(nullptr, timer);
+    g_steps(hWndSheet, reinterpret_cast<HWND>(::SendMessageW(hWndSheet, PSM_GETCURRENTPAGEHWND, 0, 0)));
+}
+
+}  // namespace
+
+SettingsRun RunSettings(HWND hWndBar, const std::function<void(HWND, HWND)>& steps, int answer)
+{
+    SettingsRun run;
+    g_run = &run;
+    g_steps = steps;
+    g_answer = answer;
+    g_hBoxHook = ::SetWindowsHookExW(WH_CBT, AnswerBoxes, nullptr, ::GetCurrentThreadId());
+    ::SetTimer(nullptr, 0, 20, Drive);
+    run.result = ShowSettings(hWndBar);
+    ::UnhookWindowsHookEx(g_hBoxHook);
+    g_run = nullptr;
+    return run;
+}
+
+void ClickButton(HWND page, int id)
+{
+    ::SendDlgItemMessageW(page, id, BM_CLICK, 0, 0);
+}
+
+void ChooseInCombo(HWND page, int id, int index)
+{
+    ::SendDlgItemMessageW(page, id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    ::SendMessageW(page, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(::GetDlgItem(page, id)));
+}
+
+void SelectRow(HWND page, int listId, int row)
+{
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    ::SendDlgItemMessageW(page, listId, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}

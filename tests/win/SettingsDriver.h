@@ -1,0 +1,28 @@
+// The settings window at the Win32 layer: opened as the bar's menu opens it
+// (modal, in its own loop) and driven from inside that loop, its message
+// boxes read and answered as they come.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+struct SettingsRun {
+    INT_PTR result = 0;               // how the sheet ended: IDOK or IDCANCEL
+    std::vector<std::wstring> boxes;  // the texts of the message boxes shown, in order
+};
+
+// Opens the settings window beside the bar; `steps` runs once it shows, with
+// the sheet and its current page, and ends it (OK, Cancel, or as the test
+// likes). Every message box is answered with `answer`.
+SettingsRun RunSettings(HWND hWndBar, const std::function<void(HWND sheet, HWND page)>& steps, int answer = IDOK);
+
+// A click on a page's button, a choice in its combo box, a row of its list.
+void ClickButton(HWND page, int id);
+void ChooseInCombo(HWND page, int id, int index);
+void SelectRow(HWND page, int listId, int row);
