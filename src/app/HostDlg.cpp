@@ -35,13 +35,6 @@ bool CHostDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* res
     case WM_QUERYDRAGICON:
         *result = reinterpret_cast<LRESULT>(m_hIcon);
         return true;
-    case WM_QUERYENDSESSION:
-        *result = TRUE;
-        return true;
-    case WM_ENDSESSION:
-        OnEndSession(wParam != FALSE);
-        *result = 0;
-        return true;
     case kRestartElevatedMessage:
         RestartElevated();
         *result = 0;
@@ -149,6 +142,11 @@ void CHostDlg::SaveSlotsOnce()
     m_bSlotsSaved = true;
     SaveSlotSettings();
     KeepSlotEnds();
+}
+
+bool CHostDlg::OnQueryEndSession()
+{
+    return true;
 }
 
 void CHostDlg::OnEndSession(bool ending)

@@ -15,14 +15,16 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    // The messages without a handler of their own: the drag icon, the end of
-    // the Windows session, another start asking for the bar, and the bar's
-    // restart as administrator.
+    // The messages without a handler of their own: the drag icon, another
+    // start asking for the bar, and the bar's restart as administrator.
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
     int OnCreate() override;
     void OnSysCommand(UINT nID) override;
     void OnPaint() override;
     void OnClose() override;
+    // The session may always end; when it does, everything is saved at once.
+    bool OnQueryEndSession() override;
+    void OnEndSession(bool ending) override;
     void OnDestroy() override;
 
 private:
@@ -32,7 +34,7 @@ private:
     void CreateBar();
     // Another start of the program asked for the bar: to the front with it.
     void ShowBar();
-    void OnEndSession(bool ending);
+
     void RestartElevated();
     // Writes the slots the first time it is called; the program ends by
     // several roads and each saves exactly once.

@@ -8,7 +8,7 @@
 #include "framework/LateLibrary.h"
 #include "framework/WinApp.h"
 #include "model/HandOver.h"
-#include "model/PlayGuards.h"
+#include "play/FrontProgram.h"
 #include "res/resource.h"
 
 namespace {
@@ -18,14 +18,6 @@ constexpr wchar_t kShowBarMessage[] = L"Melkbay.Tavorin.ShowBar";
 constexpr wchar_t kDialogClass[] = L"#32770";
 // The old copy ends as soon as the new one has started; give it time to save.
 constexpr DWORD kTakeOverWaitMs = 20000;
-
-std::wstring ImageName(HANDLE hProcess)
-{
-    wchar_t path[MAX_PATH * 2];
-    DWORD length = MAX_PATH * 2;
-    return ::QueryFullProcessImageNameW(hProcess, 0, path, &length) ? ExecutableName(std::wstring(path, length))
-                                                                    : std::wstring();
-}
 
 }  // namespace
 
@@ -52,8 +44,8 @@ bool WaitForHandingCopy(DWORD processId)
     if (processId == ::GetCurrentProcessId()) return false;
     CHandle process(::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
     if (!process) return false;
-    const std::wstring theirs = ImageName(process);
-    const std::wstring ours = ImageName(::GetCurrentProcess());
+    const std::wstring theirs = ExecutableOf(process);
+    const std::wstring ours = ExecutableOf(::GetCurrentProcess());
     if (theirs.empty() || ::CompareStringOrdinal(theirs.c_str(), -1, ours.c_str(), -1, TRUE) != CSTR_EQUAL) {
         return false;
     }

@@ -3,6 +3,10 @@
 #include "app/HostDlg.h"
 #include "app/SingleInstance.h"
 #include "model/HandOver.h"
+#include "res/resource.h"
+
+// The string table fills in the framework's own strings.
+static_assert(IDS_APP_NAME == AFX_IDS_APP_TITLE && IDS_MAX_CHARS_PROMPT == AFX_IDP_PARSE_STRING_SIZE);
 
 CTimerApp theApp;
 

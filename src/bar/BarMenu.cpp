@@ -20,7 +20,7 @@ void SwitchChoice(PlayOption option)
 {
     const bool on = !IsOptionOn(option);
     switch (option) {
-    case GlobalDigitKeys:
+    case TriggersEverywhere:
         SwitchKeysEverywhere(on);
         break;
     case KeepRunning:
@@ -57,7 +57,7 @@ BarMenuState CurrentBarMenuState()
 {
     BarMenuState state{};
     for (int i = 0; i < kPlayOptionCount; ++i) state.on[i] = IsOptionOn(static_cast<PlayOption>(i));
-    state.offerRestart = state.on[GlobalDigitKeys] && OurIntegrity() < kHighIntegrity;
+    state.offerRestart = state.on[TriggersEverywhere] && OurIntegrity() < kHighIntegrity;
     state.restartFirst = state.offerRestart && CurrentFrontProgram().aboveUs;
     return state;
 }

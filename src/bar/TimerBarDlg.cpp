@@ -95,22 +95,9 @@ void CTimerBarDlg::PaintSlots(HDC dc, std::int32_t now)
 void CTimerBarDlg::PaintTexts(HDC dc)
 {
     ::SetBkMode(dc, TRANSPARENT);
+    PaintTitle(dc);
 
-    CSelectObject selectFont(dc, m_fontTitle);
-    RECT title = kTitleRect;
-    const std::wstring titleText = m_bPaused ? m_strTitle + L" " + m_strPaused : m_strTitle;
-    ::DrawTextW(dc, titleText.c_str(), -1, &title, DT_VCENTER);
-    if (m_bFrontAbove) {
-        SIZE extent{0, 0};
-        ::GetTextExtentPoint32W(dc, titleText.c_str(), static_cast<int>(titleText.size()), &extent);
-        RECT mark = kTitleRect;
-        mark.left += extent.cx + 4;
-        const COLORREF before = ::SetTextColor(dc, kBoxRed);
-        ::DrawTextW(dc, m_strElevatedMark.c_str(), -1, &mark, DT_VCENTER);
-        ::SetTextColor(dc, before);
-    }
-
-    ::SelectObject(dc, m_fontTime);
+    CSelectObject selectTime(dc, m_fontTime);
     const int frameWidth = m_canvas.Size().cx;  // names stay inside the 1x frame at any scale
     for (int i = 0; i < kTimerSlotCount; ++i) {
         const TimerSlot& slot = g_timerSlots[i];
@@ -133,7 +120,7 @@ void CTimerBarDlg::PaintTexts(HDC dc)
 
         if (m_nHover == i) {
             // The name is bytes of the ANSI code page, measured and drawn as such.
-            ::SelectObject(dc, m_fontTitle);
+            CSelectObject selectName(dc, m_fontTitle);
             const std::string name = SlotName(slot);
             SIZE extent{0, 0};
             ::GetTextExtentPoint32A(dc, name.c_str(), static_cast<int>(name.size()), &extent);
@@ -141,8 +128,24 @@ void CTimerBarDlg::PaintTexts(HDC dc)
             // The player's text as it is: an "&" is no underline marker.
             ::DrawTextA(dc, name.c_str(), static_cast<int>(name.size()), &place,
                         DT_SINGLELINE | DT_BOTTOM | DT_NOPREFIX);
-            ::SelectObject(dc, m_fontTime);
         }
+    }
+}
+
+void CTimerBarDlg::PaintTitle(HDC dc)
+{
+    CSelectObject selectFont(dc, m_fontTitle);
+    RECT title = kTitleRect;
+    const std::wstring titleText = m_bPaused ? m_strTitle + L" " + m_strPaused : m_strTitle;
+    ::DrawTextW(dc, titleText.c_str(), -1, &title, DT_VCENTER);
+    if (m_bFrontAbove) {
+        SIZE extent{0, 0};
+        ::GetTextExtentPoint32W(dc, titleText.c_str(), static_cast<int>(titleText.size()), &extent);
+        RECT mark = kTitleRect;
+        mark.left += extent.cx + 4;
+        const COLORREF before = ::SetTextColor(dc, kBoxRed);
+        ::DrawTextW(dc, m_strElevatedMark.c_str(), -1, &mark, DT_VCENTER);
+        ::SetTextColor(dc, before);
     }
 }
 
@@ -187,7 +190,7 @@ void CTimerBarDlg::SeeOwnKey(unsigned key, bool down, bool repeat)
 void CTimerBarDlg::WatchKeysEverywhere()
 {
     CheckKeysEverywhere();
-    const bool above = IsOptionOn(GlobalDigitKeys) && CurrentFrontProgram().aboveUs;
+    const bool above = IsOptionOn(TriggersEverywhere) && CurrentFrontProgram().aboveUs;
     if (above == m_bFrontAbove) return;
     m_bFrontAbove = above;
     Invalidate();

@@ -47,6 +47,8 @@ private:
     void SaveState();
     void PaintSlots(HDC dc, std::int32_t now);
     void PaintTexts(HDC dc);
+    // The title, what a pause adds to it, and the mark of a game above us.
+    void PaintTitle(HDC dc);
     void ScheduleTick();
     void ToggleAlwaysOnTop();
     // A key or button pressed or released at the bar, or forwarded by another

@@ -6,6 +6,7 @@
 #include "framework/WinApp.h"
 #include "model/HandOver.h"
 #include "model/PlayGuards.h"
+#include "model/Placement.h"
 #include "model/SettingsStore.h"
 #include "model/SlotEnds.h"
 #include "skin/WinRect.h"

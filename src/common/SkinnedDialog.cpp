@@ -2,6 +2,7 @@
 
 #include "common/AppSettings.h"
 #include "framework/Gdi.h"
+#include "model/Placement.h"
 #include "model/SettingsStore.h"
 #include "skin/PixelScale.h"
 #include "skin/WinRect.h"

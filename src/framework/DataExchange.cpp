@@ -4,7 +4,6 @@
 #include "framework/MessageBox.h"
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"
-#include "res/resource.h"
 
 void DDX_Text(CDataExchange* pDX, int nIDC, std::wstring& value)
 {
@@ -25,7 +24,7 @@ void DDV_MaxChars(CDataExchange* pDX, const std::wstring& value, int nChars)
         return;
     }
     if (static_cast<int>(WideToMultiByte(value).size()) <= nChars) return;
-    const std::wstring prompt = FormatResourceString(IDS_MAX_CHARS_PROMPT, {std::to_wstring(nChars)});
+    const std::wstring prompt = FormatResourceString(AFX_IDP_PARSE_STRING_SIZE, {std::to_wstring(nChars)});
     AfxMessageBox(CurrentMessageBoxContext(), prompt, MB_ICONEXCLAMATION);
     pDX->m_bFailed = true;
 }

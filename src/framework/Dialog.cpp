@@ -70,14 +70,6 @@ void CDialog::RunModalLoop()
     }
 }
 
-BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
-{
-    m_nIDTemplate = nIDTemplate;
-    m_pParentWnd = pParentWnd;
-    CWnd* pOwner = pParentWnd ? pParentWnd : AfxGetMainWnd();
-    return CreateFromTemplate(nIDTemplate, pOwner ? pOwner->m_hWnd : nullptr) != nullptr;
-}
-
 HWND CDialog::CreateSelfDeleting(CDialog* pDialog, UINT nIDTemplate)
 {
     pDialog->m_nIDTemplate = nIDTemplate;

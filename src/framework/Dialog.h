@@ -13,8 +13,6 @@ public:
     // Creates the dialog and runs its own message loop until EndDialog; the
     // loop shows a hidden dialog at its first idle moment.
     INT_PTR DoModal();
-    // Creates a modeless dialog; without a parent the main window owns it.
-    BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     // A modeless dialog that deletes itself after its last message: its
     // window, or null with the object gone (one whose window came and went
     // deleted itself; one that never got a window is deleted here).

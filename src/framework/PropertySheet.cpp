@@ -28,6 +28,14 @@ CLateLibrary& CommonControls()
 INT_PTR CALLBACK CPropertyPage::PageProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto* page = reinterpret_cast<CPropertyPage*>(::GetWindowLongPtrW(hWnd, DWLP_USER));
+    // A dialog procedure answers TRUE for what it handled, with the answer in
+    // DWLP_MSGRESULT where the message has one, and FALSE for the rest, which
+    // the dialog manager then handles: a command or notification the page does
+    // not know keeps its default (the sheet's own buttons, keyboard navigation).
+    const auto answer = [hWnd](LRESULT result) {
+        ::SetWindowLongPtrW(hWnd, DWLP_MSGRESULT, result);
+        return TRUE;
+    };
     // No C++ exception unwinds through the system's frames.
     try {
         switch (message) {
@@ -38,19 +46,21 @@ INT_PTR CALLBACK CPropertyPage::PageProc(HWND hWnd, UINT message, WPARAM wParam,
             page->OnInitPage();
             return TRUE;
         case WM_COMMAND:
-            if (page) page->OnCommand(LOWORD(wParam), HIWORD(wParam));
-            return TRUE;
+            return page && page->OnCommand(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
         case WM_NOTIFY: {
             if (!page) return FALSE;
             const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
-            LRESULT result = 0;
-            if (header.code == static_cast<UINT>(PSN_APPLY)) {
-                result = page->OnApply() ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
-            } else {
-                result = page->OnNotify(header);
+            if (header.hwndFrom != ::GetParent(hWnd)) {
+                LRESULT result = 0;
+                return page->OnControlNotify(header, &result) ? answer(result) : FALSE;
             }
-            ::SetWindowLongPtrW(hWnd, DWLP_MSGRESULT, result);
-            return TRUE;
+            switch (header.code) {
+            case PSN_SETACTIVE: return answer(page->OnSetActive() ? 0 : -1);
+            case PSN_KILLACTIVE: return answer(page->OnKillActive() ? FALSE : TRUE);
+            case PSN_APPLY: return answer(page->OnApply() ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE);
+            case PSN_RESET: page->OnReset(); return TRUE;
+            default: return FALSE;
+            }
         }
         case WM_DESTROY:
             if (page) page->m_hWnd = nullptr;

@@ -29,11 +29,20 @@ public:
 
 protected:
     virtual void OnInitPage() {}
-    virtual void OnCommand(UINT /*id*/, UINT /*code*/) {}
-    // Notifications of the page's controls; the result goes back to the control.
-    virtual LRESULT OnNotify(const NMHDR& /*header*/) { return 0; }
+    // A command of the page's controls; true when the page handled it.
+    virtual bool OnCommand(UINT /*id*/, UINT /*code*/) { return false; }
+    // A notification of one of the page's own controls; true when handled,
+    // with its answer in *result.
+    virtual bool OnControlNotify(const NMHDR& /*header*/, LRESULT* /*result*/) { return false; }
+    // The sheet's notifications, each answered only by a page that overrides
+    // it. The page becomes the one shown: false keeps the sheet on the last.
+    virtual bool OnSetActive() { return true; }
+    // The page is left, or OK pressed: false keeps it shown (its values are not right).
+    virtual bool OnKillActive() { return true; }
     // OK: takes over what the page shows; false keeps the sheet open.
     virtual bool OnApply() { return true; }
+    // Cancel, or the sheet closed otherwise: nothing of the page is kept.
+    virtual void OnReset() {}
 
 private:
     UINT m_nIDTemplate;

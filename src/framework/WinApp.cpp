@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "res/resource.h"
 
 namespace {
 
@@ -134,7 +133,7 @@ BOOL CWinApp::WriteProfileString(const wchar_t* section, const wchar_t* entry, c
 int CWinApp::Run(HINSTANCE hInstance)
 {
     m_hInstance = hInstance;
-    m_strAppName = LoadResourceString(IDS_APP_NAME);
+    m_strAppName = LoadResourceString(AFX_IDS_APP_TITLE);
     if (!InitInstance()) return 0;
     MSG msg;
     while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {

@@ -7,6 +7,10 @@
 
 #include "framework/Wnd.h"
 
+// The framework's own string numbers, which the program's string table fills in.
+constexpr UINT AFX_IDS_APP_TITLE = 0xE000;          // the application name
+constexpr UINT AFX_IDP_PARSE_STRING_SIZE = 0xF114;  // "enter at most %1 characters"
+
 class CWinApp {
 public:
     CWinApp();
@@ -29,7 +33,7 @@ public:
     BOOL WriteProfileInt(const wchar_t* section, const wchar_t* entry, int value) const;
     BOOL WriteProfileString(const wchar_t* section, const wchar_t* entry, const wchar_t* value) const;
 
-    // Runs the program: takes the application name from string 57344, then
+    // Runs the program: takes the application name from AFX_IDS_APP_TITLE, then
     // calls InitInstance. Returns the process exit code.
     int Run(HINSTANCE hInstance);
 

@@ -108,6 +108,8 @@ bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
         OnPowerResume();
         *result = TRUE;
         return true;
+    case WM_QUERYENDSESSION: *result = OnQueryEndSession() ? TRUE : FALSE; return true;
+    case WM_ENDSESSION: OnEndSession(wParam != FALSE); return true;
     case WM_WTSSESSION_CHANGE: OnSessionChange(static_cast<UINT>(wParam)); return true;
     case WM_SHOWWINDOW: OnShowWindow(static_cast<BOOL>(wParam)); return true;
     case WM_SYSCOMMAND: OnSysCommand(static_cast<UINT>(wParam)); return true;

@@ -98,6 +98,10 @@ protected:
     // A change of the Windows session (WTS_SESSION_UNLOCK, ...), where the
     // window asked for them.
     virtual void OnSessionChange(UINT /*event*/) { Default(); }
+    // Windows asks whether the session may end (true: it may), then says
+    // whether it ends.
+    virtual bool OnQueryEndSession() { return Default() != FALSE; }
+    virtual void OnEndSession(bool /*ending*/) { Default(); }
     virtual void OnShowWindow(BOOL) { Default(); }
     virtual void OnSysCommand(UINT) { Default(); }
     virtual void OnDisplayChange() { Default(); }

@@ -5,7 +5,7 @@
 const char* PlayOptionEntry(PlayOption option)
 {
     switch (option) {
-    case GlobalDigitKeys: return "GlobalDigitKeys";
+    case TriggersEverywhere: return "GlobalDigitKeys";
     case ExpirySound: return "ExpirySound";
     case KeepRunning: return "KeepRunning";
     case DoubleSize: return "DoubleSize";

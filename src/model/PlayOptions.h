@@ -6,10 +6,10 @@
 #include "model/SettingsProfile.h"
 
 enum PlayOption {
-    GlobalDigitKeys,  // digit keys toggle the slots whatever window has the focus
-    ExpirySound,      // a chime when a running slot reaches zero
-    KeepRunning,      // running slots survive a restart of the program
-    DoubleSize,       // both windows one whole scale larger
+    TriggersEverywhere,  // the slots' triggers act from every program ("GlobalDigitKeys")
+    ExpirySound,         // a chime when a running slot reaches zero
+    KeepRunning,         // running slots survive a restart of the program
+    DoubleSize,          // both windows one whole scale larger
     kPlayOptionCount
 };
 

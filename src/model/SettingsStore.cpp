@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "model/Int32.h"
 
 namespace {
 
@@ -13,20 +12,6 @@ std::string SlotEntry(const char* format, int index)
     char entry[16];
     std::snprintf(entry, sizeof entry, format, index);
     return entry;
-}
-
-// A position on one axis pulled inside [low, high); the low edge wins where
-// the size does not fit. Computed in 64 bits: a stored position may be anywhere.
-std::int32_t InsideAxis(std::int64_t position, std::int64_t low, std::int64_t high, std::int64_t size)
-{
-    if (position + size > high) position = high - size;
-    if (position < low) position = low;
-    return static_cast<std::int32_t>(position);
-}
-
-std::int32_t CentreAxis(std::int32_t low, std::int32_t high, std::int32_t size)
-{
-    return InsideAxis((std::int64_t{low} + high) / 2 - size / 2, low, high, size);
 }
 
 }  // namespace
@@ -83,30 +68,4 @@ void WriteStoredPosition(SettingsProfile& profile, const char* leftName, const c
 {
     profile.WriteInt(kSectionOption, leftName, current.left);
     profile.WriteInt(kSectionOption, topName, current.top);
-}
-
-PixelRect WindowRectAt(PixelPoint topLeft, std::int32_t width, std::int32_t height)
-{
-    return {topLeft.x, topLeft.y, ClampToInt32(std::int64_t{topLeft.x} + width),
-            ClampToInt32(std::int64_t{topLeft.y} + height)};
-}
-
-PixelPoint CentreInWorkArea(const PixelRect& workArea, std::int32_t width, std::int32_t height)
-{
-    return {CentreAxis(workArea.left, workArea.right, width), CentreAxis(workArea.top, workArea.bottom, height)};
-}
-
-PixelPoint MoveInsideWorkArea(const PixelRect& workArea, const PixelRect& window)
-{
-    return {InsideAxis(window.left, workArea.left, workArea.right, window.Width()),
-            InsideAxis(window.top, workArea.top, workArea.bottom, window.Height())};
-}
-
-PixelPoint PlaceBeside(const PixelRect& workArea, const PixelRect& beside, std::int32_t width, std::int32_t height)
-{
-    std::int32_t top = beside.bottom;
-    if (top + height > workArea.bottom) top = beside.top - height;
-    if (top < workArea.top) top = CentreInWorkArea(workArea, width, height).y;
-    const std::int32_t left = beside.left + (beside.Width() - width) / 2;
-    return MoveInsideWorkArea(workArea, WindowRectAt({left, top}, width, height));
 }

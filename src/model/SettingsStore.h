@@ -36,20 +36,3 @@ std::optional<PixelPoint> ReadStoredPosition(SettingsProfile& profile, const cha
                                               const PixelRect& current);
 void WriteStoredPosition(SettingsProfile& profile, const char* leftName, const char* topName,
                          const PixelRect& current);
-
-// The rectangle of a window of the given size at a stored top-left corner; a
-// corner near the end of the coordinate range gives edges clamped to it.
-PixelRect WindowRectAt(PixelPoint topLeft, std::int32_t width, std::int32_t height);
-
-// Where a window of the given size sits when centred in a work area, pulled
-// back inside the area where it would stick out.
-PixelPoint CentreInWorkArea(const PixelRect& workArea, std::int32_t width, std::int32_t height);
-
-// Where a window moves so that it lies whole in a work area, as far as it
-// fits (a window larger than the area keeps its left or top edge on it).
-PixelPoint MoveInsideWorkArea(const PixelRect& workArea, const PixelRect& window);
-
-// Where a window of the given size opens beside another, leaving it in view:
-// centred on it across, below it, or above it where there is no room below,
-// or centred in the work area where neither fits; whole on the work area.
-PixelPoint PlaceBeside(const PixelRect& workArea, const PixelRect& beside, std::int32_t width, std::int32_t height);

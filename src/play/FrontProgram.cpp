@@ -3,14 +3,16 @@
 #include <algorithm>
 
 #include "common/AppSettings.h"
+#include "framework/Handle.h"
 #include "model/PlayGuards.h"
 
 namespace {
 
 std::optional<std::uint32_t> TokenIntegrity(HANDLE hProcess)
 {
-    HANDLE hToken = nullptr;
-    if (!::OpenProcessToken(hProcess, TOKEN_QUERY, &hToken)) return std::nullopt;
+    CHandle token;
+    if (!::OpenProcessToken(hProcess, TOKEN_QUERY, token.Receive())) return std::nullopt;
+    HANDLE hToken = token;
     DWORD size = 0;
     ::GetTokenInformation(hToken, TokenIntegrityLevel, nullptr, 0, &size);
     std::vector<BYTE> buffer(size);
@@ -20,28 +22,19 @@ std::optional<std::uint32_t> TokenIntegrity(HANDLE hProcess)
         const UCHAR count = *::GetSidSubAuthorityCount(sid);
         if (count > 0) level = *::GetSidSubAuthority(sid, count - 1);
     }
-    ::CloseHandle(hToken);
     return level;
 }
 
 std::optional<std::uint32_t> ReadIntegrity(DWORD processId)
 {
-    HANDLE hProcess = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
-    if (!hProcess) return std::nullopt;
-    const std::optional<std::uint32_t> level = TokenIntegrity(hProcess);
-    ::CloseHandle(hProcess);
-    return level;
+    const CHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    return process ? TokenIntegrity(process) : std::nullopt;
 }
 
 std::wstring ImageNameOf(DWORD processId)
 {
-    HANDLE hProcess = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
-    if (!hProcess) return {};
-    wchar_t path[MAX_PATH * 2];
-    DWORD length = MAX_PATH * 2;
-    const bool read = ::QueryFullProcessImageNameW(hProcess, 0, path, &length) != FALSE;
-    ::CloseHandle(hProcess);
-    return read ? ExecutableName(std::wstring(path, length)) : std::wstring();
+    const CHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    return process ? ExecutableOf(process) : std::wstring();
 }
 
 struct ProgramsFound {
@@ -67,6 +60,14 @@ BOOL CALLBACK AddProgramOf(HWND hWnd, LPARAM parameter)
 }
 
 }  // namespace
+
+std::wstring ExecutableOf(HANDLE hProcess)
+{
+    wchar_t path[MAX_PATH * 2];
+    DWORD length = MAX_PATH * 2;
+    return ::QueryFullProcessImageNameW(hProcess, 0, path, &length) ? ExecutableName(std::wstring(path, length))
+                                                                    : std::wstring();
+}
 
 std::uint32_t OurIntegrity()
 {

@@ -21,6 +21,8 @@ struct FrontProgram {
 };
 
 const FrontProgram& CurrentFrontProgram();
+// The executable's name of a process ("Game.exe"), or empty where it cannot be read.
+std::wstring ExecutableOf(HANDLE hProcess);
 // This process's integrity level (medium for a normal start).
 std::uint32_t OurIntegrity();
 // The executable names of the other programs with a visible window, each once,

@@ -29,7 +29,7 @@ SessionWatcher* g_watchSession = WatchSessionOfWindow;
 
 bool IsChosen()
 {
-    return g_hWndBar && IsOptionChosen(GlobalDigitKeys);
+    return g_hWndBar && IsOptionChosen(TriggersEverywhere);
 }
 
 // Asked for until the system grants it.
@@ -41,7 +41,7 @@ void WatchSessionIfChosen()
 // The hooks in as the player chose them; the menu shows what took.
 void ApplyChoice()
 {
-    ShowOption(GlobalDigitKeys, IsChosen() && SetTriggerHooks(g_hWndBar));
+    ShowOption(TriggersEverywhere, IsChosen() && SetTriggerHooks(g_hWndBar));
     WatchSessionIfChosen();
 }
 
@@ -70,7 +70,7 @@ void RenewKeysEverywhere()
 bool SwitchKeysEverywhere(bool on)
 {
     if (!SetTriggerHooks(on ? g_hWndBar : nullptr) || (on && !g_hWndBar)) return false;
-    StoreOption(GlobalDigitKeys, on);
+    StoreOption(TriggersEverywhere, on);
     WatchSessionIfChosen();
     return true;
 }
@@ -84,14 +84,14 @@ void CheckKeysEverywhere()
 {
     if (!IsChosen()) return;
     WatchSessionIfChosen();
-    if (WatchTriggerHooks() == HookHealth::Refused) ShowOption(GlobalDigitKeys, false);
+    if (WatchTriggerHooks() == HookHealth::Refused) ShowOption(TriggersEverywhere, false);
 }
 
 void SuspendKeysEverywhere(bool suspend)
 {
     if (suspend) {
         SetTriggerHooks(nullptr);
-    } else if (IsOptionOn(GlobalDigitKeys)) {
+    } else if (IsOptionOn(TriggersEverywhere)) {
         ApplyChoice();
     }
 }

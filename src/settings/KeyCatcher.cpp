@@ -62,60 +62,87 @@ void CKeyCatcher::Finish(std::optional<Trigger> trigger)
     if (m_caught) m_caught(trigger);
 }
 
+void CKeyCatcher::Lost()
+{
+    Finish(m_nPressedKey != 0 ? m_pressed : std::nullopt);
+}
+
 bool CKeyCatcher::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
-    if (!m_bWaiting) return CWnd::OnWndMsg(message, wParam, lParam, result);
-    const unsigned modifiers = HeldModifiers();
-    *result = 0;
-    switch (message) {
-    case WM_GETDLGCODE:
-        *result = DLGC_WANTALLKEYS;  // Tab, Enter and Escape too, not the dialog's
-        return true;
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN: {
-        auto key = static_cast<unsigned>(wParam);
-        if (key == VK_PROCESSKEY) {
-            using VirtualKeyFn = UINT WINAPI(HWND);
-            auto* realKey = InputMethods().Get<VirtualKeyFn>("ImmGetVirtualKey");
-            key = realKey ? realKey(m_hWnd) : key;
+    if (m_bWaiting) {
+        switch (message) {
+        case WM_GETDLGCODE:
+            *result = DLGC_WANTALLKEYS;  // Tab, Enter and Escape too, not the dialog's
+            return true;
+        case WM_CHAR: case WM_SYSCHAR: case WM_DEADCHAR: case WM_SYSDEADCHAR:
+            *result = 0;  // no beep, no mnemonic, no menu while waiting
+            return true;
+        case WM_KILLFOCUS:
+            Lost();
+            break;
+        default:
+            break;
         }
-        if (key == VK_ESCAPE && modifiers == 0) {
-            Pressed(key, std::nullopt);
-        } else if (!IsModifierKey(key) && IsUsableTrigger(MakeTrigger(key, modifiers))) {
-            Pressed(key, MakeTrigger(key, modifiers));
-        }
-        return true;  // a modifier alone, or a key with no name of its own, waits on
-    }
-    case WM_KEYUP: case WM_SYSKEYUP:
-        Released(static_cast<unsigned>(wParam));
-        return true;
-    case WM_CHAR: case WM_SYSCHAR: case WM_DEADCHAR: case WM_SYSDEADCHAR:
-        return true;  // no beep, no mnemonic, no menu while waiting
-    case WM_MBUTTONDOWN:
-        Pressed(kMiddleButton, MakeTrigger(kMiddleButton, modifiers));
-        return true;
-    case WM_XBUTTONDOWN: {
-        const unsigned key = SideButtonKey(GET_XBUTTON_WPARAM(wParam));
-        Pressed(key, MakeTrigger(key, modifiers));
-        *result = TRUE;
-        return true;
-    }
-    case WM_MBUTTONUP:
-        Released(kMiddleButton);
-        return true;
-    case WM_XBUTTONUP:
-        Released(SideButtonKey(GET_XBUTTON_WPARAM(wParam)));
-        *result = TRUE;
-        return true;
-    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN:
-        Finish(std::nullopt);
-        break;
-    case WM_KILLFOCUS: case WM_CAPTURECHANGED: case WM_CANCELMODE:
-        // Gone before the release: what was pressed still counts.
-        Finish(m_nPressedKey != 0 ? m_pressed : std::nullopt);
-        break;
-    default:
-        break;
     }
     return CWnd::OnWndMsg(message, wParam, lParam, result);
+}
+
+void CKeyCatcher::OnKey(const KeyEvent& event)
+{
+    if (!m_bWaiting) {
+        CWnd::OnKey(event);
+        return;
+    }
+    if (!event.down) {
+        Released(event.key);
+        return;
+    }
+    unsigned key = event.key;
+    if (key == VK_PROCESSKEY) {
+        using VirtualKeyFn = UINT WINAPI(HWND);
+        auto* realKey = InputMethods().Get<VirtualKeyFn>("ImmGetVirtualKey");
+        key = realKey ? realKey(m_hWnd) : key;
+    }
+    const unsigned modifiers = HeldModifiers();
+    if (key == VK_ESCAPE && modifiers == 0) {
+        Pressed(key, std::nullopt);
+    } else if (!IsModifierKey(key) && IsUsableTrigger(MakeTrigger(key, modifiers))) {
+        Pressed(key, MakeTrigger(key, modifiers));
+    }
+    // A modifier alone, or a key with no name of its own, waits on.
+}
+
+void CKeyCatcher::OnOtherButton(const ButtonEvent& button)
+{
+    if (!m_bWaiting) {
+        CWnd::OnOtherButton(button);
+    } else if (button.down) {
+        Pressed(button.key, MakeTrigger(button.key, HeldModifiers()));
+    } else {
+        Released(button.key);
+    }
+}
+
+void CKeyCatcher::OnLButtonDown(POINT point)
+{
+    Finish(std::nullopt);
+    CWnd::OnLButtonDown(point);
+}
+
+void CKeyCatcher::OnRButtonDown(POINT point)
+{
+    Finish(std::nullopt);
+    CWnd::OnRButtonDown(point);
+}
+
+void CKeyCatcher::OnCaptureChanged(HWND hWndNew)
+{
+    if (hWndNew != m_hWnd) Lost();
+    CWnd::OnCaptureChanged(hWndNew);
+}
+
+void CKeyCatcher::OnCancelMode()
+{
+    Lost();
+    CWnd::OnCancelMode();
 }

@@ -19,17 +19,26 @@ public:
     using Caught = std::function<void(std::optional<Trigger>)>;
 
     // Starts waiting; `caught` gets the trigger, or nothing when waiting stopped.
+    // While it waits the window asks the dialog for every key (WM_GETDLGCODE).
     void Wait(Caught caught);
-    bool IsWaiting() const { return m_bWaiting; }
 
 protected:
+    // Asking for every key, and the characters swallowed, while waiting.
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    void OnKey(const KeyEvent& key) override;
+    void OnOtherButton(const ButtonEvent& button) override;
+    void OnLButtonDown(POINT point) override;
+    void OnRButtonDown(POINT point) override;
+    void OnCaptureChanged(HWND hWndNew) override;
+    void OnCancelMode() override;
 
 private:
     // A press that ends the wait once its key is released.
     void Pressed(unsigned key, std::optional<Trigger> trigger);
     void Released(unsigned key);
     void Finish(std::optional<Trigger> trigger);
+    // Gone before the release: what was pressed still counts.
+    void Lost();
     void ShutInputMethod(bool shut);
 
     Caught m_caught;

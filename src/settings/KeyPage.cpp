@@ -60,23 +60,21 @@ void InsertRow(HWND hWndList, int row, std::wstring first, int image, const std:
 }
 
 // The icon at the program's whole-pixel scale, each pixel a k x k block like the bar's.
-HBITMAP ScaledIcon(UINT nIDBitmap, int scale)
+bool ScaledIcon(UINT nIDBitmap, int scale, CBitmap& scaled)
 {
     CBitmap source;
-    if (!source.LoadBitmap(nIDBitmap)) return nullptr;
+    if (!source.LoadBitmap(nIDBitmap)) return false;
     CWindowDC screen(nullptr);
+    if (!scaled.CreateCompatibleBitmap(screen, kIconSize * scale, kIconSize * scale)) return false;
     CDC from, to;
     from.CreateCompatibleDC(screen);
     to.CreateCompatibleDC(screen);
-    HBITMAP hScaled = ::CreateCompatibleBitmap(screen, kIconSize * scale, kIconSize * scale);
-    if (!hScaled) return nullptr;
-    HGDIOBJ oldFrom = ::SelectObject(from, source);
-    HGDIOBJ oldTo = ::SelectObject(to, hScaled);
+    CSelectObject selectFrom(from, source);
+    CSelectObject selectTo(to, scaled);
+    if (!selectFrom || !selectTo) return false;
     ::SetStretchBltMode(to, COLORONCOLOR);
-    ::StretchBlt(to, 0, 0, kIconSize * scale, kIconSize * scale, from, 0, 0, kIconSize, kIconSize, SRCCOPY);
-    ::SelectObject(from, oldFrom);
-    ::SelectObject(to, oldTo);
-    return hScaled;
+    return ::StretchBlt(to, 0, 0, kIconSize * scale, kIconSize * scale, from, 0, 0, kIconSize, kIconSize, SRCCOPY) !=
+           FALSE;
 }
 
 }  // namespace
@@ -128,10 +126,8 @@ void CKeyPage::FillList()
         int image = I_IMAGENONE;
         const std::int32_t bitmap = g_iconCatalogue.BitmapOf(g_iconCatalogue.CodeOfSlotIcon(g_timerSlots[i].icon));
         if (m_hIcons && bitmap != 0) {
-            if (HBITMAP hIcon = ScaledIcon(static_cast<UINT>(bitmap), scale)) {
-                image = add(m_hIcons, hIcon, kIconKey);
-                ::DeleteObject(hIcon);
-            }
+            // The list copies the picture; ours goes with the scope.
+            if (CBitmap icon; ScaledIcon(static_cast<UINT>(bitmap), scale, icon)) image = add(m_hIcons, icon, kIconKey);
         }
         InsertRow(hWndList, i, std::to_wstring(i + 1), image, MultiByteToWide(SlotName(g_timerSlots[i])));
         ShowRow(i);
@@ -198,40 +194,41 @@ void CKeyPage::TakeTrigger(Trigger trigger)
     ShowRow(row);
 }
 
-void CKeyPage::OnCommand(UINT id, UINT code)
+bool CKeyPage::OnCommand(UINT id, UINT code)
 {
     switch (id) {
     case IDC_CHANGE_KEY:
-        if (code != BN_CLICKED || SelectedSlot() < 0) return;
+        if (code != BN_CLICKED || SelectedSlot() < 0) return false;
         ShowHelp(true);
         m_catcher.Wait([this](std::optional<Trigger> trigger) {
             ShowHelp(false);
             ::SetFocus(::GetDlgItem(m_hWnd, IDC_CHANGE_KEY));
             if (trigger) TakeTrigger(*trigger);
         });
-        break;
+        return true;
     case IDC_DEFAULT_KEY:
         // The pause key's default is none.
-        if (code == BN_CLICKED && SelectedSlot() >= 0) {
-            TakeTrigger(SelectedSlot() == kPauseRow ? kNoTrigger : DefaultTrigger(SelectedSlot()));
-        }
-        break;
+        if (code != BN_CLICKED || SelectedSlot() < 0) return false;
+        TakeTrigger(SelectedSlot() == kPauseRow ? kNoTrigger : DefaultTrigger(SelectedSlot()));
+        return true;
     case IDC_SECOND_PRESS:
-        if (code == CBN_SELCHANGE && SelectedSlot() >= 0 && SelectedSlot() != kPauseRow) {
-            const auto chosen = ::SendDlgItemMessageW(m_hWnd, IDC_SECOND_PRESS, CB_GETCURSEL, 0, 0);
-            m_edit.press[SelectedSlot()] = chosen == 1 ? SecondPress::Restart : SecondPress::Stop;
-            ShowRow(SelectedSlot());
-        }
-        break;
+        if (code != CBN_SELCHANGE || SelectedSlot() < 0 || SelectedSlot() == kPauseRow) return false;
+        m_edit.press[SelectedSlot()] =
+            ::SendDlgItemMessageW(m_hWnd, IDC_SECOND_PRESS, CB_GETCURSEL, 0, 0) == 1 ? SecondPress::Restart
+                                                                                  : SecondPress::Stop;
+        ShowRow(SelectedSlot());
+        return true;
     default:
-        break;
+        return false;
     }
 }
 
-LRESULT CKeyPage::OnNotify(const NMHDR& header)
+bool CKeyPage::OnControlNotify(const NMHDR& header, LRESULT* result)
 {
-    if (header.idFrom == IDC_SLOT_LIST && header.code == LVN_ITEMCHANGED) ShowSelectedPress();
-    return 0;
+    if (header.idFrom != IDC_SLOT_LIST || header.code != LVN_ITEMCHANGED) return false;
+    ShowSelectedPress();
+    *result = 0;
+    return true;
 }
 
 void CKeyPage::FillGames()

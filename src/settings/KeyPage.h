@@ -18,8 +18,8 @@ public:
 
 protected:
     void OnInitPage() override;
-    void OnCommand(UINT id, UINT code) override;
-    LRESULT OnNotify(const NMHDR& header) override;
+    bool OnCommand(UINT id, UINT code) override;
+    bool OnControlNotify(const NMHDR& header, LRESULT* result) override;
     bool OnApply() override;
 
 private:

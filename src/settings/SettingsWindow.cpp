@@ -5,7 +5,7 @@
 #include "framework/WinApp.h"
 #include "res/resource.h"
 #include "settings/KeyPage.h"
-#include "model/SettingsStore.h"
+#include "model/Placement.h"
 #include "skin/WinRect.h"
 
 namespace {

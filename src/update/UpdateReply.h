@@ -20,7 +20,6 @@ public:
     // Takes the next piece of the body; false once the line is complete and
     // nothing more should be read.
     bool Feed(const char* data, std::size_t size);
-    bool Complete() const { return m_bComplete; }
     const std::string& Line() const { return m_strLine; }
     // Body bytes taken so far, carriage returns included.
     std::size_t BytesTaken() const { return m_nTaken; }

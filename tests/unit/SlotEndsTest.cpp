@@ -69,7 +69,7 @@ TEST(SlotEnds, ATickReportsEachSlotThatReachedZeroOnce)
 TEST(PlayOptions, OnlyAStoredOneTurnsAChoiceOn)
 {
     MemoryProfile profile;
-    EXPECT_FALSE(ReadPlayOption(profile, GlobalDigitKeys)) << "off by default";
+    EXPECT_FALSE(ReadPlayOption(profile, TriggersEverywhere)) << "off by default";
     for (const auto& [stored, on] : {std::pair<MemoryProfile::Value, bool>{1, true}, {2, false}, {-1, false},
                                      {std::string("1"), false}, {0, false}}) {
         profile.Set("Option", "ExpirySound", stored);

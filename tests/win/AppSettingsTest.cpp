@@ -2,6 +2,7 @@
 
 #include "WinTestSupport.h"
 #include "common/AppSettings.h"
+#include "model/Placement.h"
 #include "model/SettingsStore.h"
 
 #include <sddl.h>

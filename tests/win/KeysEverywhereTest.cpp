@@ -114,28 +114,28 @@ protected:
 
 TEST_F(RefusedHook, ShowsOffKeepsTheStoredChoiceAndIsTriedAgainAtTheNextResumeOrChoice)
 {
-    EXPECT_FALSE(IsOptionOn(GlobalDigitKeys)) << "refused at start-up: the menu shows it off";
+    EXPECT_FALSE(IsOptionOn(TriggersEverywhere)) << "refused at start-up: the menu shows it off";
     EXPECT_EQ(StoredChoice(), 1) << "the player's choice stays for the next start";
     RenewKeysEverywhere();  // a resume: refused again
-    EXPECT_FALSE(IsOptionOn(GlobalDigitKeys));
+    EXPECT_FALSE(IsOptionOn(TriggersEverywhere));
 
     g_refuse = false;  // the system allows it again
     const int before = g_installs;
     ::SendMessageW(Bar(), WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0);
     EXPECT_EQ(g_installs, before + 1) << "the resume tried again";
-    EXPECT_TRUE(IsOptionOn(GlobalDigitKeys));
+    EXPECT_TRUE(IsOptionOn(TriggersEverywhere));
     EXPECT_TRUE(HooksSee('1'));
 
     g_refuse = true;  // the unlock's installation refused: off, and the hook is out
     ::SendMessageW(Bar(), WM_WTSSESSION_CHANGE, WTS_SESSION_UNLOCK, 0);
-    EXPECT_FALSE(IsOptionOn(GlobalDigitKeys));
+    EXPECT_FALSE(IsOptionOn(TriggersEverywhere));
     EXPECT_FALSE(HooksSee('1'));
     ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\MelkbayTests");
     EXPECT_FALSE(SwitchKeysEverywhere(true)) << "the menu's choice tries again";
     EXPECT_EQ(StoredChoice(), -5) << "a choice that could not be applied is not stored";
     g_refuse = false;
     EXPECT_TRUE(SwitchKeysEverywhere(true));
-    EXPECT_TRUE(IsOptionOn(GlobalDigitKeys));
+    EXPECT_TRUE(IsOptionOn(TriggersEverywhere));
     EXPECT_EQ(StoredChoice(), 1);
     SwitchKeysEverywhere(false);
     EXPECT_EQ(StoredChoice(), 0);
