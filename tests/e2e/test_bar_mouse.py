@@ -1,7 +1,5 @@
 """The bar under the mouse: names on hover, dragging, the pin and the close
 button, on the real program."""
-import time
-
 import bench
 
 WS_EX_TOPMOST = 0x8
@@ -14,15 +12,23 @@ def name_pixels(image, slot):
             if sum(image.getpixel((x, y))) < 300]
 
 
-def move_to(bar, x, y):
+def hover(bar, x, y, slot, shown):
+    """The pointer to (x, y): waits until slot's name shows (or, shown False, does not)
+    and returns the name's pixels."""
     left, top = bar["rect"][:2]
     bench.xdotool("mousemove", left + x, top + y)
-    time.sleep(0.4)
+
+    def settled():
+        found = name_pixels(bench.window_image(bar), slot)
+        return (found or True) if bool(found) == shown else None
+
+    found = bench.wait_until(settled, 3, 0.1, f"slot {slot + 1}'s name {'shown' if shown else 'gone'}")
+    return found if shown else []
 
 
-def name_width(image, slot):
-    xs = [x for x, _ in name_pixels(image, slot)]
-    return max(xs) - min(xs) if xs else 0
+def name_width(pixels):
+    xs = [x for x, _ in pixels]
+    return max(xs) - min(xs)
 
 
 def test_a_slot_name_shows_as_typed_while_the_pointer_is_over_its_icon(program):
@@ -31,22 +37,17 @@ def test_a_slot_name_shows_as_typed_while_the_pointer_is_over_its_icon(program):
     bench.reg_set("Save", "Name#1", "AB")
     run = program()
     bar = run.bar()
-    move_to(bar, 300, 95)  # bare skin
-    assert name_pixels(bench.window_image(bar), 3) == []
-    move_to(bar, 170, 45)  # icon box of slot 4
-    assert len(name_pixels(bench.window_image(bar), 3)) > 20
-    move_to(bar, 170, 57)  # where the icon box overlaps its time box: still the icon
-    assert name_pixels(bench.window_image(bar), 3)
-    move_to(bar, 170, 75)  # time box of slot 4
-    assert name_pixels(bench.window_image(bar), 3) == []
-    move_to(bar, 125, 45)  # icon box of slot 3, whose name is empty
-    image = bench.window_image(bar)
-    assert name_pixels(image, 2) == [] and name_pixels(image, 3) == []
+    hover(bar, 300, 95, 3, False)  # bare skin
+    assert len(hover(bar, 170, 45, 3, True)) > 20  # icon box of slot 4
     # An "&" is the player's text, not an underline marker: it takes its own place.
-    move_to(bar, 35, 45)
-    with_ampersand = name_width(bench.window_image(bar), 0)
-    move_to(bar, 80, 45)
-    assert with_ampersand >= name_width(bench.window_image(bar), 1) + 5
+    with_ampersand = name_width(hover(bar, 35, 45, 0, True))
+    assert with_ampersand >= name_width(hover(bar, 80, 45, 1, True)) + 5
+    hover(bar, 170, 57, 3, True)  # where the icon box overlaps its time box: still the icon
+    hover(bar, 170, 75, 3, False)  # time box of slot 4
+    # Icon box of slot 3, whose name is empty: nothing shows (after slot 1's name left).
+    hover(bar, 35, 45, 0, True)
+    hover(bar, 125, 45, 0, False)
+    assert name_pixels(bench.window_image(bar), 2) == []
 
 
 def test_dragging_moves_the_bar_with_the_pointer_and_the_close_remembers_it(program):
@@ -54,12 +55,11 @@ def test_dragging_moves_the_bar_with_the_pointer_and_the_close_remembers_it(prog
     bar = run.bar()
     left, top = bar["rect"][:2]
     bench.drag(bar, 300, 92, 50, 30)
-    time.sleep(0.5)
-    moved = run.bar()
-    assert tuple(moved["rect"][:2]) == (left + 50, top + 30)
-    # A press and release without a move leaves it where it is.
+    bench.wait_until(lambda: tuple(run.bar()["rect"][:2]) == (left + 50, top + 30), 3, 0.1, "the bar moved")
+    # A press and release without a move leaves it where it is (a pin click after it shows it handled).
     bench.xdotool("mousemove", left + 350, top + 122, "click", "1")
-    time.sleep(0.5)
+    bench.click(run.bar(), 448, 9)
+    bench.wait_until(lambda: run.bar()["exstyle"] & WS_EX_TOPMOST, 3, 0.1, "pinned")
     assert tuple(run.bar()["rect"][:2]) == (left + 50, top + 30)
     assert bench.reg_values("Option") == {}, "nothing is written while the program runs"
     run.alt_f4()
@@ -83,18 +83,14 @@ def test_the_pin_and_the_stored_place(program):
     run = program()
     bar = run.bar()
     bench.click(bar, 448, 9)
-    time.sleep(0.8)
-    bar = run.bar()
-    assert not bar["exstyle"] & WS_EX_TOPMOST, "unpinning takes the bar off the top"
-    assert bench.drawn_at(bench.window_image(bar), bench.art_pixels("pin_off.bmp"), 440, 1)
+    bench.wait_until(lambda: not run.bar()["exstyle"] & WS_EX_TOPMOST, 3, 0.1, "unpinned: off the top")
+    bench.wait_until(lambda: bench.drawn_at(bench.window_image(bar), bench.art_pixels("pin_off.bmp"), 440, 1), 3,
+                     0.1, "the pin on its side")
     bench.click(bar, 440, 9)  # on the pin's edge: outside it
-    time.sleep(0.5)
-    assert not run.bar()["exstyle"] & WS_EX_TOPMOST
-    # A drag that starts on the pin moves the bar and ends by switching the pin.
+    # A drag that starts on the pin moves the bar and ends by switching the pin (once: the edge did nothing).
     bench.drag(bar, 448, 9, -45, 30, steps=3)
-    time.sleep(0.5)
-    bar = run.bar()
-    assert tuple(bar["rect"][:2]) == (55, 230) and bar["exstyle"] & WS_EX_TOPMOST
+    bench.wait_until(lambda: tuple(run.bar()["rect"][:2]) == (55, 230), 3, 0.1, "the bar dragged by its pin")
+    assert run.bar()["exstyle"] & WS_EX_TOPMOST
     run.alt_f4()
     run.wait_exit()
     assert bench.reg_values("Option")["AlwaysOnTop"] == ("REG_DWORD", 1)

@@ -2,7 +2,6 @@
 DPI comes from the registry at the Wine server's start, so each setting gets a
 server of its own."""
 import subprocess
-import time
 
 import pytest
 from PIL import Image, ImageDraw
@@ -82,7 +81,6 @@ def test_at_192_every_pixel_is_doubled_and_clicks_land_on_doubled_points(at_dpi,
     assert masked(editor_image, 2).tobytes() == masked(doubled(at_96[1]), 2).tobytes()
     for point in (HOUR_UP, OK):  # the last screen pixel of each 2 x 2 block still counts
         bench.click(editor, point[0] * 2 + 1, point[1] * 2 + 1)
-        time.sleep(0.3)
     run.editor(visible=False, scale=2)
     assert bench.reg_values("Save")["Time#0"] == ("REG_DWORD", 1800 + 3600)
 

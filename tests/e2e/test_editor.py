@@ -19,35 +19,37 @@ def cell_point(cell):
 
 
 def open_editor(run, slot):
-    bar = run.bar()
-    left, top, right, bottom = bench.icon_box(slot)
-    bench.click(bar, (left + right) // 2, (top + bottom) // 2)
-    editor = run.editor()
-    time.sleep(0.4)  # its first frame
-    return editor
+    return run.open_editor(slot)
 
 
 def click(editor, point, button=1):
     bench.click(editor, *point, button=button)
-    time.sleep(0.3)
 
 
 def hold(editor, point, seconds, button=1):
+    """A press held for `seconds` (the input itself), then its release."""
     left, top = editor["rect"][:2]
     bench.xdotool("mousemove", left + point[0], top + point[1], "mousedown", button)
     time.sleep(seconds)
     bench.xdotool("mouseup", button)
-    time.sleep(0.3)
 
 
-def saved(slot):
-    values = bench.reg_values("Save")
-    return {name: values[f"{name}#{slot}"][1] for name in ("Icon", "Time", "Name") if f"{name}#{slot}" in values}
+def commit(run, editor):
+    """OK, and the editor hidden: the commit has been written."""
+    click(editor, OK)
+    run.editor(visible=False)
+
+
+saved = bench.saved_slot
 
 
 def digits(editor):
     image = bench.window_image(editor)
     return {name: bench.region_of(image, box) for name, box in DIGIT_BOXES.items()}
+
+
+def name_of(run):
+    return next(c for c in run.editor()["children"] if c["id"] == 1000)
 
 
 def test_the_editor_opens_on_a_clicked_slot_and_commits_what_the_buttons_set(program):
@@ -72,23 +74,22 @@ def test_the_editor_opens_on_a_clicked_slot_and_commits_what_the_buttons_set(pro
     # One hour up changes the hours box alone; OK commits it at once.
     before = digits(editor)
     click(editor, HOUR_UP)
-    after = digits(editor)
+    after = bench.wait_changed(lambda: digits(editor), before, what="the hours box")
     assert after["hours"] != before["hours"]
     assert (after["minutes"], after["seconds"]) == (before["minutes"], before["seconds"])
-    click(editor, OK)
-    run.editor(visible=False)
+    commit(run, editor)
     assert saved(2) == {"Icon": 3058, "Time": 9000, "Name": "해독제"}
 
     # A left hold on the hours box counts up every 30 ms; a right hold counts down.
     editor = open_editor(run, 2)
     hold(editor, HOUR_DIGITS, 1.8)
-    click(editor, OK)
+    commit(run, editor)
     raised = saved(2)["Time"]
     assert raised % 3600 == 1800 and 2 + 10 <= raised // 3600 <= 99
     editor = open_editor(run, 2)
     hold(editor, HOUR_DIGITS, 1.2, button=3)
     click(editor, SECOND_DOWN)  # seconds wrap without a borrow: 30:00 becomes 30:59
-    click(editor, OK)
+    commit(run, editor)
     lowered = saved(2)["Time"]
     assert lowered % 3600 == 30 * 60 + 59 and 3 <= raised // 3600 - lowered // 3600 < raised // 3600
 
@@ -98,11 +99,9 @@ def test_the_editor_opens_on_a_clicked_slot_and_commits_what_the_buttons_set(pro
     bench.xdotool("mousemove", left + MINUTE_DIGITS[0], top + MINUTE_DIGITS[1])
     for button in (4, 4, 4, 5):
         bench.xdotool("click", button)
-        time.sleep(0.2)
     bench.xdotool("mousemove", left + 115, top + 157)  # over the colon: nothing
     bench.xdotool("click", 4)
-    time.sleep(0.2)
-    click(editor, OK)
+    commit(run, editor)
     assert saved(2)["Time"] == lowered + 2 * 60
 
 
@@ -120,25 +119,23 @@ def test_cancel_and_double_click_and_the_name_limit(program):
     run.editor(visible=False)
     assert saved(4) == {"Name": "불꽃"}
 
-    # The name box takes 20 bytes: ten Korean syllables, not an eleventh.
+    # The name box takes 20 bytes: ten Korean syllables, not an eleventh, as the input method hands them over.
     editor = open_editor(run, 4)
-    name_box = next(c for c in editor["children"] if c["id"] == 1000)
     click(editor, (300, 137))  # into the name box
     bench.key("ctrl+a", "BackSpace")
-    bench.xdotool("type", "--delay", "60", "가나다라마바사아자차카")
-    time.sleep(0.5)
-    editor = run.editor()
-    name_box = next(c for c in editor["children"] if c["id"] == 1000)
-    assert name_box["text"] == "가나다라마바사아자차"
-    visible_before = [w for w in bench.windows() if w["visible"]]
+    bench.wait_until(lambda: name_of(run)["text"] == "", 3, 0.1, "the name box emptied")
+    # A backspace after them takes the tenth away: had the eleventh gone in, nine would never show.
+    bench.type_text(name_of(run), "가나다라마바사아자차카\b")
+    bench.wait_until(lambda: name_of(run)["text"] == "가나다라마바사아자", 5, 0.1, "ten syllables in, then one out")
+    visible_before = {w["hwnd"] for w in bench.windows() if w["visible"]}
     # Enter, Escape and F1 in the name box neither commit, close nor open anything.
+    before = digits(editor)
     bench.key("Return", "Escape", "F1")
-    time.sleep(0.3)
-    assert run.editor()["visible"]
-    assert {w["hwnd"] for w in bench.windows() if w["visible"]} == {w["hwnd"] for w in visible_before}
+    click(editor, HOUR_UP)  # the next input, once the keys are handled
+    bench.wait_changed(lambda: digits(editor), before, what="the hours box")
+    assert {w["hwnd"] for w in bench.windows() if w["visible"]} == visible_before
 
     # A double-click on a cell commits icon and duration and keeps the old name.
-    click(editor, HOUR_UP)
     left, top = editor["rect"][:2]
     x, y = cell_point(9)
     bench.xdotool("mousemove", left + x, top + y, "click", "--repeat", "2", "--delay", "80", "1")
@@ -157,8 +154,7 @@ def test_a_running_slot_keeps_counting_and_the_editor_keeps_its_place(program):
     # Dragged by its bare face off the bar, which it covers when both are centred.
     editor = open_editor(run, 1)
     bench.drag(editor, *BARE, 40, -200)
-    time.sleep(0.3)
-    assert run.editor()["rect"][:2] == [440, 90]
+    bench.wait_until(lambda: run.editor()["rect"][:2] == [440, 90], 3, 0.1, "the editor dragged")
 
     # Another icon re-opens the editor on its slot and drops the edit.
     editor = open_editor(run, 1)
@@ -175,9 +171,8 @@ def test_a_running_slot_keeps_counting_and_the_editor_keeps_its_place(program):
     run.editor(visible=False)
     assert saved(1) == {"Icon": CODES[14], "Time": 1200 + 3600, "Name": long_name}
     # The commit left the running slot counting its old remaining time.
-    first = bench.region_of(bench.window_image(bar), bench.time_box(1))
-    time.sleep(1.2)
-    assert bench.region_of(bench.window_image(bar), bench.time_box(1)) != first
+    bench.wait_changed(lambda: bench.region_of(bench.window_image(bar), bench.time_box(1)),
+                       bench.region_of(bench.window_image(bar), bench.time_box(1)), 3, "slot 2 counting on")
 
     # Alt+F4 on the editor ends the program, saving everything.
     run.alt_f4(open_editor(run, 5))
@@ -206,13 +201,12 @@ def test_a_commit_waiting_on_the_long_name_report_lands_on_its_own_slot(program)
     # slot 1's icon opens the editor on slot 1.
     left, top, right, bottom = bench.icon_box(0)
     bench.click(run.bar(), (left + right) // 2, (top + bottom) // 2)
-    time.sleep(0.5)
+    bench.wait_until(lambda: name_of(run)["text"] == "해독제", 3, 0.1, "the editor on slot 1")
     bench.press(box, bench.IDOK)
     bench.wait_until(lambda: saved(1).get("Icon") == CODES[5], 5, 0.1, "slot 2 committed")
     assert saved(1) == {"Icon": CODES[5], "Time": 1200 + 3600, "Name": long_name}
     assert saved(0) == {"Name": "해독제"}, "slot 1 is not touched"
-    editor = run.editor()
-    assert [c["text"] for c in editor["children"] if c["id"] == 1000] == ["해독제"], "slot 1's edit goes on"
+    assert name_of(run)["text"] == "해독제", "slot 1's edit goes on"
 
 
 def test_a_double_click_commit_leaves_the_keys_to_the_bar(program):
@@ -230,8 +224,7 @@ def test_a_double_click_commit_leaves_the_keys_to_the_bar(program):
     run.editor(visible=False)
     assert bench.inspector("foreground")["active"] != editor["hwnd"], "a hidden editor is never active"
     bench.key("1")
-    time.sleep(1.5)
-    assert bench.region_of(bench.window_image(bar), bench.time_box(0)) != bench.region_of(idle, bench.time_box(0))
+    bench.wait_until(lambda: bench.runs(bar, idle, 0), 5, 0.1, "slot 1 started by its key")
     assert saved(4)["Icon"] == CODES[9]
 
 
@@ -240,7 +233,5 @@ def test_a_double_click_on_an_arrow_steps_twice(program):
     editor = open_editor(run, 0)
     left, top = editor["rect"][:2]
     bench.xdotool("mousemove", left + HOUR_UP[0], top + HOUR_UP[1], "click", "--repeat", "2", "--delay", "80", 1)
-    time.sleep(0.3)
-    click(editor, OK)
-    run.editor(visible=False)
+    commit(run, editor)
     assert saved(0)["Time"] == 1800 + 2 * 3600

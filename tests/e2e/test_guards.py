@@ -2,7 +2,6 @@
 pause for chat, one game only, and the restart as administrator that hands
 over to a new copy (under Wine not elevated, which shows the hand-over)."""
 import subprocess
-import time
 
 import bench
 
@@ -10,12 +9,8 @@ F8 = 0x77
 TITLE = (7, 3, 200, 20)
 
 
-def runs(bar, idle, slot):
-    return bench.slot_time(bench.window_image(bar), slot) != bench.slot_time(idle, slot)
-
-
-def title(bar):
-    return bench.region_of(bench.window_image(bar), TITLE)
+def paused(bar, idle):
+    return bench.region_of(bench.window_image(bar), TITLE) != bench.region_of(idle, TITLE)
 
 
 def test_the_pause_key_stops_triggers_from_other_programs_until_pressed_again(program):
@@ -26,18 +21,16 @@ def test_the_pause_key_stops_triggers_from_other_programs_until_pressed_again(pr
     idle = bench.window_image(bar)
     with bench.notepad():
         bench.key("F8", "1")
-        time.sleep(1.5)
-        assert title(bar) != bench.region_of(idle, TITLE), "the title says it is paused"
-        assert not runs(bar, idle, 0), "paused: typing in the game's chat starts nothing"
+        bench.wait_until(lambda: paused(bar, idle), 3, 0.1, "the title saying it is paused")
         bench.key("F8", "2")
-        time.sleep(1.5)
-        assert title(bar) == bench.region_of(idle, TITLE)
-        assert runs(bar, idle, 1) and not runs(bar, idle, 0)
+        bench.wait_until(lambda: not paused(bar, idle), 3, 0.1, "the pause over")
+        # Slot 2 alone: paused, typing in the game's chat started nothing.
+        bench.wait_running(bar, idle, [1])
         assert bench.notepad_text() == "12", "the game got every key"
     bench.click_bare(bar)
     bench.key("F8", "3")  # paused, yet keys at the bar itself act
-    time.sleep(1.5)
-    assert title(bar) != bench.region_of(idle, TITLE) and runs(bar, idle, 2)
+    bench.wait_running(bar, idle, [1, 2])
+    assert paused(bar, idle)
 
 
 def test_with_one_game_chosen_triggers_act_only_while_it_is_in_front(program):
@@ -52,11 +45,10 @@ def test_with_one_game_chosen_triggers_act_only_while_it_is_in_front(program):
         with bench.notepad() as game:
             bench.key("1")
             bench.activate(mines)
-            bench.key("2")
+            bench.key("2")  # in another program: nothing
             bench.activate(game)
-            time.sleep(1.5)
-            assert runs(bar, idle, 0), "in the game"
-            assert not runs(bar, idle, 1), "in another program"
+            bench.key("3")  # in the game again
+            bench.wait_running(bar, idle, [0, 2])
     finally:
         other.kill()
         bench.run_wine(["taskkill", "/F", "/IM", "winemine.exe"])

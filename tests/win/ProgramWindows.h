@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <vector>
 
 #include "WinTestSupport.h"
 #include "bar/TimerBarDlg.h"
@@ -44,6 +45,16 @@ protected:
     static LRESULT Mouse(HWND hWnd, UINT message, int x, int y)
     {
         return ::SendMessageW(hWnd, message, 0, MAKELPARAM(x, y));
+    }
+    // The slots running now, each stopped again.
+    static std::vector<int> TakeRunning()
+    {
+        std::vector<int> running;
+        for (int i = 0; i < kTimerSlotCount; ++i) {
+            if (g_timerSlots[i].state == ::Running) running.push_back(i);
+            g_timerSlots[i].state = Idle;
+        }
+        return running;
     }
     TimerSlot m_slotsBefore[kTimerSlotCount];  // each test leaves the slots as it found them
 

@@ -1,6 +1,6 @@
-// The slots' triggers at the program's own windows: key combinations by the
-// thread's key state, mouse buttons over the bar, and the settings window's
-// catcher of a new trigger.
+// The slots' triggers at the program's own windows: the bar's own keys and
+// buttons with the thread's key state, the releases the hooks report as the
+// system hands them events, and the settings window's catcher of a new trigger.
 #include "ProgramWindows.h"
 
 #include <imm.h>
@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "common/AppSettings.h"
+#include "play/KeysEverywhere.h"
+#include "play/TriggerHook.h"
 #include "model/TimerSlots.h"
 #include "settings/KeyCatcher.h"
 
@@ -23,6 +25,29 @@ void Hold(int key, bool down)
     ::SetKeyboardState(state);
 }
 
+// A key or button as the system hands it to the hooks, then the bar's queue.
+void HookEvent(unsigned key, bool down)
+{
+    static DWORD time = 1000;
+    time += 50;
+    if (IsMouseTrigger(key)) {
+        MSLLHOOKSTRUCT event{};
+        event.mouseData = key == kMiddleButton ? 0 : MAKELONG(0, key == kSideButton1 ? XBUTTON1 : XBUTTON2);
+        event.time = time;
+        const WPARAM message = key == kMiddleButton ? (down ? WM_MBUTTONDOWN : WM_MBUTTONUP)
+                                                    : (down ? WM_XBUTTONDOWN : WM_XBUTTONUP);
+        TriggerMouseProc(HC_ACTION, message, reinterpret_cast<LPARAM>(&event));
+    } else {
+        KBDLLHOOKSTRUCT event{};
+        event.vkCode = key;
+        event.flags = down ? 0 : LLKHF_UP;
+        event.time = time;
+        TriggerKeyProc(HC_ACTION, down ? WM_KEYDOWN : WM_KEYUP, reinterpret_cast<LPARAM>(&event));
+    }
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
+}
+
 }  // namespace
 
 class TriggerKeys : public ProgramWindows {
@@ -35,42 +60,46 @@ protected:
         triggers.key[1] = MakeTrigger('3', kModControl);
         triggers.key[2] = kSideButton1;
         StoreTriggers(triggers);
+        FollowStoredTriggers();
     }
     void TearDown() override
     {
+        SwitchKeysEverywhere(false);
         StoreTriggers(DefaultSlotTriggers());
         Hold(VK_CONTROL, false);
         ProgramWindows::TearDown();
     }
 };
 
-TEST_F(TriggerKeys, AReleaseActsOnTheSlotOfItsKeyAndTheModifiersHeldAtItsPress)
+TEST_F(TriggerKeys, AtTheBarAReleaseActsOnTheSlotOfItsKeyAndTheModifiersHeldAtItsPress)
 {
     const struct {
-        HWND (*window)();
         UINT down, up;
         WPARAM key;
         bool control;  // held from before the press to after the release
         int slot;      // started, or -1
     } rows[] = {
-        {Bar, WM_KEYDOWN, WM_KEYUP, VK_F5, false, 0},
-        {Bar, WM_KEYDOWN, WM_KEYUP, VK_F5, true, 0},     // a plain key acts with a modifier held
-        {Bar, WM_KEYDOWN, WM_KEYUP, '3', true, 1},
-        {Bar, WM_KEYDOWN, WM_KEYUP, '3', false, -1},     // slot 3 has the side button, slot 2 Ctrl+3
-        {Bar, WM_XBUTTONDOWN, WM_XBUTTONUP, MAKEWPARAM(0, XBUTTON1), false, 2},
-        {Bar, WM_XBUTTONDOWN, WM_XBUTTONUP, MAKEWPARAM(0, XBUTTON2), false, -1},
-        {Bar, WM_MBUTTONDOWN, WM_MBUTTONUP, 0, false, -1},
-        {Bar, WM_KEYDOWN, WM_KEYUP, '1', false, -1},     // slot 1's digit is F5 now
+        {WM_KEYDOWN, WM_KEYUP, VK_F5, false, 0},
+        {WM_KEYDOWN, WM_KEYUP, VK_F5, true, 0},  // a plain key acts with a modifier held
+        {WM_KEYDOWN, WM_KEYUP, '3', true, 1},
+        {WM_KEYDOWN, WM_KEYUP, '3', false, -1},  // slot 3 has the side button, slot 2 Ctrl+3
+        {WM_KEYDOWN, WM_KEYUP, '5', false, 4}, {WM_KEYDOWN, WM_KEYUP, '9', false, 8},
+        {WM_KEYDOWN, WM_KEYUP, '1', false, -1},  // slot 1's digit is F5 now
+        {WM_KEYDOWN, WM_KEYUP, '0', false, -1}, {WM_KEYDOWN, WM_KEYUP, VK_NUMPAD9, false, -1},
+        {WM_KEYDOWN, WM_KEYUP, 'A', false, -1}, {WM_KEYDOWN, WM_KEYUP, VK_RETURN, false, -1},
+        {WM_XBUTTONDOWN, WM_XBUTTONUP, MAKEWPARAM(0, XBUTTON1), false, 2},
+        {WM_XBUTTONDOWN, WM_XBUTTONUP, MAKEWPARAM(0, XBUTTON2), false, -1},
+        {WM_MBUTTONDOWN, WM_MBUTTONUP, 0, false, -1},
     };
     for (const auto& row : rows) {
+        ::ValidateRect(Bar(), nullptr);
         Hold(VK_CONTROL, row.control);
-        ::SendMessageW(row.window(), row.down, row.key, 0);
-        ::SendMessageW(row.window(), row.up, row.key, 0);
+        ::SendMessageW(Bar(), row.down, row.key, 0);
+        ::SendMessageW(Bar(), row.up, row.key, 0);
         Hold(VK_CONTROL, false);
-        for (int i = 0; i < kTimerSlotCount; ++i) {
-            EXPECT_EQ(g_timerSlots[i].state, i == row.slot ? Running : Idle) << "key " << row.key << " slot " << i;
-            g_timerSlots[i].state = Idle;
-        }
+        const bool repainted = ::GetUpdateRect(Bar(), nullptr, FALSE) != FALSE;
+        EXPECT_EQ(TakeRunning(), row.slot < 0 ? std::vector<int>{} : std::vector<int>{row.slot}) << "key " << row.key;
+        EXPECT_EQ(repainted, row.slot >= 0) << "repainted now, not at the next tick";
     }
     // Ctrl let go before the 3: the release still carries the Ctrl of its press,
     // through the key's repeats; a fresh press after a release that went
@@ -82,9 +111,49 @@ TEST_F(TriggerKeys, AReleaseActsOnTheSlotOfItsKeyAndTheModifiersHeldAtItsPress)
         Hold(VK_CONTROL, false);
         ::SendMessageW(Bar(), WM_KEYDOWN, '3', second);
         ::SendMessageW(Bar(), WM_KEYUP, '3', kRepeat);
-        EXPECT_EQ(g_timerSlots[1].state, second == kRepeat ? Running : Idle) << "repeat flag " << second;
-        g_timerSlots[1].state = Idle;
+        EXPECT_EQ(TakeRunning(), second == kRepeat ? std::vector<int>{1} : std::vector<int>{}) << second;
     }
+}
+
+TEST_F(TriggerKeys, WithTheHooksInTheirReportActsInOurWindowsUnlessTheFocusTakesTheKey)
+{
+    ASSERT_TRUE(SwitchKeysEverywhere(true));
+    ::SetForegroundWindow(Bar());
+    ASSERT_TRUE(IsWindowOfThisProcess(::GetForegroundWindow()));
+    HWND hWndName = ::GetDlgItem(Editor(), IDC_NAME_EDIT);
+    HWND hWndCatcher = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, nullptr, nullptr,
+                                         nullptr, nullptr);
+    CKeyCatcher catcher;
+    catcher.SubclassWindow(hWndCatcher);
+    enum Focus { OnBar, OnName, OnWaitingCatcher };
+    const struct {
+        Focus focus;
+        unsigned key;
+        std::vector<int> running;
+        const char* what;
+    } rows[] = {
+        {OnBar, VK_F5, {0}, "at the bar"},
+        {OnBar, '5', {4}, "a digit at the bar"},
+        {OnName, VK_F5, {0}, "in the name box, a key that types nothing"},
+        {OnName, '5', {}, "in the name box, a character it takes"},
+        {OnName, kSideButton1, {2}, "in the name box, a side button"},
+        {OnWaitingCatcher, VK_F5, {}, "the key catcher takes every key"},
+        {OnWaitingCatcher, kSideButton1, {}, "and every button"},
+    };
+    for (const auto& row : rows) {
+        ::SetFocus(row.focus == OnName ? hWndName : Bar());
+        if (row.focus == OnWaitingCatcher) catcher.Wait([](std::optional<Trigger>) {});
+        HookEvent(row.key, true);
+        HookEvent(row.key, false);
+        EXPECT_EQ(TakeRunning(), row.running) << row.what;
+        ::SendMessageW(hWndCatcher, WM_LBUTTONDOWN, 0, 0);  // stops a wait
+    }
+    // The bar's own key messages do not act as well while the hook sees the key.
+    ::SetFocus(Bar());
+    ::SendMessageW(Bar(), WM_KEYDOWN, '4', 0);
+    ::SendMessageW(Bar(), WM_KEYUP, '4', 0xC0000000);
+    EXPECT_EQ(TakeRunning(), std::vector<int>{});
+    ::DestroyWindow(hWndCatcher);
 }
 
 class Catcher : public ::testing::Test {

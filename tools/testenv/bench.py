@@ -284,6 +284,35 @@ def slot_time(image, slot):
     return region_of(image, (left, 61, right, bottom))
 
 
+def slot_look(image, slot):
+    """What a slot shows: its icon box (a running icon stands 2 pixels aside from the
+    first frame) and its time."""
+    return region_of(image, icon_box(slot)) + slot_time(image, slot)
+
+
+def running(bar, idle):
+    """The slots that show otherwise than on the idle bar: the running ones (the
+    pointer off their icons, where a name would show)."""
+    image = window_image(bar)
+    return [slot for slot in range(9) if slot_look(image, slot) != slot_look(idle, slot)]
+
+
+def runs(bar, idle, slot):
+    return slot in running(bar, idle)
+
+
+def wait_running(bar, idle, slots, timeout=5.0, what=None):
+    """Waits until exactly these slots run. After keys that must start nothing,
+    a key that starts a slot shows that the others were handled first."""
+    return wait_until(lambda: running(bar, idle) == list(slots) or None, timeout, 0.1,
+                      what or f"slots {[s + 1 for s in slots]} running")
+
+
+def wait_changed(read, before, timeout=5.0, what="a change"):
+    """Waits until read() gives something other than `before`, and returns it."""
+    return wait_until(lambda: (lambda now: now if now != before else None)(read()), timeout, 0.1, what)
+
+
 def window_image(window, shot=None):
     """The screen pixels of a window, in its own client coordinates."""
     shot = shot or screenshot()
@@ -292,6 +321,12 @@ def window_image(window, shot=None):
 
 def region_of(image, box):
     return image.crop(box).tobytes()
+
+
+def saved_slot(slot):
+    """A slot's stored values: {"Icon": ..., "Time": ..., "Name": ...}, those that exist."""
+    values = reg_values("Save")
+    return {name: values[f"{name}#{slot}"][1] for name in ("Icon", "Time", "Name") if f"{name}#{slot}" in values}
 
 
 # ---- message boxes ---------------------------------------------------------------
@@ -317,6 +352,12 @@ def wait_message_box(timeout=15.0):
 
 def press(box, button_id):
     assert inspector("click", box["hwnd"], button_id)["ok"]
+
+
+def type_text(window, text):
+    """Characters into a window as an input method hands them over (WM_CHAR), each
+    arriving whole: X's typing of Korean text arrives garbled on a busy machine."""
+    assert inspector("chars", window["hwnd"], *[hex(ord(c)) for c in text])["ok"]
 
 
 # ---- the bar's right-click menu ----------------------------------------------
@@ -405,6 +446,17 @@ class Program:
         """The editor window, once it is (or is not) shown."""
         size = (EDITOR_SIZE[0] * scale, EDITOR_SIZE[1] * scale)
         return wait_window(timeout, title="", cls="#32770", visible=visible, size=size)
+
+    def open_editor(self, slot, scale=1):
+        """A click on the slot's icon, and the editor shown with its first frame painted."""
+        left, top, right, bottom = icon_box(slot)
+        bar = self.bar(scale=scale)
+        click(bar, (left + right) // 2 * scale, (top + bottom) // 2 * scale)
+        editor = self.editor(scale=scale)
+        ok = art_pixels("ok.bmp")
+        wait_until(lambda: scale != 1 or drawn_at(window_image(editor), ok, 300, 168), 5, 0.1,
+                   "the editor's first frame")
+        return editor
 
     def running(self):
         return self.process.poll() is None

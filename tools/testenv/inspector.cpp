@@ -6,6 +6,7 @@
 //   inspector post HWND MSG WPARAM LPARAM   PostMessage
 //   inspector click HWND ID      presses the dialog button ID of window HWND
 //   inspector foreground         the foreground window and the focus owner
+//   inspector chars HWND CODE... posts WM_CHAR of each UTF-16 unit, as an input method does
 #include <windows.h>
 
 #include <cstdio>
@@ -143,7 +144,8 @@ UINT_PTR Number(const wchar_t* text)
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: inspector windows | send|post HWND MSG WPARAM LPARAM | click HWND ID | foreground\n");
+    std::fprintf(stderr, "usage: inspector windows | send|post HWND MSG WPARAM LPARAM | click HWND ID | foreground"
+                         " | chars HWND CODE...\n");
     return 2;
 }
 
@@ -171,6 +173,11 @@ int wmain(int argc, wchar_t** argv)
         HWND hWnd = reinterpret_cast<HWND>(Number(argv[2]));
         HWND button = GetDlgItem(hWnd, static_cast<int>(Number(argv[3])));
         std::printf("{\"ok\":%s}\n", button && PostMessageW(button, BM_CLICK, 0, 0) ? "true" : "false");
+    } else if (command == L"chars" && argc >= 4) {
+        HWND hWnd = reinterpret_cast<HWND>(Number(argv[2]));
+        bool ok = true;
+        for (int i = 3; i < argc; ++i) ok &= PostMessageW(hWnd, WM_CHAR, Number(argv[i]), 1) != FALSE;
+        std::printf("{\"ok\":%s}\n", ok ? "true" : "false");
     } else if (command == L"foreground") {
         GUITHREADINFO info{};
         info.cbSize = sizeof info;
