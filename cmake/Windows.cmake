@@ -25,6 +25,7 @@ add_library(tavorin_win STATIC
   src/skin/SpriteCache.cpp
   src/skin/WindowDrag.cpp
   src/common/AppSettings.cpp
+  src/common/Sets.cpp
   src/app/HostDlg.cpp
   src/common/ProgramDialog.cpp
   src/common/SkinnedDialog.cpp
@@ -43,6 +44,9 @@ add_library(tavorin_win STATIC
   src/settings/KeyPage.cpp
   src/settings/SettingsWindow.cpp
   src/settings/TriggerNames.cpp
+  src/sets/SetFiles.cpp
+  src/sets/SetMenu.cpp
+  src/sets/SetNameDialog.cpp
 )
 # WinINet, url, shell32 and ole32 serve the update check alone and are loaded
 # by it when it runs (framework/LateLibrary.h), never at start-up; so are winmm

@@ -1,6 +1,7 @@
 #include "app/HostDlg.h"
 
 #include "common/AppSettings.h"
+#include "common/Sets.h"
 #include "app/SingleInstance.h"
 #include "app/ElevatedRestart.h"
 #include "bar/TimerBarDlg.h"
@@ -60,6 +61,7 @@ void CHostDlg::ShowBar()
 int CHostDlg::OnCreate()
 {
     if (Default() == -1) return -1;
+    LoadSets();
     LoadSlotSettings();
     LoadOptions();
     RestoreKeptSlotEnds(m_takingOverFrom);

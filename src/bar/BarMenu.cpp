@@ -59,6 +59,7 @@ BarMenuState CurrentBarMenuState()
     for (int i = 0; i < kPlayOptionCount; ++i) state.on[i] = IsOptionOn(static_cast<PlayOption>(i));
     state.offerRestart = state.on[TriggersEverywhere] && OurIntegrity() < kHighIntegrity;
     state.restartFirst = state.offerRestart && CurrentFrontProgram().aboveUs;
+    state.sets = CurrentSetMenuState();
     return state;
 }
 
@@ -73,6 +74,9 @@ HMENU CreateBarMenu(const BarMenuState& state)
         ::AppendMenuW(hMenu, MF_STRING | check, kFirstChoiceCommand + i, LoadResourceString(kChoiceTexts[i]).c_str());
     }
     ::AppendMenuW(hMenu, MF_SEPARATOR, 0, nullptr);
+    if (HMENU hSets = CreateSetMenu(state.sets)) {
+        ::AppendMenuW(hMenu, MF_POPUP, reinterpret_cast<UINT_PTR>(hSets), LoadResourceString(IDS_MENU_SETS).c_str());
+    }
     ::AppendMenuW(hMenu, MF_STRING, kSettingsCommand, LoadResourceString(IDS_MENU_SETTINGS).c_str());
     if (state.offerRestart) {
         ::AppendMenuW(hMenu, MF_STRING, kRestartCommand, LoadResourceString(IDS_MENU_RESTART_ELEVATED).c_str());
@@ -103,6 +107,11 @@ void ShowBarMenu(HWND hWndBar, POINT screen)
     if (command == kSettingsCommand) {
         ShowSettings(hWndBar);  // the settings window keeps the keyboard, not the game
         return;
+    }
+    if (IsSetCommand(command)) {
+        RunSetCommand(command, hWndBar);
+        // A dialog of the sets keeps the keyboard; a switch gives it back to the game.
+        if (command >= kNewSetCommand) return;
     }
     if (hWndBefore && !IsWindowOfThisProcess(hWndBefore) && ::IsWindow(hWndBefore)) ::SetForegroundWindow(hWndBefore);
 }

@@ -1,7 +1,7 @@
 // The bar's right-click menu: one check item per choice (playing beside a
-// game, double size), each showing its state, the settings window, and the
-// restart as administrator where that would help; a choice is applied and
-// stored at once.
+// game, double size), each showing its state, the sets of slots, the
+// settings window, and the restart as administrator where that would help;
+// a choice is applied and stored at once.
 #pragma once
 
 #ifndef NOMINMAX
@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include "model/PlayOptions.h"
+#include "sets/SetMenu.h"
 
 // Menu commands: a choice's option number plus one (0 is "nothing chosen"),
 // then the others.
@@ -25,6 +26,7 @@ struct BarMenuState {
     // while such a game is in front.
     bool offerRestart;
     bool restartFirst;
+    SetMenuState sets;
 };
 BarMenuState CurrentBarMenuState();
 // The menu of that state; the caller destroys it.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/AppSettings.h"
+#include "common/Sets.h"
 #include "bar/BarLayout.h"
 #include "bar/BarMenu.h"
 #include "framework/Keyboard.h"
@@ -136,8 +137,11 @@ void CTimerBarDlg::PaintTitle(HDC dc)
 {
     CSelectObject selectFont(dc, m_fontTitle);
     RECT title = kTitleRect;
-    const std::wstring titleText = m_bPaused ? m_strTitle + L" " + m_strPaused : m_strTitle;
-    ::DrawTextW(dc, titleText.c_str(), -1, &title, DT_VCENTER);
+    std::wstring titleText = m_strTitle;
+    if (SetCount() > 1) titleText += L" - " + ShownSetName();
+    if (m_bPaused) titleText += L" " + m_strPaused;
+    // Clipped to the title's place, however long the set's name.
+    ::DrawTextW(dc, titleText.c_str(), -1, &title, DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
     if (m_bFrontAbove) {
         SIZE extent{0, 0};
         ::GetTextExtentPoint32W(dc, titleText.c_str(), static_cast<int>(titleText.size()), &extent);
@@ -220,6 +224,10 @@ void CTimerBarDlg::ActOnRelease(int index, std::uint32_t heldMs)
         TogglePause();
         return;
     }
+    if (index == kNextSetHolder) {
+        ShowNextSet();  // the set shown tells the bar
+        return;
+    }
     if (index < 0) return;
     const std::int32_t now = CurrentSlotTime();
     switch (DecidePress(CurrentTriggers(), index, g_timerSlots[index].state == Running, heldMs,
@@ -252,6 +260,14 @@ bool CTimerBarDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*
         break;
     case kSaveStateMessage:
         SaveState();
+        *result = 0;
+        return true;
+    case kSetShownMessage:
+        // Its slots, their triggers and the title; a running slot ends at its own tick.
+        FollowStoredTriggers();
+        m_pressMemory = PressMemory{};
+        ::SetTimer(m_hWnd, BarTimerId, kStartTickMs, nullptr);
+        Invalidate();
         *result = 0;
         return true;
     case kForwardedKeyMessage: {

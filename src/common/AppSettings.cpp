@@ -7,6 +7,7 @@
 #include "model/HandOver.h"
 #include "model/PlayGuards.h"
 #include "model/Placement.h"
+#include "common/Sets.h"
 #include "model/SettingsStore.h"
 #include "model/SlotEnds.h"
 #include "skin/WinRect.h"
@@ -17,7 +18,7 @@ bool g_chosen[kPlayOptionCount] = {};  // as stored
 bool g_shown[kPlayOptionCount] = {};   // as applied this run
 SlotTriggers g_triggers = DefaultSlotTriggers();
 std::wstring g_gameProgram;
-constexpr wchar_t kEntryGameProgram[] = L"GameProgram";
+constexpr char kEntryGameProgram[] = "GameProgram";
 
 bool IsOption(PlayOption option)
 {
@@ -53,16 +54,28 @@ public:
         return AfxGetApp()->WriteProfileString(Widen(section).c_str(), Widen(entry).c_str(),
                                                MultiByteToWide(value).c_str()) != FALSE;
     }
+    std::string GetText(const char* section, const char* entry) override
+    {
+        return WideToMultiByte(AfxGetApp()->GetProfileString(Widen(section).c_str(), Widen(entry).c_str(), L""),
+                               CP_UTF8);
+    }
+    bool WriteText(const char* section, const char* entry, const std::string& utf8) override
+    {
+        if (m_bStopped) return false;
+        return AfxGetApp()->WriteProfileString(Widen(section).c_str(), Widen(entry).c_str(),
+                                               MultiByteToWide(utf8, CP_UTF8).c_str()) != FALSE;
+    }
+    std::vector<std::string> Sections() override
+    {
+        std::vector<std::string> names;
+        for (const std::wstring& name : AfxGetApp()->GetProfileSections()) names.push_back(WideToMultiByte(name, CP_UTF8));
+        return names;
+    }
+    bool DeleteSection(const char* section) override
+    {
+        return !m_bStopped && AfxGetApp()->DeleteProfileSection(Widen(section).c_str()) != FALSE;
+    }
     bool IsLeadByte(unsigned char byte) const override { return ::IsDBCSLeadByte(byte) != FALSE; }
-    // A REG_SZ that is no slot name: as the UTF-16 it is stored in.
-    std::wstring GetWideString(const wchar_t* section, const wchar_t* entry)
-    {
-        return AfxGetApp()->GetProfileString(section, entry, L"");
-    }
-    bool WriteWideString(const wchar_t* section, const wchar_t* entry, const std::wstring& value)
-    {
-        return !m_bStopped && AfxGetApp()->WriteProfileString(section, entry, value.c_str()) != FALSE;
-    }
     void StopWrites() { m_bStopped = true; }
 
 private:
@@ -127,7 +140,7 @@ void LoadOptions()
         g_chosen[i] = g_shown[i] = ReadPlayOption(AppProfile(), static_cast<PlayOption>(i));
     }
     g_triggers = ReadSlotTriggers(AppProfile());
-    g_gameProgram = GameProgramOf(Registry().GetWideString(L"Option", kEntryGameProgram));
+    g_gameProgram = GameProgramOf(MultiByteToWide(AppProfile().GetText(kSectionOption, kEntryGameProgram), CP_UTF8));
 }
 
 const std::wstring& GameProgram()
@@ -138,7 +151,7 @@ const std::wstring& GameProgram()
 void StoreGameProgram(const std::wstring& name)
 {
     g_gameProgram = name;
-    Registry().WriteWideString(L"Option", kEntryGameProgram, name);
+    AppProfile().WriteText(kSectionOption, kEntryGameProgram, WideToMultiByte(name, CP_UTF8));
 }
 
 const SlotTriggers& CurrentTriggers()
@@ -148,8 +161,13 @@ const SlotTriggers& CurrentTriggers()
 
 void StoreTriggers(const SlotTriggers& triggers)
 {
+    WriteSlotTriggers(AppProfile(), triggers, g_triggers);
     g_triggers = triggers;
-    WriteSlotTriggers(AppProfile(), triggers);
+}
+
+void ShowSetKeys(const SlotTriggers& set)
+{
+    TakeSlotKeys(g_triggers, set);
 }
 
 bool IsOptionOn(PlayOption option)
@@ -174,23 +192,36 @@ void ShowOption(PlayOption option, bool on)
     if (IsOption(option)) g_shown[option] = on && g_chosen[option];
 }
 
+namespace {
+
+// Every set's ends, none left behind that the choice would not keep.
+void ClearKeptEnds()
+{
+    ClearSlotEnds(AppProfile());
+    ClearOtherSetsEnds();
+}
+
+}  // namespace
+
 void RestoreKeptSlotEnds(std::optional<std::uint32_t> takingOverFrom)
 {
     const bool handedOver = takingOverFrom && TakeHandOverMark(AppProfile(), *takingOverFrom);
     if (IsOptionOn(KeepRunning) || handedOver) RestoreSlotEnds(AppProfile(), g_timerSlots, CurrentSlotTime());
-    if (handedOver && !IsOptionOn(KeepRunning)) ClearSlotEnds(AppProfile());
+    KeepOtherSetsRunning(IsOptionOn(KeepRunning) || handedOver);
+    if (handedOver && !IsOptionOn(KeepRunning)) ClearKeptEnds();
 }
 
 void StoreSlotEndsForHandOver()
 {
     SaveSlotEnds(AppProfile(), g_timerSlots);
+    StoreOtherSetsEnds();
     MarkHandOver(AppProfile(), ::GetCurrentProcessId());
 }
 
 void DropHandOverEnds()
 {
     MarkHandOver(AppProfile(), 0);
-    if (!IsOptionOn(KeepRunning)) ClearSlotEnds(AppProfile());
+    if (!IsOptionOn(KeepRunning)) ClearKeptEnds();
 }
 
 void KeepSlotEnd(int index)
@@ -210,8 +241,9 @@ void SwitchKeptSlotEnds(bool on)
     StoreOption(KeepRunning, on);
     if (on) {
         KeepSlotEnds();
+        StoreOtherSetsEnds();
     } else {
-        ClearSlotEnds(AppProfile());
+        ClearKeptEnds();
     }
 }
 

@@ -37,6 +37,8 @@ void ShowOption(PlayOption option, bool on);
 // choices, written only when the settings window's OK stores them.
 const SlotTriggers& CurrentTriggers();
 void StoreTriggers(const SlotTriggers& triggers);
+// The keys of the set shown now (stored with it): the program's own keys stay.
+void ShowSetKeys(const SlotTriggers& set);
 // "GameProgram": the one program (an executable's name) whose window must be
 // in front for triggers from other programs to act; empty for any. Stored
 // as the REG_SZ it is, in UTF-16, whatever the code page.

@@ -25,6 +25,8 @@ KeyEvent ForwardedKey(WPARAM wParam);
 constexpr UINT kRestartElevatedMessage = WM_APP + 0x24;
 // To either: write what its close writes (places, the pin), before the session ends.
 constexpr UINT kSaveStateMessage = WM_APP + 0x22;
+// To both: another set of slots is shown now (the editor drops its edit).
+constexpr UINT kSetShownMessage = WM_APP + 0x25;
 
 class CProgramDialog : public CDialog {
 public:

@@ -3,20 +3,9 @@
 #include <string>
 
 #include "editor/NameLimit.h"
+#include "framework/CodePage.h"
 
 namespace {
-
-std::int32_t AnsiBytes(const char16_t* units, std::size_t count)
-{
-    const auto* text = reinterpret_cast<const wchar_t*>(units);
-    const int length = static_cast<int>(count);
-    // A UTF-8 code page holds every character, and takes no default-character query.
-    if (::GetACP() == CP_UTF8) return ::WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
-    BOOL usedDefault = FALSE;
-    const int bytes = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text, length, nullptr, 0, nullptr,
-                                            &usedDefault);
-    return usedDefault ? kUnstorableChar : bytes;
-}
 
 std::u16string TextOf(HWND hWnd)
 {
@@ -70,7 +59,7 @@ void CNameBox::Paste()
     DWORD selStart = 0;
     DWORD selEnd = 0;
     SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&selStart), reinterpret_cast<LPARAM>(&selEnd));
-    const std::size_t fitting = FittingInsertion(TextOf(m_hWnd), selStart, selEnd, line, kNameByteLimit, AnsiBytes);
+    const std::size_t fitting = FittingInsertion(TextOf(m_hWnd), selStart, selEnd, line, kNameByteLimit, AnsiCharBytes);
     if (fitting < line.size()) ::MessageBeep(MB_OK);
     if (fitting == 0) return;
     const std::wstring inserted(line.begin(), line.begin() + static_cast<std::ptrdiff_t>(fitting));
@@ -86,10 +75,10 @@ LRESULT CNameBox::GuardedDefault()
     const LRESULT result = Default();
 
     const std::u16string after = TextOf(m_hWnd);
-    const std::int32_t bytes = TextBytes(after, AnsiBytes);
+    const std::int32_t bytes = TextBytes(after, AnsiCharBytes);
     // A name already too long (stored by an older version) may still shrink;
     // a character the code page cannot hold never goes in: it would be kept as "?".
-    if ((bytes > kNameByteLimit && bytes > TextBytes(before, AnsiBytes)) || !IsStorableText(after, AnsiBytes)) {
+    if ((bytes > kNameByteLimit && bytes > TextBytes(before, AnsiCharBytes)) || !IsStorableText(after, AnsiCharBytes)) {
         const std::wstring restored(before.begin(), before.end());
         ::SetWindowTextW(m_hWnd, restored.c_str());
         SendMessage(EM_SETSEL, selStart, selEnd);

@@ -66,6 +66,12 @@ bool CTimerEditDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         SavePlace();
         *result = 0;
         return true;
+    case kSetShownMessage:
+        // Its edit was of a slot of the set no longer shown.
+        if (IsWindowVisible()) ShowWindow(SW_HIDE);
+        ++m_nOpening;
+        *result = 0;
+        return true;
     default:
         break;
     }

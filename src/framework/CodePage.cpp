@@ -21,3 +21,15 @@ std::string WideToMultiByte(const std::wstring& text, UINT codePage)
                           nullptr);
     return bytes;
 }
+
+std::int32_t AnsiCharBytes(const char16_t* units, std::size_t count)
+{
+    const auto* text = reinterpret_cast<const wchar_t*>(units);
+    const int length = static_cast<int>(count);
+    // A UTF-8 code page holds every character, and takes no default-character query.
+    if (::GetACP() == CP_UTF8) return ::WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
+    BOOL usedDefault = FALSE;
+    const int bytes = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text, length, nullptr, 0, nullptr,
+                                            &usedDefault);
+    return usedDefault ? -1 : bytes;
+}

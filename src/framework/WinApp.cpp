@@ -130,6 +130,38 @@ BOOL CWinApp::WriteProfileString(const wchar_t* section, const wchar_t* entry, c
     return ::RegSetValueExW(key, entry, 0, REG_SZ, reinterpret_cast<const BYTE*>(value), size) == ERROR_SUCCESS;
 }
 
+HKEY CWinApp::OpenProgramKey(REGSAM access) const
+{
+    if (m_strRegistryKey.empty()) return nullptr;
+    const std::wstring path = L"Software\\" + m_strRegistryKey + L"\\" + m_strAppName;
+    HKEY hKey = nullptr;
+    return ::RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, access, &hKey) == ERROR_SUCCESS ? hKey : nullptr;
+}
+
+std::vector<std::wstring> CWinApp::GetProfileSections() const
+{
+    std::vector<std::wstring> sections;
+    RegKey key(OpenProgramKey(KEY_READ));
+    if (!key) return sections;
+    wchar_t name[256];
+    for (DWORD index = 0;; ++index) {
+        DWORD length = 256;
+        const LONG status = ::RegEnumKeyExW(key, index, name, &length, nullptr, nullptr, nullptr, nullptr);
+        if (status == ERROR_NO_MORE_ITEMS) break;
+        if (status == ERROR_SUCCESS) sections.emplace_back(name, length);
+        if (status != ERROR_SUCCESS && status != ERROR_MORE_DATA) break;
+    }
+    return sections;
+}
+
+BOOL CWinApp::DeleteProfileSection(const wchar_t* section) const
+{
+    RegKey key(OpenProgramKey(KEY_READ | KEY_WRITE | DELETE));
+    if (!key) return FALSE;
+    const LONG status = ::RegDeleteTreeW(key, section);
+    return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+}
+
 int CWinApp::Run(HINSTANCE hInstance)
 {
     m_hInstance = hInstance;

@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "framework/Wnd.h"
 
@@ -32,6 +33,9 @@ public:
                                   const wchar_t* defaultValue = L"") const;
     BOOL WriteProfileInt(const wchar_t* section, const wchar_t* entry, int value) const;
     BOOL WriteProfileString(const wchar_t* section, const wchar_t* entry, const wchar_t* value) const;
+    // The sections of the program's key (its subkeys), and one taken away with all below it.
+    std::vector<std::wstring> GetProfileSections() const;
+    BOOL DeleteProfileSection(const wchar_t* section) const;
 
     // Runs the program: takes the application name from AFX_IDS_APP_TITLE, then
     // calls InitInstance. Returns the process exit code.
@@ -43,6 +47,8 @@ public:
 
 private:
     HKEY OpenSectionKey(const wchar_t* section, bool forWriting) const;
+    // The program's own key, Software\<company>\<application name>, for reading.
+    HKEY OpenProgramKey(REGSAM access) const;
 
     std::wstring m_strRegistryKey;
 };

@@ -31,27 +31,27 @@ void CopySlotName(char (&field)[kSlotNameSize], const std::string& text, const S
     std::memset(field + kept, 0, kSlotNameSize - kept);
 }
 
-void LoadSlotSettings(SettingsProfile& profile, TimerSlot* slots)
+void LoadSlotSettings(SettingsProfile& profile, TimerSlot* slots, const char* section)
 {
     for (int i = 0; i < kTimerSlotCount; ++i) {
         TimerSlot& slot = slots[i];
-        slot.icon = profile.GetInt(kSectionSave, SlotEntry("Icon#%d", i).c_str(), slot.icon);
-        slot.duration = profile.GetInt(kSectionSave, SlotEntry("Time#%d", i).c_str(), slot.duration);
-        CopySlotName(slot.name, profile.GetString(kSectionSave, SlotEntry("Name#%d", i).c_str(), ""), profile);
+        slot.icon = profile.GetInt(section, SlotEntry("Icon#%d", i).c_str(), slot.icon);
+        slot.duration = profile.GetInt(section, SlotEntry("Time#%d", i).c_str(), slot.duration);
+        CopySlotName(slot.name, profile.GetString(section, SlotEntry("Name#%d", i).c_str(), ""), profile);
     }
 }
 
-void SaveSlotSetting(SettingsProfile& profile, const TimerSlot* slots, int index)
+void SaveSlotSetting(SettingsProfile& profile, const TimerSlot* slots, int index, const char* section)
 {
     const TimerSlot& slot = slots[index];
-    profile.WriteInt(kSectionSave, SlotEntry("Icon#%d", index).c_str(), slot.icon);
-    profile.WriteInt(kSectionSave, SlotEntry("Time#%d", index).c_str(), slot.duration);
-    profile.WriteString(kSectionSave, SlotEntry("Name#%d", index).c_str(), SlotName(slot));
+    profile.WriteInt(section, SlotEntry("Icon#%d", index).c_str(), slot.icon);
+    profile.WriteInt(section, SlotEntry("Time#%d", index).c_str(), slot.duration);
+    profile.WriteString(section, SlotEntry("Name#%d", index).c_str(), SlotName(slot));
 }
 
-void SaveSlotSettings(SettingsProfile& profile, const TimerSlot* slots)
+void SaveSlotSettings(SettingsProfile& profile, const TimerSlot* slots, const char* section)
 {
-    for (int i = 0; i < kTimerSlotCount; ++i) SaveSlotSetting(profile, slots, i);
+    for (int i = 0; i < kTimerSlotCount; ++i) SaveSlotSetting(profile, slots, i, section);
 }
 
 std::optional<PixelPoint> ReadStoredPosition(SettingsProfile& profile, const char* leftName, const char* topName,

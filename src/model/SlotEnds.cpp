@@ -33,24 +33,24 @@ bool RunOnFromEnd(TimerSlot& slot, std::int32_t end, std::int32_t now)
     return true;
 }
 
-void SaveSlotEnd(SettingsProfile& profile, const TimerSlot* slots, int index)
+void SaveSlotEnd(SettingsProfile& profile, const TimerSlot* slots, int index, const char* section)
 {
-    profile.WriteInt(kSectionSave, EndEntry(index).c_str(), SlotEnd(slots[index]));
+    profile.WriteInt(section, EndEntry(index).c_str(), SlotEnd(slots[index]));
 }
 
-void SaveSlotEnds(SettingsProfile& profile, const TimerSlot* slots)
+void SaveSlotEnds(SettingsProfile& profile, const TimerSlot* slots, const char* section)
 {
-    for (int i = 0; i < kTimerSlotCount; ++i) SaveSlotEnd(profile, slots, i);
+    for (int i = 0; i < kTimerSlotCount; ++i) SaveSlotEnd(profile, slots, i, section);
 }
 
-void ClearSlotEnds(SettingsProfile& profile)
+void ClearSlotEnds(SettingsProfile& profile, const char* section)
 {
-    for (int i = 0; i < kTimerSlotCount; ++i) profile.WriteInt(kSectionSave, EndEntry(i).c_str(), kNoSlotEnd);
+    for (int i = 0; i < kTimerSlotCount; ++i) profile.WriteInt(section, EndEntry(i).c_str(), kNoSlotEnd);
 }
 
-void RestoreSlotEnds(SettingsProfile& profile, TimerSlot* slots, std::int32_t now)
+void RestoreSlotEnds(SettingsProfile& profile, TimerSlot* slots, std::int32_t now, const char* section)
 {
     for (int i = 0; i < kTimerSlotCount; ++i) {
-        RunOnFromEnd(slots[i], profile.GetInt(kSectionSave, EndEntry(i).c_str(), kNoSlotEnd), now);
+        RunOnFromEnd(slots[i], profile.GetInt(section, EndEntry(i).c_str(), kNoSlotEnd), now);
     }
 }

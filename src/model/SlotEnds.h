@@ -19,7 +19,8 @@ std::int32_t SlotEnd(const TimerSlot& slot);
 // more than a plausible run; otherwise leaves the slot as it is. True when it runs.
 bool RunOnFromEnd(TimerSlot& slot, std::int32_t end, std::int32_t now);
 
-void SaveSlotEnd(SettingsProfile& profile, const TimerSlot* slots, int index);
-void SaveSlotEnds(SettingsProfile& profile, const TimerSlot* slots);
-void ClearSlotEnds(SettingsProfile& profile);
-void RestoreSlotEnds(SettingsProfile& profile, TimerSlot* slots, std::int32_t now);
+// In section "Save", or a set's own.
+void SaveSlotEnd(SettingsProfile& profile, const TimerSlot* slots, int index, const char* section = "Save");
+void SaveSlotEnds(SettingsProfile& profile, const TimerSlot* slots, const char* section = "Save");
+void ClearSlotEnds(SettingsProfile& profile, const char* section = "Save");
+void RestoreSlotEnds(SettingsProfile& profile, TimerSlot* slots, std::int32_t now, const char* section = "Save");

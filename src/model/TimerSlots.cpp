@@ -6,11 +6,13 @@
 
 #include "model/Int32.h"
 
-TimerSlot g_timerSlots[kTimerSlotCount] = {
-    {0, 0, 1800, Idle, 0, ""},  {14, 0, 1200, Idle, 0, ""}, {3, 0, 240, Idle, 0, ""},
-    {4, 0, 240, Idle, 0, ""},   {6, 0, 90, Idle, 0, ""},    {11, 0, 1200, Idle, 0, ""},
-    {12, 0, 1200, Idle, 0, ""}, {21, 0, 3600, Idle, 0, ""}, {22, 0, 7200, Idle, 0, ""},
-};
+#define TAVORIN_BUILT_IN_SLOTS                                                              \
+    {0, 0, 1800, Idle, 0, ""}, {14, 0, 1200, Idle, 0, ""}, {3, 0, 240, Idle, 0, ""},        \
+        {4, 0, 240, Idle, 0, ""}, {6, 0, 90, Idle, 0, ""}, {11, 0, 1200, Idle, 0, ""},      \
+        {12, 0, 1200, Idle, 0, ""}, {21, 0, 3600, Idle, 0, ""}, { 22, 0, 7200, Idle, 0, "" }
+
+const TimerSlot g_timerSlotDefaults[kTimerSlotCount] = {TAVORIN_BUILT_IN_SLOTS};
+TimerSlot g_timerSlots[kTimerSlotCount] = {TAVORIN_BUILT_IN_SLOTS};
 
 std::int32_t CurrentSlotTime()
 {

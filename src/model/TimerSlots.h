@@ -23,6 +23,8 @@ struct TimerSlot {
 };
 
 extern TimerSlot g_timerSlots[kTimerSlotCount];
+// The slots as they are built in, before anything is read.
+extern const TimerSlot g_timerSlotDefaults[kTimerSlotCount];
 
 // Wall-clock time in whole seconds, read once per handled message.
 std::int32_t CurrentSlotTime();

@@ -47,7 +47,7 @@ bool SlotTriggers::operator==(const SlotTriggers& other) const
     for (int i = 0; i < kTimerSlotCount; ++i) {
         if (key[i] != other.key[i] || press[i] != other.press[i]) return false;
     }
-    return lockoutMs == other.lockoutMs && pause == other.pause;
+    return lockoutMs == other.lockoutMs && pause == other.pause && nextSet == other.nextSet;
 }
 
 SlotTriggers DefaultSlotTriggers()
@@ -59,42 +59,78 @@ SlotTriggers DefaultSlotTriggers()
     }
     triggers.lockoutMs = 0;
     triggers.pause = kNoTrigger;
+    triggers.nextSet = kNoTrigger;
     return triggers;
 }
 
-SlotTriggers ReadSlotTriggers(SettingsProfile& profile)
+int SettleSlotKeys(SlotTriggers& triggers)
 {
-    SlotTriggers triggers = DefaultSlotTriggers();
     const auto takenBelow = [&triggers](Trigger trigger, int slot) {
         for (int j = 0; j < slot; ++j) {
             if (triggers.key[j] == trigger) return true;
         }
         return false;
     };
+    int changed = 0;
     for (int i = 0; i < kTimerSlotCount; ++i) {
-        const auto stored = static_cast<std::uint32_t>(profile.GetInt(kSectionOption, Entry("Key", i).c_str(), 0));
-        Trigger key = IsUsableTrigger(stored) ? stored : DefaultTrigger(i);
+        Trigger key = IsUsableTrigger(triggers.key[i]) ? triggers.key[i] : DefaultTrigger(i);
         if (takenBelow(key, i)) key = DefaultTrigger(i);
         // Only by hand: a lower slot holds this slot's own digit key too. The lower one keeps it.
         if (takenBelow(key, i)) key = kNoTrigger;
+        changed += key != triggers.key[i] ? 1 : 0;
         triggers.key[i] = key;
-        if (profile.GetInt(kSectionOption, Entry("Press", i).c_str(), 0) == 1) triggers.press[i] = SecondPress::Restart;
     }
+    return changed;
+}
+
+void ReadSlotKeys(SettingsProfile& profile, const char* section, SlotTriggers& triggers)
+{
+    for (int i = 0; i < kTimerSlotCount; ++i) {
+        triggers.key[i] = static_cast<std::uint32_t>(profile.GetInt(section, Entry("Key", i).c_str(), 0));
+        triggers.press[i] = profile.GetInt(section, Entry("Press", i).c_str(), 0) == 1 ? SecondPress::Restart
+                                                                                        : SecondPress::Stop;
+    }
+    SettleSlotKeys(triggers);
+}
+
+void WriteSlotKeys(SettingsProfile& profile, const char* section, const SlotTriggers& triggers)
+{
+    for (int i = 0; i < kTimerSlotCount; ++i) {
+        profile.WriteInt(section, Entry("Key", i).c_str(), static_cast<std::int32_t>(triggers.key[i]));
+        profile.WriteInt(section, Entry("Press", i).c_str(), static_cast<std::int32_t>(triggers.press[i]));
+    }
+}
+
+void TakeSlotKeys(SlotTriggers& to, const SlotTriggers& from)
+{
+    for (int i = 0; i < kTimerSlotCount; ++i) {
+        to.key[i] = from.key[i];
+        to.press[i] = from.press[i];
+    }
+}
+
+SlotTriggers ReadSlotTriggers(SettingsProfile& profile)
+{
+    SlotTriggers triggers = DefaultSlotTriggers();
+    ReadSlotKeys(profile, kSectionOption, triggers);
     const std::int32_t lockout = profile.GetInt(kSectionOption, "KeyLockout", 0);
     triggers.lockoutMs = lockout >= 0 && lockout <= kLongestLockoutMs ? lockout : 0;
     const auto pause = static_cast<std::uint32_t>(profile.GetInt(kSectionOption, "PauseKey", 0));
     if (IsUsableTrigger(pause) && SlotWithTrigger(triggers, pause) < 0) triggers.pause = pause;
+    const auto nextSet = static_cast<std::uint32_t>(profile.GetInt(kSectionOption, "NextSetKey", 0));
+    if (IsUsableTrigger(nextSet) && SlotWithTrigger(triggers, nextSet) < 0) triggers.nextSet = nextSet;
     return triggers;
 }
 
-void WriteSlotTriggers(SettingsProfile& profile, const SlotTriggers& triggers)
+void WriteSlotTriggers(SettingsProfile& profile, const SlotTriggers& triggers, const SlotTriggers& before)
 {
-    for (int i = 0; i < kTimerSlotCount; ++i) {
-        profile.WriteInt(kSectionOption, Entry("Key", i).c_str(), static_cast<std::int32_t>(triggers.key[i]));
-        profile.WriteInt(kSectionOption, Entry("Press", i).c_str(), static_cast<std::int32_t>(triggers.press[i]));
-    }
+    WriteSlotKeys(profile, kSectionOption, triggers);
     profile.WriteInt(kSectionOption, "KeyLockout", triggers.lockoutMs);
     profile.WriteInt(kSectionOption, "PauseKey", static_cast<std::int32_t>(triggers.pause));
+    // Written only by a player who sets it: the values stay as they were for everyone else.
+    if (triggers.nextSet != before.nextSet) {
+        profile.WriteInt(kSectionOption, "NextSetKey", static_cast<std::int32_t>(triggers.nextSet));
+    }
 }
 
 int SlotWithTrigger(const SlotTriggers& triggers, Trigger trigger, int except)
@@ -103,7 +139,8 @@ int SlotWithTrigger(const SlotTriggers& triggers, Trigger trigger, int except)
     for (int i = 0; i < kTimerSlotCount; ++i) {
         if (i != except && triggers.key[i] == trigger) return i;
     }
-    return except != kPauseHolder && triggers.pause == trigger ? kPauseHolder : -1;
+    if (except != kPauseHolder && triggers.pause == trigger) return kPauseHolder;
+    return except != kNextSetHolder && triggers.nextSet == trigger ? kNextSetHolder : -1;
 }
 
 int SlotOfRelease(const SlotTriggers& triggers, Trigger released)

@@ -55,23 +55,38 @@ struct SlotTriggers {
     std::int32_t lockoutMs;
     // "PauseKey": stops the triggers from other programs until pressed again; none by default.
     Trigger pause;
+    // "NextSetKey": shows the next set of slots; none by default.
+    Trigger nextSet;
     bool operator==(const SlotTriggers& other) const;
 };
 
-// Who holds a trigger in SlotTriggers::pause, for SlotWithTrigger.
+// Who holds a trigger in SlotTriggers::pause and ::nextSet, for SlotWithTrigger.
 constexpr int kPauseHolder = kTimerSlotCount;
+constexpr int kNextSetHolder = kTimerSlotCount + 1;
 
 // Every slot on its digit key, a second press stopping, no lockout.
 SlotTriggers DefaultSlotTriggers();
 // Odd values (absent, another type, unusable, already taken by a lower slot)
 // read as the slot's default (none, if a lower slot holds even that); a
-// lockout outside 0 to 2000 ms as 0; a pause key that is odd or a slot's as none.
+// lockout outside 0 to 2000 ms as 0; a pause or next-set key that is odd or
+// another's as none.
 SlotTriggers ReadSlotTriggers(SettingsProfile& profile);
-void WriteSlotTriggers(SettingsProfile& profile, const SlotTriggers& triggers);
+// Over what was stored before (`before`).
+void WriteSlotTriggers(SettingsProfile& profile, const SlotTriggers& triggers, const SlotTriggers& before);
+// The part that belongs to a set of slots: each slot's trigger and second
+// press, in section "Option" or the set's own (the rest of `triggers` is kept).
+void ReadSlotKeys(SettingsProfile& profile, const char* section, SlotTriggers& triggers);
+void WriteSlotKeys(SettingsProfile& profile, const char* section, const SlotTriggers& triggers);
+// Brings each slot's key into what it can be: unusable, or a lower slot's,
+// as its default (none, if a lower slot holds even that). How many changed.
+int SettleSlotKeys(SlotTriggers& triggers);
+// A set's keys and second presses into `to`, whose program-wide keys stay.
+void TakeSlotKeys(SlotTriggers& to, const SlotTriggers& from);
 
-// The slot (or kPauseHolder) other than `except` that has this trigger, or -1.
+// The slot (or kPauseHolder, kNextSetHolder) other than `except` that has this trigger, or -1.
 int SlotWithTrigger(const SlotTriggers& triggers, Trigger trigger, int except = -1);
-// The slot a release starts or stops (or kPauseHolder for the pause key): the one with exactly this trigger, or
+// The slot a release starts or stops (or the holder of a program-wide key):
+// the one with exactly this trigger, or
 // else the one with its key and no modifiers (a plain key also acts while a
 // modifier is held, as the digit keys always did); -1 for none.
 int SlotOfRelease(const SlotTriggers& triggers, Trigger released);

@@ -155,9 +155,10 @@ void WatchTriggers(const SlotTriggers& triggers)
 {
     for (bool& watched : g_watched) watched = false;
     g_anyMouseTrigger = false;
-    Trigger all[kTimerSlotCount + 1];
+    Trigger all[kTimerSlotCount + 2];
     std::copy(std::begin(triggers.key), std::end(triggers.key), all);
     all[kTimerSlotCount] = triggers.pause;
+    all[kTimerSlotCount + 1] = triggers.nextSet;
     for (Trigger trigger : all) {
         if (trigger == kNoTrigger || TriggerKey(trigger) > 0xFF) continue;
         g_watched[TriggerKey(trigger)] = true;

@@ -19,9 +19,10 @@
 namespace {
 
 enum Column { SlotColumn, NameColumn, KeyColumn, PressColumn };
-// The list's rows: the nine slots, then the pause key.
+// The list's rows: the nine slots, then the program's own keys.
 constexpr int kPauseRow = kPauseHolder;
-constexpr int kRowCount = kPauseRow + 1;
+constexpr int kNextSetRow = kNextSetHolder;
+constexpr int kRowCount = kNextSetRow + 1;
 constexpr int kIconSize = 24;
 constexpr COLORREF kIconKey = RGB(255, 0, 255);
 
@@ -134,6 +135,9 @@ void CKeyPage::FillList()
     }
     InsertRow(hWndList, kPauseRow, LoadResourceString(IDS_PAUSE_ROW), I_IMAGENONE, LoadResourceString(IDS_PAUSE_NAME));
     ShowRow(kPauseRow);
+    InsertRow(hWndList, kNextSetRow, LoadResourceString(IDS_NEXT_SET_ROW), I_IMAGENONE,
+              LoadResourceString(IDS_NEXT_SET_NAME));
+    ShowRow(kNextSetRow);
     LVITEMW selected{};
     selected.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     selected.state = LVIS_SELECTED | LVIS_FOCUSED;
@@ -143,14 +147,14 @@ void CKeyPage::FillList()
 
 Trigger& CKeyPage::TriggerOfRow(int row)
 {
-    return row == kPauseRow ? m_edit.pause : m_edit.key[row];
+    return row == kPauseRow ? m_edit.pause : row == kNextSetRow ? m_edit.nextSet : m_edit.key[row];
 }
 
 void CKeyPage::ShowRow(int row)
 {
     HWND hWndList = ::GetDlgItem(m_hWnd, IDC_SLOT_LIST);
     SetCell(hWndList, row, KeyColumn, TriggerName(TriggerOfRow(row)));
-    if (row == kPauseRow) return;
+    if (row >= kTimerSlotCount) return;
     SetCell(hWndList, row, PressColumn,
             LoadResourceString(m_edit.press[row] == SecondPress::Restart ? IDS_PRESS_RESTART : IDS_PRESS_STOP));
 }
@@ -165,7 +169,7 @@ int CKeyPage::SelectedSlot() const
 void CKeyPage::ShowSelectedPress()
 {
     const int row = SelectedSlot();
-    const bool slot = row >= 0 && row != kPauseRow;
+    const bool slot = row >= 0 && row < kTimerSlotCount;
     ::SendDlgItemMessageW(m_hWnd, IDC_SECOND_PRESS, CB_SETCURSEL, slot ? static_cast<int>(m_edit.press[row]) : -1, 0);
     ::EnableWindow(::GetDlgItem(m_hWnd, IDC_CHANGE_KEY), row >= 0);
     ::EnableWindow(::GetDlgItem(m_hWnd, IDC_DEFAULT_KEY), row >= 0);
@@ -184,8 +188,9 @@ void CKeyPage::TakeTrigger(Trigger trigger)
     const int holder = SlotWithTrigger(m_edit, trigger, row);
     if (holder >= 0) {
         const std::wstring text =
-            holder == kPauseRow ? FormatResourceString(IDS_KEY_TAKEN_BY_PAUSE, {TriggerName(trigger)})
-                                : FormatResourceString(IDS_KEY_TAKEN, {TriggerName(trigger), std::to_wstring(holder + 1)});
+            holder == kPauseRow     ? FormatResourceString(IDS_KEY_TAKEN_BY_PAUSE, {TriggerName(trigger)})
+            : holder == kNextSetRow ? FormatResourceString(IDS_KEY_TAKEN_BY_NEXT_SET, {TriggerName(trigger)})
+                                    : FormatResourceString(IDS_KEY_TAKEN, {TriggerName(trigger), std::to_wstring(holder + 1)});
         ::MessageBoxW(::GetParent(m_hWnd), text.c_str(), LoadResourceString(IDS_APP_NAME).c_str(),
                       MB_OK | MB_ICONINFORMATION);
         return;
@@ -207,12 +212,12 @@ bool CKeyPage::OnCommand(UINT id, UINT code)
         });
         return true;
     case IDC_DEFAULT_KEY:
-        // The pause key's default is none.
+        // The pause and next-set keys have none by default.
         if (code != BN_CLICKED || SelectedSlot() < 0) return false;
-        TakeTrigger(SelectedSlot() == kPauseRow ? kNoTrigger : DefaultTrigger(SelectedSlot()));
+        TakeTrigger(SelectedSlot() >= kTimerSlotCount ? kNoTrigger : DefaultTrigger(SelectedSlot()));
         return true;
     case IDC_SECOND_PRESS:
-        if (code != CBN_SELCHANGE || SelectedSlot() < 0 || SelectedSlot() == kPauseRow) return false;
+        if (code != CBN_SELCHANGE || SelectedSlot() < 0 || SelectedSlot() >= kTimerSlotCount) return false;
         m_edit.press[SelectedSlot()] =
             ::SendDlgItemMessageW(m_hWnd, IDC_SECOND_PRESS, CB_GETCURSEL, 0, 0) == 1 ? SecondPress::Restart
                                                                                   : SecondPress::Stop;

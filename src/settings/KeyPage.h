@@ -1,5 +1,5 @@
 // The settings window's first page: the nine slots with their icon, name,
-// trigger and what a second press does, and the pause key; a new trigger is
+// trigger and what a second press does, the pause and next-set keys; a new trigger is
 // caught from the keyboard or the mouse; the lockout against double presses;
 // the one game the triggers from other programs may be limited to. It works
 // on a copy, stored only by OK.
@@ -25,7 +25,7 @@ protected:
 private:
     void FillList();
     void ShowRow(int row);
-    // The trigger a row sets: a slot's, or the pause key's.
+    // The trigger a row sets: a slot's, the pause key's or the next-set key's.
     Trigger& TriggerOfRow(int row);
     void FillGames();
     std::wstring ChosenGame() const;

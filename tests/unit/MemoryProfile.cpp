@@ -1,5 +1,7 @@
 #include "MemoryProfile.h"
 
+#include <iterator>
+
 void MemoryProfile::Set(const std::string& section, const std::string& entry, Value value)
 {
     values[{section, entry}] = std::move(value);
@@ -25,16 +27,51 @@ std::string MemoryProfile::GetString(const char* section, const char* entry, con
     return value && std::holds_alternative<std::string>(*value) ? std::get<std::string>(*value) : defaultValue;
 }
 
+bool MemoryProfile::Writes(const std::string& what)
+{
+    traffic.push_back(what);
+    if (writesLeft == 0) return false;
+    if (writesLeft > 0) --writesLeft;
+    return true;
+}
+
 bool MemoryProfile::WriteInt(const char* section, const char* entry, std::int32_t value)
 {
-    traffic.push_back(std::string("write ") + section + "/" + entry);
+    if (!Writes(std::string("write ") + section + "/" + entry)) return false;
     Set(section, entry, value);
     return true;
 }
 
 bool MemoryProfile::WriteString(const char* section, const char* entry, const std::string& value)
 {
-    traffic.push_back(std::string("write ") + section + "/" + entry);
+    if (!Writes(std::string("write ") + section + "/" + entry)) return false;
     Set(section, entry, value);
+    return true;
+}
+
+std::string MemoryProfile::GetText(const char* section, const char* entry)
+{
+    return GetString(section, entry, "");
+}
+
+bool MemoryProfile::WriteText(const char* section, const char* entry, const std::string& utf8)
+{
+    return WriteString(section, entry, utf8);
+}
+
+std::vector<std::string> MemoryProfile::Sections()
+{
+    traffic.push_back("sections");
+    std::vector<std::string> names;
+    for (const auto& [key, value] : values) {
+        if (names.empty() || names.back() != key.first) names.push_back(key.first);
+    }
+    return names;
+}
+
+bool MemoryProfile::DeleteSection(const char* section)
+{
+    if (!Writes(std::string("delete ") + section)) return false;
+    for (auto at = values.begin(); at != values.end();) at = at->first.first == section ? values.erase(at) : std::next(at);
     return true;
 }

@@ -73,23 +73,26 @@ TEST(Triggers, SecondPressAndLockoutReadOnlyWhatTheyCanBe)
     }
 }
 
-TEST(Triggers, ThePauseKeyIsNoneUnlessUsableAndNoSlots)
+TEST(Triggers, ThePauseAndNextSetKeysAreNoneUnlessUsableAndNoOthers)
 {
     const struct {
         MemoryProfile::Value stored;
         Trigger read;
     } rows[] = {
         {0x7B, 0x7B}, {0x20000 | 0x0D, MakeTrigger(0x0D, kModControl)}, {'5', kNoTrigger},  // slot 5's digit
+        {0x78, 0x78},  // the next-set key's: the pause key keeps it, the next-set key is none
         {0x12, kNoTrigger}, {0x300, kNoTrigger}, {std::string("123"), kNoTrigger},
     };
     for (const auto& row : rows) {
         MemoryProfile profile;
         profile.Set("Option", "PauseKey", row.stored);
+        profile.Set("Option", "NextSetKey", 0x78);
         const SlotTriggers read = ReadSlotTriggers(profile);
         EXPECT_EQ(read.pause, row.read);
         if (read.pause != kNoTrigger) {
             EXPECT_EQ(SlotOfRelease(read, read.pause), kPauseHolder);
         }
+        EXPECT_EQ(read.nextSet, read.pause == 0x78 ? kNoTrigger : 0x78u);
     }
 }
 
@@ -100,11 +103,15 @@ TEST(Triggers, WrittenTriggersReadBackAndNothingIsWrittenByReading)
     triggers.key[7] = kSideButton1;
     triggers.press[7] = SecondPress::Restart;
     triggers.lockoutMs = 400;
-    triggers.pause = 0x13;  // VK_PAUSE
+    triggers.pause = 0x13;    // VK_PAUSE
+    triggers.nextSet = 0x78;  // F9
     MemoryProfile profile;
-    WriteSlotTriggers(profile, triggers);
+    WriteSlotTriggers(profile, triggers, DefaultSlotTriggers());
     EXPECT_EQ(std::get<std::int32_t>(*profile.Find("Option", "Key#2")), 0x20033);
     EXPECT_EQ(ReadSlotTriggers(profile), triggers);
+    MemoryProfile unchanged;
+    WriteSlotTriggers(unchanged, DefaultSlotTriggers(), DefaultSlotTriggers());
+    EXPECT_EQ(unchanged.Find("Option", "NextSetKey"), nullptr) << "written only by a player who sets it";
     MemoryProfile empty;
     ReadSlotTriggers(empty);
     for (const std::string& call : empty.traffic) EXPECT_EQ(call.rfind("read", 0), 0u) << call;

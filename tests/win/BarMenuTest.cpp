@@ -32,8 +32,8 @@ std::vector<Item> ItemsOf(HMENU hMenu)
         info.dwTypeData = text;
         info.cch = 256;
         ::GetMenuItemInfoW(hMenu, static_cast<UINT>(i), TRUE, &info);
-        items.push_back({info.fType & MFT_SEPARATOR ? 0 : info.wID, (info.fState & MFS_CHECKED) != 0,
-                         (info.fState & MFS_DEFAULT) != 0, text});
+        const UINT id = info.fType & MFT_SEPARATOR ? 0 : ::GetSubMenu(hMenu, i) ? static_cast<UINT>(-1) : info.wID;
+        items.push_back({id, (info.fState & MFS_CHECKED) != 0, (info.fState & MFS_DEFAULT) != 0, text});
     }
     return items;
 }
@@ -46,6 +46,7 @@ std::vector<Item> Expected(const BarMenuState& state)
         items.push_back({kFirstChoiceCommand + i, state.on[i], false, LoadResourceString(texts[i])});
     }
     items.push_back({0, false, false, L""});
+    items.push_back({static_cast<UINT>(-1), false, false, L"세트"});  // the sets' submenu
     items.push_back({kSettingsCommand, false, false, L"설정..."});
     if (state.offerRestart) {
         items.push_back({kRestartCommand, false, state.restartFirst, L"관리자 권한으로 다시 시작"});

@@ -35,8 +35,18 @@ TEST(HandOverWait, WaitsForACopyOfThisProgramToEndAndForNoOtherProcess)
     EXPECT_EQ(::WaitForSingleObject(other, 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "and it still runs";
     ::TerminateProcess(other, 0);
 
-    wchar_t self[MAX_PATH];
+    // This program under another name: it ends by itself soon, and is not waited for either.
+    wchar_t self[MAX_PATH], folder[MAX_PATH];
     ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+    ::GetTempPathW(MAX_PATH, folder);
+    const std::wstring renamed = std::wstring(folder) + L"other_program.exe";
+    ASSERT_TRUE(::CopyFileW(self, renamed.c_str(), FALSE));
+    CHandle stranger = Start(L"\"" + renamed + L"\" --gtest_filter=NoSuchTest", &id);
+    ASSERT_TRUE(stranger);
+    EXPECT_FALSE(WaitForHandingCopy(id)) << "another program's, though it ends meanwhile";
+    ::WaitForSingleObject(stranger, INFINITE);
+    ::DeleteFileW(renamed.c_str());
+
     CHandle copy = Start(L"\"" + std::wstring(self) + L"\" --gtest_filter=NoSuchTest", &id);
     ASSERT_TRUE(copy);
     EXPECT_TRUE(WaitForHandingCopy(id)) << "a copy of this program: waited for until it ended";

@@ -14,11 +14,13 @@
 namespace {
 
 bool g_refuse = false;
+bool g_deaf = false;  // "installs" a hook that never hears a key, as one the system dropped
 int g_installs = 0;
 
 HHOOK WINAPI Install(int type, HOOKPROC proc, HINSTANCE instance, DWORD thread)
 {
     if (type == WH_KEYBOARD_LL) ++g_installs;
+    if (g_deaf) return reinterpret_cast<HHOOK>(static_cast<UINT_PTR>(1));
     if (g_refuse) {
         ::SetLastError(ERROR_ACCESS_DENIED);  // as a security program may
         return nullptr;
@@ -50,6 +52,7 @@ protected:
         AfxGetApp()->WriteProfileInt(L"Option", L"GlobalDigitKeys", 1);
         LoadOptions();
         g_refuse = Refused();
+        g_deaf = false;
         g_installs = 0;
         SetHookInstaller(Install);
         SetSessionWatcher(WatchSession);
@@ -97,6 +100,22 @@ TEST_F(RefusedHook, ShowsOffKeepsTheStoredChoiceAndIsTriedAgainAtTheNextResumeOr
     SwitchKeysEverywhere(false);
     EXPECT_EQ(StoredChoice(), 0);
     EXPECT_FALSE(HooksSee('1'));
+}
+
+TEST_F(KeysEverywhere, AHookTheWatchFindsGoneIsInstalledAgainOrShowsOffWhereRefused)
+{
+    g_deaf = true;
+    SwitchKeysEverywhere(true);  // in, but deaf: Windows dropped it
+    ::keybd_event(VK_F13, 0, 0, 0);  // a key held that the hook never sees
+    ASSERT_TRUE(::GetAsyncKeyState(VK_F13) & 0x8000);
+    g_deaf = false;
+    g_refuse = true;
+    const int before = g_installs;
+    for (int tick = 0; tick < 4 && IsOptionOn(TriggersEverywhere); ++tick) CheckKeysEverywhere();
+    ::keybd_event(VK_F13, 0, KEYEVENTF_KEYUP, 0);
+    EXPECT_EQ(g_installs, before + 1) << "two checks of grace, two misses, one installation";
+    EXPECT_FALSE(IsOptionOn(TriggersEverywhere)) << "refused: shown off";
+    EXPECT_EQ(StoredChoice(), 1);
 }
 
 TEST_F(KeysEverywhere, SessionNotificationsAreAskedForUntilTheSystemGrantsThem)

@@ -10,6 +10,7 @@
 
 #include "WinTestSupport.h"
 #include "bar/TimerBarDlg.h"
+#include "common/Sets.h"
 #include "editor/TimerEditDlg.h"
 #include "model/TimerSlots.h"
 #include "res/resource.h"
@@ -21,6 +22,7 @@ protected:
         ClearTestRegistry();
         std::copy(std::begin(g_timerSlots), std::end(g_timerSlots), m_slotsBefore);
         SeedRegistry();
+        LoadSets();  // as the host does, before the windows come
         ASSERT_TRUE(CDialog::CreateSelfDeleting(new CTimerEditDlg, IDD_TIMER_EDIT));
         ASSERT_TRUE(CDialog::CreateSelfDeleting(new CTimerBarDlg, IDD_TIMER_BAR));
         ::ShowWindow(Bar(), SW_SHOW);
@@ -31,6 +33,7 @@ protected:
         if (Editor()) ::DestroyWindow(Editor());
         std::copy(std::begin(m_slotsBefore), std::end(m_slotsBefore), g_timerSlots);
         ClearTestRegistry();
+        LoadSets();
     }
     // Values the windows find when they are created.
     virtual void SeedRegistry() {}

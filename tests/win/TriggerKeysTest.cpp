@@ -113,6 +113,13 @@ TEST_F(TriggerKeys, AtTheBarAReleaseActsOnTheSlotOfItsKeyAndTheModifiersHeldAtIt
         ::SendMessageW(Bar(), WM_KEYUP, '3', kRepeat);
         EXPECT_EQ(TakeRunning(), second == kRepeat ? std::vector<int>{1} : std::vector<int>{}) << second;
     }
+    // Pressed here, and the bar left before its release: the press is forgotten.
+    Hold(VK_CONTROL, true);
+    ::SendMessageW(Bar(), WM_KEYDOWN, '3', 0);
+    ::SendMessageW(Bar(), WM_ACTIVATE, WA_INACTIVE, 0);
+    Hold(VK_CONTROL, false);
+    ::SendMessageW(Bar(), WM_KEYUP, '3', kRepeat);
+    EXPECT_EQ(TakeRunning(), std::vector<int>{}) << "the release carries no Ctrl of a press before";
 }
 
 TEST_F(TriggerKeys, WithTheHooksInTheirReportActsInOurWindowsUnlessTheFocusTakesTheKey)
@@ -200,8 +207,9 @@ TEST_F(Catcher, TakesTheFirstKeyOrButtonAtItsReleaseAndNothingElseSeesIt)
         {{{WM_KEYDOWN, VK_CONTROL}, {WM_KEYDOWN, '3'}, {WM_KEYUP, '3'}}, VK_CONTROL, Caught,
          MakeTrigger('3', kModControl), "then its key"},
         {{{WM_KEYDOWN, VK_PROCESSKEY}, {WM_KEYUP, 'A'}}, 0, Waiting, 0, "the input method's stand-in is no key"},
+        {{{WM_KEYDOWN, VK_F5}, {WM_KEYDOWN, VK_F6}, {WM_KEYUP, VK_F6}}, 0, Waiting, 0, "the first key pressed counts"},
         {{{WM_KEYDOWN, VK_F5}, {WM_KEYDOWN, VK_F6}, {WM_KEYUP, VK_F6}, {WM_KEYUP, VK_F5}}, 0, Caught, VK_F5,
-         "the first key pressed counts"},
+         "at its own release"},
         {{{WM_XBUTTONDOWN, MAKEWPARAM(0, XBUTTON2)}, {WM_XBUTTONUP, MAKEWPARAM(0, XBUTTON2)}}, 0, Caught, kSideButton2,
          "a side button"},
         {{{WM_MBUTTONDOWN, 0}, {WM_MBUTTONUP, 0}}, 0, Caught, kMiddleButton, "the middle button"},

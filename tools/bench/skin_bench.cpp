@@ -16,36 +16,11 @@
 #include "model/TimerSlots.h"
 #include "res/resource.h"
 #include "skin/Region.h"
+#include "bench_support.h"
 
 namespace {
 
-// The windows read and write their places under a key of the bench's own.
-class BenchApp : public CWinApp {
-public:
-    BenchApp()
-    {
-        m_hInstance = ::GetModuleHandleW(nullptr);
-        m_strAppName = L"Tavorin";
-        SetRegistryKey(L"MelkbayBench");
-    }
-} theBenchApp;
-
-double MedianMicroseconds(int runs, const std::function<void()>& work)
-{
-    LARGE_INTEGER frequency;
-    ::QueryPerformanceFrequency(&frequency);
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        LARGE_INTEGER start, end;
-        ::QueryPerformanceCounter(&start);
-        work();
-        ::QueryPerformanceCounter(&end);
-        times.push_back(static_cast<double>(end.QuadPart - start.QuadPart) * 1e6 /
-                        static_cast<double>(frequency.QuadPart));
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
+BenchApp theBenchApp;
 
 // The same paint with nothing composed: the ready frame copied to the window.
 HDC g_hReadyDC = nullptr;

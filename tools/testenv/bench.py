@@ -362,10 +362,10 @@ def type_text(window, text):
 
 # ---- the bar's right-click menu ----------------------------------------------
 
-MENU_ITEMS = 4  # the check items; then a separator (half an item high), "설정..." and,
-SETTINGS_ITEM = MENU_ITEMS  # with keys everywhere on, the restart as administrator
-RESTART_ITEM = MENU_ITEMS + 1
-HALF_ITEM = 105 / 11  # px: the menu of five items and a separator under Wine is 105 px high
+MENU_ITEMS = 4  # the check items; then a separator (half an item high), "세트" and "설정..."
+SETS_ITEM = MENU_ITEMS
+SETTINGS_ITEM = MENU_ITEMS + 1
+HALF_ITEM = 105 / 11  # px: a menu of five items and a separator under Wine is 105 px high
 BARE = (300, 95)  # a point of the bar's bare skin (at 1x)
 
 
@@ -374,14 +374,35 @@ def open_menu(bar, scale=1):
     return wait_window(cls="#32768", visible=True)
 
 
-def menu_row(menu, item):
-    """Screen point of the middle of a menu item, and the picture of its left margin (the check mark)."""
+def menu_point(menu, item, separators_before):
+    """Screen point of the middle of a menu's item, counted without its separators."""
     left, top, right, bottom = menu["rect"]
-    # In half items: the check items, the separator, then the settings item.
-    middle = 2 * item + 1 + (1 if item >= MENU_ITEMS else 0)
+    middle = 2 * item + 1 + separators_before  # in half items
     halves = round((bottom - top) / HALF_ITEM)
-    y = top + (bottom - top) * middle // halves
-    return (left + 60, y), screenshot().crop((left + 2, y - 6, left + 20, y + 6)).tobytes()
+    return left + 60, top + (bottom - top) * middle // halves
+
+
+def menu_row(menu, item):
+    """Screen point of the middle of a bar menu item, and the picture of its left margin (the check mark)."""
+    x, y = menu_point(menu, item, 1 if item >= MENU_ITEMS else 0)
+    return (x, y), screenshot().crop((menu["rect"][0] + 2, y - 6, menu["rect"][0] + 20, y + 6)).tobytes()
+
+
+SET_ACTIONS = ["new", "rename", "delete", "export", "import", "copy", "paste"]
+
+
+def choose_set_item(bar, sets, item):
+    """A click in the bar menu's "세트": a set's name (a number, its place among
+    `sets` names) or one of SET_ACTIONS."""
+    menu = open_menu(bar)
+    xdotool("mousemove", *menu_row(menu, SETS_ITEM)[0])
+    sub = wait_until(lambda: next((w for w in windows() if w["class"] == "#32768" and w["visible"]
+                                   and w["hwnd"] != menu["hwnd"]), None), 5, 0.1, "the sets' submenu")
+    index = item if isinstance(item, int) else sets + SET_ACTIONS.index(item)
+    point = menu_point(sub, index, 0 if isinstance(item, int) else 1)
+    # Along the submenu first, so that the pointer does not cross the menu's other items.
+    xdotool("mousemove", sub["rect"][0] + 20, menu_row(menu, SETS_ITEM)[0][1], "mousemove", *point, "click", "1")
+    menu_gone()
 
 
 def menu_gone():

@@ -1,0 +1,226 @@
+#include "common/Sets.h"
+
+#include <algorithm>
+
+#include "common/AppSettings.h"
+#include "common/ProgramDialog.h"
+#include "editor/NameLimit.h"
+#include "framework/CodePage.h"
+#include "framework/WinApp.h"
+#include "res/resource.h"
+#include "model/SettingsStore.h"
+#include "model/SlotEnds.h"
+
+namespace {
+
+std::vector<StoredSet> g_others;
+std::string g_shownName;  // empty: the first set's name, as the program names it
+
+std::wstring Wide(const std::string& utf8)
+{
+    return MultiByteToWide(utf8, CP_UTF8);
+}
+
+std::string Utf8(const std::wstring& wide)
+{
+    return WideToMultiByte(wide, CP_UTF8);
+}
+
+std::string ShownName()
+{
+    return g_shownName.empty() ? Utf8(LoadResourceString(IDS_FIRST_SET_NAME)) : g_shownName;
+}
+
+std::u16string Units(const std::wstring& text)
+{
+    return std::u16string(text.begin(), text.end());
+}
+
+// The other sets' places in g_others, in the order of the names of all sets
+// (the shown one as -1).
+std::vector<int> Order()
+{
+    std::vector<int> order{-1};
+    for (int i = 0; i < static_cast<int>(g_others.size()); ++i) order.push_back(i);
+    const auto name = [](int at) { return Wide(at < 0 ? ShownName() : g_others[static_cast<std::size_t>(at)].set.name); };
+    std::stable_sort(order.begin(), order.end(), [&name](int a, int b) {
+        return ::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, name(a).c_str(), -1, name(b).c_str(), -1) ==
+               CSTR_LESS_THAN;
+    });
+    return order;
+}
+
+std::vector<std::string> TakenSections()
+{
+    std::vector<std::string> taken = AppProfile().Sections();
+    for (const StoredSet& other : g_others) taken.push_back(SetSection(other.section));
+    return taken;
+}
+
+// The windows show the set now shown: the bar its slots and title, the
+// hooks its keys; an edit of the set before goes.
+void Shown(const TimerSet& set)
+{
+    g_shownName = set.name;
+    std::copy(std::begin(set.slots), std::end(set.slots), g_timerSlots);
+    ShowSetKeys(set.triggers);
+    for (HWND hWnd : {CProgramDialog::EditorWindow(), CProgramDialog::BarWindow()}) {
+        if (hWnd) ::SendMessageW(hWnd, kSetShownMessage, 0, 0);
+    }
+}
+
+// Shows `chosen` (from g_others at `from`, or a new set): the set shown goes
+// out to a section, the chosen comes in.
+void SwitchTo(TimerSet chosen, std::optional<std::size_t> from)
+{
+    const std::int32_t now = CurrentSlotTime();
+    RunOnSetSlots(chosen, now);
+    const TimerSet shown = ShownSet();
+    const std::optional<int> chosenSection = from ? std::optional<int>(g_others[*from].section) : std::nullopt;
+    const int section = SwitchSets(AppProfile(), shown, chosen, chosenSection, TakenSections(), IsOptionOn(KeepRunning));
+    if (from) g_others.erase(g_others.begin() + static_cast<std::ptrdiff_t>(*from));
+    g_others.push_back({shown, section});
+    Shown(chosen);
+}
+
+}  // namespace
+
+void LoadSets()
+{
+    const LoadedSets loaded = LoadSets(AppProfile(), true, CurrentSlotTime());
+    g_shownName = loaded.shownName;
+    g_others = loaded.others;
+}
+
+void KeepOtherSetsRunning(bool keep)
+{
+    if (keep) return;
+    for (StoredSet& other : g_others) {
+        for (TimerSlot& slot : other.set.slots) slot.state = Idle;
+    }
+}
+
+int SetCount()
+{
+    return static_cast<int>(g_others.size()) + 1;
+}
+
+std::vector<std::wstring> SetNames()
+{
+    std::vector<std::wstring> names;
+    for (int at : Order()) names.push_back(Wide(at < 0 ? ShownName() : g_others[static_cast<std::size_t>(at)].set.name));
+    return names;
+}
+
+int ShownSetIndex()
+{
+    const std::vector<int> order = Order();
+    return static_cast<int>(std::find(order.begin(), order.end(), -1) - order.begin());
+}
+
+std::wstring ShownSetName()
+{
+    return Wide(ShownName());
+}
+
+std::optional<SetNameProblem> CheckSetName(const std::wstring& name)
+{
+    if (name.empty()) return SetNameProblem::Empty;
+    if (!IsStorableText(Units(name), AnsiCharBytes) || TextBytes(Units(name), AnsiCharBytes) > kNameByteLimit) {
+        return SetNameProblem::NotStorable;
+    }
+    const std::vector<std::wstring> names = SetNames();
+    if (std::find(names.begin(), names.end(), name) != names.end()) return SetNameProblem::Taken;
+    return std::nullopt;
+}
+
+std::wstring UniqueSetName(const std::wstring& name)
+{
+    const std::vector<std::wstring> names = SetNames();
+    for (int number = 1;; ++number) {
+        const std::wstring suffix = number == 1 ? L"" : L" (" + std::to_wstring(number) + L")";
+        std::wstring base = name.empty() ? ShownSetName() : name;
+        // Cut whole characters off the base until it fits with its number.
+        while (!base.empty() && TextBytes(Units(base + suffix), AnsiCharBytes) > kNameByteLimit) {
+            base.pop_back();
+            if (!base.empty() && IS_HIGH_SURROGATE(base.back())) base.pop_back();
+        }
+        const std::wstring candidate = base + suffix;
+        if (std::find(names.begin(), names.end(), candidate) == names.end()) return candidate;
+    }
+}
+
+bool ShowSet(int index)
+{
+    const std::vector<int> order = Order();
+    if (index < 0 || index >= static_cast<int>(order.size()) || order[static_cast<std::size_t>(index)] < 0) {
+        return false;
+    }
+    const auto at = static_cast<std::size_t>(order[static_cast<std::size_t>(index)]);
+    SwitchTo(g_others[at].set, at);
+    return true;
+}
+
+bool ShowNextSet()
+{
+    if (SetCount() < 2) return false;
+    return ShowSet((ShownSetIndex() + 1) % SetCount());
+}
+
+bool NewSet(const std::wstring& name)
+{
+    if (SetCount() >= kMostSets || CheckSetName(name)) return false;
+    SwitchTo(CopyOfSet(ShownSet(), Utf8(name)), std::nullopt);
+    return true;
+}
+
+bool AddSet(TimerSet set)
+{
+    if (SetCount() >= kMostSets) return false;
+    set.name = Utf8(UniqueSetName(Wide(set.name)));
+    for (TimerSlot& slot : set.slots) slot.state = Idle;
+    SwitchTo(set, std::nullopt);
+    return true;
+}
+
+bool DeleteShownSet()
+{
+    if (SetCount() < 2) return false;
+    const int next = (ShownSetIndex() + 1) % SetCount();
+    const auto at = static_cast<std::size_t>(Order()[static_cast<std::size_t>(next)]);
+    TimerSet chosen = g_others[at].set;
+    RunOnSetSlots(chosen, CurrentSlotTime());
+    ReplaceShownSet(AppProfile(), chosen, g_others[at].section, IsOptionOn(KeepRunning));
+    g_others.erase(g_others.begin() + static_cast<std::ptrdiff_t>(at));
+    Shown(chosen);
+    return true;
+}
+
+bool RenameShownSet(const std::wstring& name)
+{
+    if (name == ShownSetName()) return true;
+    if (CheckSetName(name)) return false;
+    g_shownName = Utf8(name);
+    AppProfile().WriteText(kSectionOption, kEntrySetName, g_shownName);
+    if (HWND hWndBar = CProgramDialog::BarWindow()) ::InvalidateRect(hWndBar, nullptr, FALSE);
+    return true;
+}
+
+TimerSet ShownSet()
+{
+    TimerSet set;
+    set.name = ShownName();
+    std::copy(std::begin(g_timerSlots), std::end(g_timerSlots), set.slots);
+    set.triggers = CurrentTriggers();
+    return set;
+}
+
+void StoreOtherSetsEnds()
+{
+    for (const StoredSet& other : g_others) SaveSlotEnds(AppProfile(), other.set.slots, SetSection(other.section).c_str());
+}
+
+void ClearOtherSetsEnds()
+{
+    for (const StoredSet& other : g_others) ClearSlotEnds(AppProfile(), SetSection(other.section).c_str());
+}

@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include "model/SetFile.h"
+
+namespace {
+
+std::string KeyName(Trigger trigger)
+{
+    return trigger == MakeTrigger('3', kModControl) ? "Ctrl+3" : "key";
+}
+
+std::string Slot1(const std::string& field, const std::string& value)
+{
+    return std::string(kSetFileFirstLine) + "\nslot 1 " + field + " = " + value + "\n";
+}
+
+}  // namespace
+
+TEST(SetFile, ASetReadsBackAsItWasWritten)
+{
+    SetFileContent content = DefaultSetFileContent();
+    content.name = u8"전사 (2)";
+    content.slots[0] = {3058, u8"해독제 = 물약", 5400, MakeTrigger('3', kModControl), SecondPress::Restart};
+    content.slots[8] = {3001, "", 0, kSideButton1, SecondPress::Stop};  // a code no icon has: kept as it is
+    const std::string text = FormatSetFile(content, KeyName);
+    EXPECT_NE(text.find("slot 1 key = Ctrl+3 (131123)\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("slot 1 icon = 14\n"), std::string::npos) << "the catalogue's place";
+    EXPECT_NE(text.find("slot 1 time = 1:30:00\n"), std::string::npos);
+    for (const std::string& written : {text, "\xEF\xBB\xBF" + text, "# kept by hand\r\n" + text}) {
+        const ParsedSetFile read = ParseSetFile(written);
+        ASSERT_EQ(read.problem, SetFileProblem::None);
+        EXPECT_EQ(read.adjusted, 0);
+        EXPECT_EQ(read.content.name, content.name);
+        for (int i = 0; i < kTimerSlotCount; ++i) {
+            const SetFileSlot& a = read.content.slots[i];
+            const SetFileSlot& b = content.slots[i];
+            EXPECT_EQ(std::tie(a.icon, a.name, a.duration, a.key, a.press), std::tie(b.icon, b.name, b.duration, b.key, b.press))
+                << i;
+        }
+    }
+}
+
+TEST(SetFile, OddValuesAreBroughtIntoRangeAndCounted)
+{
+    const SetFileSlot built = DefaultSetFileContent().slots[0];
+    const struct {
+        std::string text;
+        std::int32_t icon, duration;
+        Trigger key;
+        SecondPress press;
+        int adjusted;
+    } rows[] = {
+        {Slot1("icon", "24"), 5005, built.duration, built.key, SecondPress::Stop, 0},
+        {Slot1("icon", "25"), built.icon, built.duration, built.key, SecondPress::Stop, 1},
+        {Slot1("icon", "-3"), built.icon, built.duration, built.key, SecondPress::Stop, 1},
+        {Slot1("time", "100:00:00"), built.icon, kLongestSetTime, built.key, SecondPress::Stop, 1},
+        {Slot1("time", "0:61:00"), built.icon, built.duration, built.key, SecondPress::Stop, 1},
+        {Slot1("time", "90"), built.icon, 90, built.key, SecondPress::Stop, 0},
+        {Slot1("key", "Shift+F6"), built.icon, built.duration, MakeTrigger(0x75, kModShift), SecondPress::Stop, 0},
+        {Slot1("key", "Ctrl+3 (1)"), built.icon, built.duration, built.key, SecondPress::Stop, 1},  // a left button
+        {Slot1("key", "Hyper+Q"), built.icon, built.duration, built.key, SecondPress::Stop, 1},
+        {Slot1("key", "2"), built.icon, built.duration, '2', SecondPress::Stop, 1},  // slot 2's digit: slot 2 has none
+        {Slot1("second press", "twice"), built.icon, built.duration, built.key, SecondPress::Stop, 1},
+        {Slot1("colour", "red") + "slot 10 time = 1\n", built.icon, built.duration, built.key, SecondPress::Stop, 0},
+    };
+    for (const auto& row : rows) {
+        const ParsedSetFile read = ParseSetFile(row.text);
+        ASSERT_EQ(read.problem, SetFileProblem::None) << row.text;
+        const SetFileSlot& slot = read.content.slots[0];
+        EXPECT_EQ(std::tie(slot.icon, slot.duration, slot.key, slot.press),
+                  std::tie(row.icon, row.duration, row.key, row.press))
+            << row.text;
+        EXPECT_EQ(read.adjusted, row.adjusted) << row.text;
+    }
+    // As in the registry, the lower slot keeps a key two slots have.
+    EXPECT_EQ(ParseSetFile(Slot1("key", "2")).content.slots[1].key, kNoTrigger);
+}
+
+TEST(SetFile, WhatIsNoSetOrTooLargeIsRefused)
+{
+    EXPECT_EQ(ParseSetFile("").problem, SetFileProblem::NotASet);
+    EXPECT_EQ(ParseSetFile("Tavorin set 2\nname = x\n").problem, SetFileProblem::NotASet);
+    EXPECT_EQ(ParseSetFile("name = x\nTavorin set 1\n").problem, SetFileProblem::NotASet);
+    EXPECT_EQ(ParseSetFile(std::string("\x89PNG\r\n\x1a\n", 8)).problem, SetFileProblem::NotASet);
+    EXPECT_EQ(ParseSetFile(std::string(kSetFileFirstLine) + "\n" + std::string(kLargestSetFile, '#')).problem,
+              SetFileProblem::TooLarge);
+}
