@@ -38,10 +38,12 @@ add_library(tavorin_win STATIC
   src/update/UpdateCheck.cpp
   src/play/KeysEverywhere.cpp
   src/play/TriggerHook.cpp
-  src/play/ExpiryChime.cpp
+  src/play/AlertSounds.cpp
   src/play/FrontProgram.cpp
   src/settings/KeyCatcher.cpp
   src/settings/KeyPage.cpp
+  src/settings/AlertPage.cpp
+  src/settings/SlotList.cpp
   src/settings/SettingsWindow.cpp
   src/settings/TriggerNames.cpp
   src/sets/SetFiles.cpp

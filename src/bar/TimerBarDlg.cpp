@@ -14,7 +14,7 @@
 #include "model/TimerSlots.h"
 #include "play/FrontProgram.h"
 #include "play/TriggerHook.h"
-#include "play/ExpiryChime.h"
+#include "play/AlertSounds.h"
 #include "play/KeysEverywhere.h"
 #include "res/resource.h"
 #include "skin/SpriteCache.h"
@@ -160,10 +160,12 @@ void CTimerBarDlg::OnTimer(UINT_PTR nIDEvent)
         return;
     }
     const std::int32_t now = CurrentSlotTime();
-    unsigned ended = 0;
-    TickTimerSlots(now, &ended);
-    // Several slots ending in one tick give one chime.
-    if (ended != 0 && IsOptionOn(ExpirySound)) PlayExpiryChime();
+    const SlotTickCues cues = TickSlotsWithAlerts(g_timerSlots, CurrentAlerts(), now);
+    // Several sounds due in one tick give one.
+    PlayAlert(ChooseCue(cues, CurrentAlerts(), IsOptionOn(ExpirySound), EndSoundPeaks()));
+    for (int i = 0; i < kTimerSlotCount; ++i) {
+        if (cues.repeated & (1u << i)) KeepSlotEnd(i);  // its end moved on
+    }
     WatchKeysEverywhere();
     if (MakeBarView(g_timerSlots, now, m_nHover, m_bAlwaysOnTop) != m_lastView) Invalidate();
     ScheduleTick();

@@ -17,6 +17,8 @@ namespace {
 bool g_chosen[kPlayOptionCount] = {};  // as stored
 bool g_shown[kPlayOptionCount] = {};   // as applied this run
 SlotTriggers g_triggers = DefaultSlotTriggers();
+SlotAlerts g_alerts = DefaultSlotAlerts();
+std::int32_t g_volume = kLoudestVolume;
 std::wstring g_gameProgram;
 constexpr char kEntryGameProgram[] = "GameProgram";
 
@@ -140,6 +142,8 @@ void LoadOptions()
         g_chosen[i] = g_shown[i] = ReadPlayOption(AppProfile(), static_cast<PlayOption>(i));
     }
     g_triggers = ReadSlotTriggers(AppProfile());
+    g_alerts = ReadSlotAlerts(AppProfile(), kSectionOption);
+    g_volume = ReadSoundVolume(AppProfile());
     g_gameProgram = GameProgramOf(MultiByteToWide(AppProfile().GetText(kSectionOption, kEntryGameProgram), CP_UTF8));
 }
 
@@ -168,6 +172,34 @@ void StoreTriggers(const SlotTriggers& triggers)
 void ShowSetKeys(const SlotTriggers& set)
 {
     TakeSlotKeys(g_triggers, set);
+}
+
+const SlotAlerts& CurrentAlerts()
+{
+    return g_alerts;
+}
+
+void StoreAlerts(const SlotAlerts& alerts)
+{
+    WriteSlotAlerts(AppProfile(), kSectionOption, alerts, g_alerts);
+    g_alerts = alerts;
+}
+
+void ShowSetAlerts(const SlotAlerts& set)
+{
+    g_alerts = set;
+}
+
+std::int32_t SoundVolume()
+{
+    return g_volume;
+}
+
+void StoreSoundVolume(std::int32_t volume)
+{
+    if (volume == g_volume) return;
+    g_volume = volume;
+    AppProfile().WriteInt(kSectionOption, kEntrySoundVolume, volume);
 }
 
 bool IsOptionOn(PlayOption option)
@@ -206,7 +238,9 @@ void ClearKeptEnds()
 void RestoreKeptSlotEnds(std::optional<std::uint32_t> takingOverFrom)
 {
     const bool handedOver = takingOverFrom && TakeHandOverMark(AppProfile(), *takingOverFrom);
-    if (IsOptionOn(KeepRunning) || handedOver) RestoreSlotEnds(AppProfile(), g_timerSlots, CurrentSlotTime());
+    if (IsOptionOn(KeepRunning) || handedOver) {
+        RestoreSlotEnds(AppProfile(), g_timerSlots, CurrentSlotTime(), kSectionSave, RepeatingSlots(g_alerts));
+    }
     KeepOtherSetsRunning(IsOptionOn(KeepRunning) || handedOver);
     if (handedOver && !IsOptionOn(KeepRunning)) ClearKeptEnds();
 }

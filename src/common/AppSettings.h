@@ -6,6 +6,7 @@
 #include <string>
 
 #include "framework/Wnd.h"
+#include "model/Alerts.h"
 #include "model/PlayOptions.h"
 #include "model/SettingsProfile.h"
 #include "model/Triggers.h"
@@ -39,6 +40,14 @@ const SlotTriggers& CurrentTriggers();
 void StoreTriggers(const SlotTriggers& triggers);
 // The keys of the set shown now (stored with it): the program's own keys stay.
 void ShowSetKeys(const SlotTriggers& set);
+// Each slot's end sound, warning and repeat, of the set shown: read with the
+// choices, written only when the settings window's OK stores them, and then
+// only what changed; the one volume likewise.
+const SlotAlerts& CurrentAlerts();
+void StoreAlerts(const SlotAlerts& alerts);
+void ShowSetAlerts(const SlotAlerts& set);
+std::int32_t SoundVolume();
+void StoreSoundVolume(std::int32_t volume);
 // "GameProgram": the one program (an executable's name) whose window must be
 // in front for triggers from other programs to act; empty for any. Stored
 // as the REG_SZ it is, in UTF-16, whatever the code page.

@@ -64,6 +64,7 @@ void Shown(const TimerSet& set)
     g_shownName = set.name;
     std::copy(std::begin(set.slots), std::end(set.slots), g_timerSlots);
     ShowSetKeys(set.triggers);
+    ShowSetAlerts(set.alerts);
     for (HWND hWnd : {CProgramDialog::EditorWindow(), CProgramDialog::BarWindow()}) {
         if (hWnd) ::SendMessageW(hWnd, kSetShownMessage, 0, 0);
     }
@@ -212,6 +213,7 @@ TimerSet ShownSet()
     set.name = ShownName();
     std::copy(std::begin(g_timerSlots), std::end(g_timerSlots), set.slots);
     set.triggers = CurrentTriggers();
+    set.alerts = CurrentAlerts();
     return set;
 }
 

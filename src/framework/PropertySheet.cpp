@@ -47,6 +47,10 @@ INT_PTR CALLBACK CPropertyPage::PageProc(HWND hWnd, UINT message, WPARAM wParam,
             return TRUE;
         case WM_COMMAND:
             return page && page->OnCommand(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
+        case WM_HSCROLL:
+            if (!page || !lParam) return FALSE;
+            page->OnSlide(static_cast<UINT>(::GetDlgCtrlID(reinterpret_cast<HWND>(lParam))));
+            return TRUE;
         case WM_NOTIFY: {
             if (!page) return FALSE;
             const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
@@ -91,7 +95,8 @@ INT_PTR RunPropertySheet(HWND hWndOwner, const std::wstring& caption, const std:
     auto* sheet = CommonControls().Get<SheetFn>("PropertySheetW");
     if (!init || !sheet) return IDCANCEL;
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES | ICC_UPDOWN_CLASS |
-                                                                          ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
+                                                                          ICC_TAB_CLASSES | ICC_STANDARD_CLASSES |
+                                                                          ICC_BAR_CLASSES};
     init(&classes);
 
     std::vector<PROPSHEETPAGEW> sheetPages;

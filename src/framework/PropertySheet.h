@@ -34,6 +34,8 @@ protected:
     // A notification of one of the page's own controls; true when handled,
     // with its answer in *result.
     virtual bool OnControlNotify(const NMHDR& /*header*/, LRESULT* /*result*/) { return false; }
+    // A trackbar of the page moved (the control's id).
+    virtual void OnSlide(UINT /*id*/) {}
     // The sheet's notifications, each answered only by a page that overrides
     // it. The page becomes the one shown: false keeps the sheet on the last.
     virtual bool OnSetActive() { return true; }

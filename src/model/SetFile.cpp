@@ -100,6 +100,20 @@ bool ParseKey(const std::string& text, Trigger* trigger)
     return ParseKeyName(text, trigger);
 }
 
+constexpr const char* kSoundNames[] = {"chime", "bell", "beeps", "gong", "none"};
+
+const char* OnOff(bool on)
+{
+    return on ? "on" : "off";
+}
+
+// "on" or "off"; anything else is off and brought into range.
+bool ParseSwitch(const std::string& value, bool* inRange)
+{
+    *inRange = value == "on" || value == "off";
+    return value == "on";
+}
+
 }  // namespace
 
 SetFileContent DefaultSetFileContent()
@@ -109,7 +123,7 @@ SetFileContent DefaultSetFileContent()
     for (int i = 0; i < kTimerSlotCount; ++i) {
         const TimerSlot& slot = g_timerSlotDefaults[i];
         content.slots[i] = {g_iconCatalogue.CodeOfSlotIcon(slot.icon), SlotName(slot), slot.duration, keys.key[i],
-                            keys.press[i]};
+                            keys.press[i], EndSound::Chime, false, false};
     }
     return content;
 }
@@ -126,6 +140,9 @@ std::string FormatSetFile(const SetFileContent& content, const KeyNamer& keyName
         text += SlotField(i, "key") + " = " + keyName(slot.key) + " (" + std::to_string(slot.key) + ")\n";
         text += SlotField(i, "second press") + " = " +
                 (slot.press == SecondPress::Restart ? "restart" : "stop") + "\n";
+        text += SlotField(i, "sound") + " = " + kSoundNames[static_cast<int>(slot.sound)] + "\n";
+        text += SlotField(i, "warning") + " = " + OnOff(slot.warn) + "\n";
+        text += SlotField(i, "repeat") + " = " + OnOff(slot.repeat) + "\n";
     }
     return text;
 }
@@ -192,6 +209,18 @@ ParsedSetFile ParseSetFile(const std::string& bytes)
         } else if (what == "second press") {
             inRange = value == "stop" || value == "restart";
             slot.press = value == "restart" ? SecondPress::Restart : SecondPress::Stop;
+        } else if (what == "sound") {
+            inRange = false;
+            for (int sound = 0; sound <= static_cast<int>(EndSound::None); ++sound) {
+                if (value == kSoundNames[sound]) {
+                    slot.sound = static_cast<EndSound>(sound);
+                    inRange = true;
+                }
+            }
+        } else if (what == "warning") {
+            slot.warn = ParseSwitch(value, &inRange);
+        } else if (what == "repeat") {
+            slot.repeat = ParseSwitch(value, &inRange);
         }
         parsed.adjusted += inRange ? 0 : 1;
     }

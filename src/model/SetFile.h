@@ -2,7 +2,8 @@
 // clipboard): UTF-8, the format's name and version on the first line, then
 // one readable, hand-editable "field = value" line per value. Icons go by
 // their place in the catalogue (1 to 24), times as h:mm:ss, keys by name and
-// code ("Ctrl+3 (131123)"). No Windows here.
+// code ("Ctrl+3 (131123)"), sounds by their English names ("chime", "none"),
+// switches as "on" or "off". No Windows here.
 #pragma once
 
 #include <cstddef>
@@ -10,6 +11,7 @@
 #include <functional>
 #include <string>
 
+#include "model/Alerts.h"
 #include "model/TimerSlots.h"
 #include "model/Triggers.h"
 
@@ -24,6 +26,9 @@ struct SetFileSlot {
     std::int32_t duration;
     Trigger key;
     SecondPress press;
+    EndSound sound;
+    bool warn;
+    bool repeat;
 };
 
 struct SetFileContent {

@@ -23,9 +23,12 @@ std::int32_t SlotEnd(const TimerSlot& slot)
     return static_cast<std::int32_t>(end);
 }
 
-bool RunOnFromEnd(TimerSlot& slot, std::int32_t end, std::int32_t now)
+bool RunOnFromEnd(TimerSlot& slot, std::int32_t end, std::int32_t now, bool repeating)
 {
-    const std::int64_t left = std::int64_t{end} - now;
+    std::int64_t left = std::int64_t{end} - now;
+    if (end != kNoSlotEnd && left <= 0 && repeating && slot.duration > 0) {
+        left = slot.duration - (-left) % slot.duration;
+    }
     if (end == kNoSlotEnd || left <= 0 || left > std::max(slot.duration, kLongestPlausibleRun)) return false;
     slot.state = Running;
     slot.remaining = static_cast<std::int32_t>(left);
@@ -48,9 +51,11 @@ void ClearSlotEnds(SettingsProfile& profile, const char* section)
     for (int i = 0; i < kTimerSlotCount; ++i) profile.WriteInt(section, EndEntry(i).c_str(), kNoSlotEnd);
 }
 
-void RestoreSlotEnds(SettingsProfile& profile, TimerSlot* slots, std::int32_t now, const char* section)
+void RestoreSlotEnds(SettingsProfile& profile, TimerSlot* slots, std::int32_t now, const char* section,
+                     unsigned repeating)
 {
     for (int i = 0; i < kTimerSlotCount; ++i) {
-        RunOnFromEnd(slots[i], profile.GetInt(section, EndEntry(i).c_str(), kNoSlotEnd), now);
+        RunOnFromEnd(slots[i], profile.GetInt(section, EndEntry(i).c_str(), kNoSlotEnd), now,
+                     (repeating & (1u << i)) != 0);
     }
 }

@@ -16,11 +16,15 @@ constexpr std::int32_t kLongestPlausibleRun = 99 * 3600 + 59 * 60 + 59;
 // The slot's end, or kNoSlotEnd when it is idle (or its end lies outside the clock).
 std::int32_t SlotEnd(const TimerSlot& slot);
 // Starts the slot from a stored end when that end lies ahead of `now` by no
-// more than a plausible run; otherwise leaves the slot as it is. True when it runs.
-bool RunOnFromEnd(TimerSlot& slot, std::int32_t end, std::int32_t now);
+// more than a plausible run; otherwise leaves the slot as it is. True when it
+// runs. A slot that repeats (`repeating`) whose end has passed runs on in step
+// with it: started again at each end, from its full time.
+bool RunOnFromEnd(TimerSlot& slot, std::int32_t end, std::int32_t now, bool repeating = false);
 
 // In section "Save", or a set's own.
 void SaveSlotEnd(SettingsProfile& profile, const TimerSlot* slots, int index, const char* section = "Save");
 void SaveSlotEnds(SettingsProfile& profile, const TimerSlot* slots, const char* section = "Save");
 void ClearSlotEnds(SettingsProfile& profile, const char* section = "Save");
-void RestoreSlotEnds(SettingsProfile& profile, TimerSlot* slots, std::int32_t now, const char* section = "Save");
+// `repeating`: one bit per slot that starts again at its end.
+void RestoreSlotEnds(SettingsProfile& profile, TimerSlot* slots, std::int32_t now, const char* section = "Save",
+                     unsigned repeating = 0);

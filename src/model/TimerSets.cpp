@@ -32,7 +32,8 @@ void ReadSetSlots(SettingsProfile& profile, const char* slotsSection, const char
     LoadSlotSettings(profile, set.slots, slotsSection);
     set.triggers = DefaultSlotTriggers();
     ReadSlotKeys(profile, keysSection, set.triggers);
-    if (withEnds) RestoreSlotEnds(profile, set.slots, now, slotsSection);
+    set.alerts = ReadSlotAlerts(profile, keysSection);
+    if (withEnds) RestoreSlotEnds(profile, set.slots, now, slotsSection, RepeatingSlots(set.alerts));
 }
 
 // The slots' values; ends first, as they are what a cut-short write would mix.
@@ -42,6 +43,8 @@ void WriteSetSlots(SettingsProfile& profile, const char* slotsSection, const cha
     if (withEnds) SaveSlotEnds(profile, set.slots, slotsSection);
     SaveSlotSettings(profile, set.slots, slotsSection);
     WriteSlotKeys(profile, keysSection, set.triggers);
+    // What differs from the section's values: a player who never set an alert writes none.
+    WriteSlotAlerts(profile, keysSection, set.alerts, ReadSlotAlerts(profile, keysSection));
 }
 
 void WriteShownSet(SettingsProfile& profile, const TimerSet& set, bool withEnds)
@@ -118,10 +121,11 @@ void ReplaceShownSet(SettingsProfile& profile, const TimerSet& chosen, std::opti
 
 void RunOnSetSlots(TimerSet& set, std::int32_t now)
 {
-    for (TimerSlot& slot : set.slots) {
+    for (int i = 0; i < kTimerSlotCount; ++i) {
+        TimerSlot& slot = set.slots[i];
         const std::int32_t end = SlotEnd(slot);
         slot.state = Idle;
-        RunOnFromEnd(slot, end, now);
+        RunOnFromEnd(slot, end, now, set.alerts.repeat[i]);
     }
 }
 

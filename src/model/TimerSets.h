@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "model/Alerts.h"
 #include "model/SettingsProfile.h"
 #include "model/TimerSlots.h"
 #include "model/Triggers.h"
@@ -24,6 +25,7 @@ struct TimerSet {
     std::string name;  // UTF-8
     TimerSlot slots[kTimerSlotCount];  // with their running state (a set not shown keeps its ends)
     SlotTriggers triggers;             // its slots' keys and second presses (the program's own keys unused)
+    SlotAlerts alerts = DefaultSlotAlerts();
 };
 
 // A set not shown, and the number of its section.
@@ -60,7 +62,8 @@ void ReplaceShownSet(SettingsProfile& profile, const TimerSet& chosen, std::opti
 void WriteStoredSet(SettingsProfile& profile, const TimerSet& set, int section, bool withEnds);
 
 // A set's slots as they run now: each slot whose end still lies ahead runs
-// on, the others are idle (they ended while the set was not shown).
+// on, one that repeats runs on in step with its ends, the others are idle
+// (they ended while the set was not shown).
 void RunOnSetSlots(TimerSet& set, std::int32_t now);
 // A new set: the slots of `from` (icons, names, durations, keys), none running.
 TimerSet CopyOfSet(const TimerSet& from, const std::string& name);

@@ -81,8 +81,12 @@ std::string FormatSlotTime(std::int32_t seconds)
     return text;
 }
 
+std::int32_t SlotWarningLimit(const TimerSlot& slot)
+{
+    return slot.duration > 1800 ? 180 : 60;
+}
+
 bool IsSlotWarning(const TimerSlot& slot, std::int32_t now)
 {
-    const std::int32_t limit = slot.duration > 1800 ? 180 : 60;
-    return slot.state == Running && now % 2 != 0 && slot.remaining <= limit;
+    return slot.state == Running && now % 2 != 0 && slot.remaining <= SlotWarningLimit(slot);
 }

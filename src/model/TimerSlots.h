@@ -40,4 +40,6 @@ std::string SlotName(const TimerSlot& slot);
 
 std::int32_t SlotDisplaySeconds(const TimerSlot& slot);
 std::string FormatSlotTime(std::int32_t seconds);
+// The red phase: the last minute, the last three of a timer over half an hour.
+std::int32_t SlotWarningLimit(const TimerSlot& slot);
 bool IsSlotWarning(const TimerSlot& slot, std::int32_t now);

@@ -133,7 +133,8 @@ SetFileContent SetFileOf(const TimerSet& set)
     for (int i = 0; i < kTimerSlotCount; ++i) {
         const TimerSlot& slot = set.slots[i];
         content.slots[i] = {g_iconCatalogue.CodeOfSlotIcon(slot.icon), Utf8(MultiByteToWide(SlotName(slot))),
-                            slot.duration, set.triggers.key[i], set.triggers.press[i]};
+                            slot.duration, set.triggers.key[i], set.triggers.press[i], set.alerts.sound[i],
+                            set.alerts.warn[i], set.alerts.repeat[i]};
     }
     return content;
 }
@@ -143,6 +144,7 @@ TimerSet SetOfFile(const SetFileContent& content, int* adjusted)
     TimerSet set;
     set.name = content.name;
     set.triggers = DefaultSlotTriggers();
+    set.alerts = DefaultSlotAlerts();
     for (int i = 0; i < kTimerSlotCount; ++i) {
         const SetFileSlot& from = content.slots[i];
         TimerSlot& slot = set.slots[i];
@@ -156,6 +158,9 @@ TimerSet SetOfFile(const SetFileContent& content, int* adjusted)
         if (MultiByteToWide(SlotName(slot)) != wide) ++*adjusted;
         set.triggers.key[i] = from.key;
         set.triggers.press[i] = from.press;
+        set.alerts.sound[i] = from.sound;
+        set.alerts.warn[i] = from.warn;
+        set.alerts.repeat[i] = from.repeat;
     }
     // The set's own name: characters the code page cannot hold become "_".
     std::wstring name = MultiByteToWide(content.name, CP_UTF8);

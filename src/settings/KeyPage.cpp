@@ -5,16 +5,11 @@
 #include <vector>
 
 #include "common/AppSettings.h"
-#include "common/SkinnedDialog.h"
-#include "framework/CodePage.h"
-#include "framework/Gdi.h"
 #include "framework/WinApp.h"
-#include "model/IconCatalogue.h"
 #include "play/FrontProgram.h"
 #include "play/KeysEverywhere.h"
 #include "res/resource.h"
 #include "settings/TriggerNames.h"
-#include "skin/PixelScale.h"
 
 namespace {
 
@@ -23,86 +18,13 @@ enum Column { SlotColumn, NameColumn, KeyColumn, PressColumn };
 constexpr int kPauseRow = kPauseHolder;
 constexpr int kNextSetRow = kNextSetHolder;
 constexpr int kRowCount = kNextSetRow + 1;
-constexpr int kIconSize = 24;
-constexpr COLORREF kIconKey = RGB(255, 0, 255);
-
-using ImageListCreateFn = HIMAGELIST WINAPI(int, int, UINT, int, int);
-using ImageListAddMaskedFn = int WINAPI(HIMAGELIST, HBITMAP, COLORREF);
-using ImageListDestroyFn = BOOL WINAPI(HIMAGELIST);
-
-void AddColumn(HWND hWndList, int column, UINT nIDText, int width)
-{
-    std::wstring text = LoadResourceString(nIDText);
-    LVCOLUMNW info{};
-    info.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-    info.pszText = text.data();
-    info.cx = width;
-    info.iSubItem = column;
-    ::SendMessageW(hWndList, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&info));
-}
-
-void SetCell(HWND hWndList, int row, int column, std::wstring text)
-{
-    LVITEMW item{};
-    item.iSubItem = column;
-    item.pszText = text.data();
-    ::SendMessageW(hWndList, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
-}
-
-void InsertRow(HWND hWndList, int row, std::wstring first, int image, const std::wstring& name)
-{
-    LVITEMW item{};
-    item.mask = LVIF_TEXT | LVIF_IMAGE;
-    item.iItem = row;
-    item.pszText = first.data();
-    item.iImage = image;
-    ::SendMessageW(hWndList, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-    SetCell(hWndList, row, NameColumn, name);
-}
-
-// The icon at the program's whole-pixel scale, each pixel a k x k block like the bar's.
-bool ScaledIcon(UINT nIDBitmap, int scale, CBitmap& scaled)
-{
-    CBitmap source;
-    if (!source.LoadBitmap(nIDBitmap)) return false;
-    CWindowDC screen(nullptr);
-    if (!scaled.CreateCompatibleBitmap(screen, kIconSize * scale, kIconSize * scale)) return false;
-    CDC from, to;
-    from.CreateCompatibleDC(screen);
-    to.CreateCompatibleDC(screen);
-    CSelectObject selectFrom(from, source);
-    CSelectObject selectTo(to, scaled);
-    if (!selectFrom || !selectTo) return false;
-    ::SetStretchBltMode(to, COLORONCOLOR);
-    return ::StretchBlt(to, 0, 0, kIconSize * scale, kIconSize * scale, from, 0, 0, kIconSize, kIconSize, SRCCOPY) !=
-           FALSE;
-}
 
 }  // namespace
 
 CKeyPage::CKeyPage() : CPropertyPage(IDD_PAGE_KEYS), m_edit(CurrentTriggers()) {}
 
-CKeyPage::~CKeyPage()
-{
-    // The list does not own it (LVS_SHAREIMAGELISTS), so it outlives the list's window.
-    if (auto* destroy = CommonControls().Get<ImageListDestroyFn>("ImageList_Destroy"); destroy && m_hIcons) {
-        destroy(m_hIcons);
-    }
-}
-
 void CKeyPage::OnInitPage()
 {
-    HWND hWndList = ::GetDlgItem(m_hWnd, IDC_SLOT_LIST);
-    ::SetWindowLongPtrW(hWndList, GWL_STYLE, ::GetWindowLongPtrW(hWndList, GWL_STYLE) | LVS_SHAREIMAGELISTS);
-    ::SendMessageW(hWndList, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-    RECT list{};
-    ::GetClientRect(hWndList, &list);
-    const int width = list.right - list.left - ::GetSystemMetrics(SM_CXVSCROLL);
-    AddColumn(hWndList, SlotColumn, IDS_COLUMN_SLOT, width * 18 / 100);
-    AddColumn(hWndList, NameColumn, IDS_COLUMN_NAME, width * 32 / 100);
-    AddColumn(hWndList, KeyColumn, IDS_COLUMN_KEY, width * 30 / 100);
-    AddColumn(hWndList, PressColumn, IDS_COLUMN_SECOND_PRESS, width * 20 / 100);
-
     HWND hWndPress = ::GetDlgItem(m_hWnd, IDC_SECOND_PRESS);
     for (UINT text : {IDS_PRESS_STOP, IDS_PRESS_RESTART}) {
         ::SendMessageW(hWndPress, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(LoadResourceString(text).c_str()));
@@ -117,31 +39,14 @@ void CKeyPage::OnInitPage()
 
 void CKeyPage::FillList()
 {
-    HWND hWndList = ::GetDlgItem(m_hWnd, IDC_SLOT_LIST);
-    const int scale = PixelScaleFor(WindowDpi(m_hWnd), false);
-    auto* create = CommonControls().Get<ImageListCreateFn>("ImageList_Create");
-    auto* add = CommonControls().Get<ImageListAddMaskedFn>("ImageList_AddMasked");
-    if (create && add) m_hIcons = create(kIconSize * scale, kIconSize * scale, ILC_COLOR24 | ILC_MASK, 9, 0);
-    if (m_hIcons) ::SendMessageW(hWndList, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(m_hIcons));
-    for (int i = 0; i < kTimerSlotCount; ++i) {
-        int image = I_IMAGENONE;
-        const std::int32_t bitmap = g_iconCatalogue.BitmapOf(g_iconCatalogue.CodeOfSlotIcon(g_timerSlots[i].icon));
-        if (m_hIcons && bitmap != 0) {
-            // The list copies the picture; ours goes with the scope.
-            if (CBitmap icon; ScaledIcon(static_cast<UINT>(bitmap), scale, icon)) image = add(m_hIcons, icon, kIconKey);
-        }
-        InsertRow(hWndList, i, std::to_wstring(i + 1), image, MultiByteToWide(SlotName(g_timerSlots[i])));
-        ShowRow(i);
-    }
-    InsertRow(hWndList, kPauseRow, LoadResourceString(IDS_PAUSE_ROW), I_IMAGENONE, LoadResourceString(IDS_PAUSE_NAME));
-    ShowRow(kPauseRow);
-    InsertRow(hWndList, kNextSetRow, LoadResourceString(IDS_NEXT_SET_ROW), I_IMAGENONE,
-              LoadResourceString(IDS_NEXT_SET_NAME));
-    ShowRow(kNextSetRow);
-    LVITEMW selected{};
-    selected.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    selected.state = LVIS_SELECTED | LVIS_FOCUSED;
-    ::SendMessageW(hWndList, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&selected));
+    m_list.Fill(::GetDlgItem(m_hWnd, IDC_SLOT_LIST), {{IDS_COLUMN_SLOT, 18},
+                                                      {IDS_COLUMN_NAME, 32},
+                                                      {IDS_COLUMN_KEY, 30},
+                                                      {IDS_COLUMN_SECOND_PRESS, 20}});
+    m_list.AddRow(LoadResourceString(IDS_PAUSE_ROW), LoadResourceString(IDS_PAUSE_NAME));
+    m_list.AddRow(LoadResourceString(IDS_NEXT_SET_ROW), LoadResourceString(IDS_NEXT_SET_NAME));
+    for (int row = 0; row < kRowCount; ++row) ShowRow(row);
+    m_list.Select(0);
     ShowSelectedPress();
 }
 
@@ -152,17 +57,15 @@ Trigger& CKeyPage::TriggerOfRow(int row)
 
 void CKeyPage::ShowRow(int row)
 {
-    HWND hWndList = ::GetDlgItem(m_hWnd, IDC_SLOT_LIST);
-    SetCell(hWndList, row, KeyColumn, TriggerName(TriggerOfRow(row)));
+    m_list.SetCell(row, KeyColumn, TriggerName(TriggerOfRow(row)));
     if (row >= kTimerSlotCount) return;
-    SetCell(hWndList, row, PressColumn,
+    m_list.SetCell(row, PressColumn,
             LoadResourceString(m_edit.press[row] == SecondPress::Restart ? IDS_PRESS_RESTART : IDS_PRESS_STOP));
 }
 
 int CKeyPage::SelectedSlot() const
 {
-    const auto row = static_cast<int>(
-        ::SendDlgItemMessageW(m_hWnd, IDC_SLOT_LIST, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    const int row = m_list.Selected();
     return row >= 0 && row < kRowCount ? row : -1;
 }
 

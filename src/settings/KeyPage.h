@@ -10,11 +10,11 @@
 #include "framework/PropertySheet.h"
 #include "model/Triggers.h"
 #include "settings/KeyCatcher.h"
+#include "settings/SlotList.h"
 
 class CKeyPage : public CPropertyPage {
 public:
     CKeyPage();
-    ~CKeyPage() override;
 
 protected:
     void OnInitPage() override;
@@ -37,5 +37,5 @@ private:
 
     SlotTriggers m_edit;
     CKeyCatcher m_catcher;
-    HIMAGELIST m_hIcons = nullptr;
+    CSlotList m_list;
 };

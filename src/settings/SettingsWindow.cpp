@@ -4,6 +4,7 @@
 #include "framework/PropertySheet.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
+#include "settings/AlertPage.h"
 #include "settings/KeyPage.h"
 #include "model/Placement.h"
 #include "skin/WinRect.h"
@@ -28,8 +29,11 @@ void PlaceBesideBar(HWND hWndSheet)
 
 INT_PTR ShowSettings(HWND hWndBar)
 {
-    CKeyPage keys;  // one sheet at a time: an open one only comes to the front
-    return RunPropertySheet(::GetWindow(hWndBar, GW_OWNER), LoadResourceString(IDS_SETTINGS_TITLE), {&keys}, PlaceBesideBar);
+    // One sheet at a time: an open one only comes to the front.
+    CKeyPage keys;
+    CAlertPage alerts;
+    return RunPropertySheet(::GetWindow(hWndBar, GW_OWNER), LoadResourceString(IDS_SETTINGS_TITLE), {&keys, &alerts},
+                            PlaceBesideBar);
 }
 
 void CancelSettings()

@@ -96,18 +96,44 @@ def test_the_editor_skin_leaves_the_name_box_clear_with_its_caption_above():
     assert caption, "the caption of the name box"
 
 
-def test_the_chime_is_a_short_mono_pcm_wave_that_the_script_makes_again(tmp_path):
+def read_wave(path):
     import wave
-
-    import chime
-    path = os.path.join(ART, "chime.wav")
     with wave.open(path, "rb") as f:
         assert (f.getnchannels(), f.getsampwidth(), f.getframerate()) == (1, 2, 22050)
         frames = f.readframes(f.getnframes())
-        assert 0.3 <= f.getnframes() / 22050 <= 1.0, "short"
-    samples = struct.unpack(f"<{len(frames) // 2}h", frames)
-    assert 0.3 * 32767 < max(abs(s) for s in samples) < 0.6 * 32767, "heard, but no alarm and no clipping"
+    return struct.unpack(f"<{len(frames) // 2}h", frames)
+
+
+@pytest.mark.parametrize("name, lowest, highest", [
+    ("chime", 0.3, 0.6), ("bell", 0.3, 0.6), ("beeps", 0.3, 0.6), ("gong", 0.3, 0.6), ("tick", 0.1, 0.25)])
+def test_each_sound_is_a_short_mono_pcm_wave_that_the_script_makes_again(tmp_path, name, lowest, highest):
+    import sounds
+    path = os.path.join(ART, f"{name}.wav")
+    samples = read_wave(path)
+    assert len(samples) / 22050 < 1.0, "under a second"
+    assert lowest * 32767 < max(abs(s) for s in samples) < highest * 32767, "heard, but no alarm and no clipping"
     assert abs(samples[0]) < 200 and abs(samples[-1]) < 200, "no click at either end"
-    again = tmp_path / "chime.wav"
-    chime.write(str(again))
+    again = tmp_path / f"{name}.wav"
+    sounds.write(str(again), name)
     assert again.read_bytes() == open(path, "rb").read()
+
+
+def test_the_end_sounds_differ_from_each_other_and_the_tick_is_the_quietest():
+    def features(name):
+        samples = read_wave(os.path.join(ART, f"{name}.wav"))
+        peak = max(abs(s) for s in samples)
+        crossings = sum(1 for a, b in zip(samples, samples[1:]) if (a < 0) != (b < 0)) / len(samples)
+        window = 441  # 20 ms
+        envelope = [max(abs(s) for s in samples[i:i + window]) / peak for i in range(0, min(len(samples), 22050 * 2 // 5), window)]
+        return peak, crossings, envelope + [0.0] * (20 - len(envelope))
+
+    ends = {name: features(name) for name in ("chime", "bell", "beeps", "gong")}
+    for first in ends:
+        for second in ends:
+            if first >= second:
+                continue
+            (_, pitch1, shape1), (_, pitch2, shape2) = ends[first], ends[second]
+            pitch_apart = abs(pitch1 - pitch2) / max(pitch1, pitch2) > 0.25
+            shape_apart = sum(abs(a - b) for a, b in zip(shape1, shape2)) / len(shape1) > 0.3
+            assert pitch_apart or shape_apart, f"{first} and {second} sound alike"
+    assert features("tick")[0] < min(peak for peak, _, _ in ends.values()) / 2

@@ -20,12 +20,15 @@ TEST(SetFile, ASetReadsBackAsItWasWritten)
 {
     SetFileContent content = DefaultSetFileContent();
     content.name = u8"전사 (2)";
-    content.slots[0] = {3058, u8"해독제 = 물약", 5400, MakeTrigger('3', kModControl), SecondPress::Restart};
-    content.slots[8] = {3001, "", 0, kSideButton1, SecondPress::Stop};  // a code no icon has: kept as it is
+    content.slots[0] = {3058, u8"해독제 = 물약", 5400, MakeTrigger('3', kModControl), SecondPress::Restart,
+                        EndSound::Gong, true, true};
+    content.slots[8] = {3001, "", 0, kSideButton1, SecondPress::Stop, EndSound::None, false, false};  // a code no icon has: kept as it is
     const std::string text = FormatSetFile(content, KeyName);
     EXPECT_NE(text.find("slot 1 key = Ctrl+3 (131123)\n"), std::string::npos) << text;
     EXPECT_NE(text.find("slot 1 icon = 14\n"), std::string::npos) << "the catalogue's place";
     EXPECT_NE(text.find("slot 1 time = 1:30:00\n"), std::string::npos);
+    EXPECT_NE(text.find("slot 1 sound = gong\n"), std::string::npos);
+    EXPECT_NE(text.find("slot 9 sound = none\n"), std::string::npos);
     for (const std::string& written : {text, "\xEF\xBB\xBF" + text, "# kept by hand\r\n" + text}) {
         const ParsedSetFile read = ParseSetFile(written);
         ASSERT_EQ(read.problem, SetFileProblem::None);
@@ -34,7 +37,8 @@ TEST(SetFile, ASetReadsBackAsItWasWritten)
         for (int i = 0; i < kTimerSlotCount; ++i) {
             const SetFileSlot& a = read.content.slots[i];
             const SetFileSlot& b = content.slots[i];
-            EXPECT_EQ(std::tie(a.icon, a.name, a.duration, a.key, a.press), std::tie(b.icon, b.name, b.duration, b.key, b.press))
+            EXPECT_EQ(std::tie(a.icon, a.name, a.duration, a.key, a.press, a.sound, a.warn, a.repeat),
+                      std::tie(b.icon, b.name, b.duration, b.key, b.press, b.sound, b.warn, b.repeat))
                 << i;
         }
     }
@@ -49,6 +53,8 @@ TEST(SetFile, OddValuesAreBroughtIntoRangeAndCounted)
         Trigger key;
         SecondPress press;
         int adjusted;
+        EndSound sound = EndSound::Chime;
+        bool warn = false;
     } rows[] = {
         {Slot1("icon", "24"), 5005, built.duration, built.key, SecondPress::Stop, 0},
         {Slot1("icon", "25"), built.icon, built.duration, built.key, SecondPress::Stop, 1},
@@ -62,13 +68,17 @@ TEST(SetFile, OddValuesAreBroughtIntoRangeAndCounted)
         {Slot1("key", "2"), built.icon, built.duration, '2', SecondPress::Stop, 1},  // slot 2's digit: slot 2 has none
         {Slot1("second press", "twice"), built.icon, built.duration, built.key, SecondPress::Stop, 1},
         {Slot1("colour", "red") + "slot 10 time = 1\n", built.icon, built.duration, built.key, SecondPress::Stop, 0},
+        {Slot1("sound", "bell"), built.icon, built.duration, built.key, SecondPress::Stop, 0, EndSound::Bell},
+        {Slot1("sound", "trumpet"), built.icon, built.duration, built.key, SecondPress::Stop, 1},
+        {Slot1("warning", "on"), built.icon, built.duration, built.key, SecondPress::Stop, 0, EndSound::Chime, true},
+        {Slot1("warning", "1"), built.icon, built.duration, built.key, SecondPress::Stop, 1},
     };
     for (const auto& row : rows) {
         const ParsedSetFile read = ParseSetFile(row.text);
         ASSERT_EQ(read.problem, SetFileProblem::None) << row.text;
         const SetFileSlot& slot = read.content.slots[0];
-        EXPECT_EQ(std::tie(slot.icon, slot.duration, slot.key, slot.press),
-                  std::tie(row.icon, row.duration, row.key, row.press))
+        EXPECT_EQ(std::tie(slot.icon, slot.duration, slot.key, slot.press, slot.sound, slot.warn),
+                  std::tie(row.icon, row.duration, row.key, row.press, row.sound, row.warn))
             << row.text;
         EXPECT_EQ(read.adjusted, row.adjusted) << row.text;
     }

@@ -64,10 +64,10 @@ std::ostream& operator<<(std::ostream& out, const Item& item)
 TEST(BarMenu, OffersEachChoiceWithItsMarkAndTheRestartOnlyWhereItRaisesTheLevel)
 {
     const BarMenuState states[] = {
-        {{false, false, false, false}, false, false},
-        {{true, false, true, false}, true, false},
-        {{true, true, true, true}, true, true},  // a game run as administrator in front
-        {{false, true, false, true}, false, false},
+        {{false, false, false, false}, false, false, {}},
+        {{true, false, true, false}, true, false, {}},
+        {{true, true, true, true}, true, true, {}},  // a game run as administrator in front
+        {{false, true, false, true}, false, false, {}},
     };
     for (const BarMenuState& state : states) {
         HMENU hMenu = CreateBarMenu(state);

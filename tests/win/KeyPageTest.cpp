@@ -24,28 +24,6 @@ void CatchKey(HWND page, unsigned key)
     ::SendMessageW(hWndCatcher, WM_KEYUP, key, 0xC0000000);
 }
 
-void Press(HWND sheet, int button)
-{
-    ::SendMessageW(sheet, PSM_PRESSBUTTON, static_cast<WPARAM>(button), 0);
-}
-
-int Stored(const char* name)
-{
-    return AppProfile().GetInt("Option", name, -1);
-}
-
-DWORD StoredValueCount()
-{
-    HKEY hKey = nullptr;
-    DWORD values = 0;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\MelkbayTests\\Tavorin\\Option", 0, KEY_READ, &hKey) == 0) {
-        ::RegQueryInfoKeyW(hKey, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr,
-                           nullptr, nullptr);
-        ::RegCloseKey(hKey);
-    }
-    return values;
-}
-
 }  // namespace
 
 class KeyPage : public ProgramWindows {

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "common/AppSettings.h"
 #include "framework/PropertySheet.h"
 #include "settings/SettingsWindow.h"
 
@@ -68,4 +69,50 @@ void SelectRow(HWND page, int listId, int row)
     item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     item.state = LVIS_SELECTED | LVIS_FOCUSED;
     ::SendDlgItemMessageW(page, listId, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+void SlideTo(HWND page, int id, int position)
+{
+    HWND hWndBar = ::GetDlgItem(page, id);
+    ::SendMessageW(hWndBar, TBM_SETPOS, TRUE, position);
+    ::SendMessageW(page, WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, position), reinterpret_cast<LPARAM>(hWndBar));
+}
+
+void Press(HWND sheet, int button)
+{
+    ::SendMessageW(sheet, PSM_PRESSBUTTON, static_cast<WPARAM>(button), 0);
+}
+
+HWND ShowPage(HWND sheet, int index)
+{
+    ::SendMessageW(sheet, PSM_SETCURSEL, static_cast<WPARAM>(index), 0);
+    return reinterpret_cast<HWND>(::SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+}
+
+int Stored(const char* name)
+{
+    return AppProfile().GetInt("Option", name, -1);
+}
+
+DWORD StoredValueCount()
+{
+    HKEY hKey = nullptr;
+    DWORD values = 0;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\MelkbayTests\\Tavorin\\Option", 0, KEY_READ, &hKey) == 0) {
+        ::RegQueryInfoKeyW(hKey, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr,
+                           nullptr, nullptr);
+        ::RegCloseKey(hKey);
+    }
+    return values;
+}
+
+std::wstring CellText(HWND page, int listId, int row, int column)
+{
+    wchar_t text[128] = L"";
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = 128;
+    ::SendDlgItemMessageW(page, listId, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    return text;
 }

@@ -26,3 +26,13 @@ SettingsRun RunSettings(HWND hWndBar, const std::function<void(HWND sheet, HWND 
 void ClickButton(HWND page, int id);
 void ChooseInCombo(HWND page, int id, int index);
 void SelectRow(HWND page, int listId, int row);
+// A trackbar moved to a position as a drag leaves it.
+void SlideTo(HWND page, int id, int position);
+// A button of the sheet (PSBTN_OK, ...); another page brought in front, and its window.
+void Press(HWND sheet, int button);
+HWND ShowPage(HWND sheet, int index);
+// A value of "Option" as stored (-1 where there is none), and how many values it holds.
+int Stored(const char* name);
+DWORD StoredValueCount();
+// The text of a list's cell.
+std::wstring CellText(HWND page, int listId, int row, int column);

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws every picture of the program, and makes its chime, into res/art/.
+"""Draws every picture of the program, and makes its sounds, into res/art/.
 
 Run it after changing a drawing (it needs Pillow and Debian's fonts-nanum);
 the files it writes are committed, so a build needs neither.
@@ -10,10 +10,10 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import bmpfiles  # noqa: E402
-import chime  # noqa: E402
 import icons  # noqa: E402
 import icons_app  # noqa: E402
 import skins  # noqa: E402
+import sounds  # noqa: E402
 import sprites  # noqa: E402
 
 OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "res", "art")
@@ -53,7 +53,8 @@ def main():
         else:
             bmpfiles.write_bmp8(out(f"icon{stem}.bmp"), bmpfiles.reduce_colours(picture, 256))
 
-    chime.write(out("chime.wav"))
+    for name in sounds.SOUNDS:
+        sounds.write(out(f"{name}.wav"), name)
 
 
 if __name__ == "__main__":

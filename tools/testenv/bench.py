@@ -504,3 +504,108 @@ class Program:
                 self.process.wait(10)
             except subprocess.TimeoutExpired:
                 self.process.kill()
+
+
+# --- Sound: what the program plays into the desktop's null sink ---
+
+AUDIO_RATE = 22050
+AUDIO_SINK = os.environ.get("TAVORIN_AUDIO_SINK", "")
+
+
+class Recording:
+    """Records the null sink's monitor, mono 16-bit, until stopped."""
+
+    def __init__(self):
+        if not AUDIO_SINK:
+            raise BenchError("no audio sink: run on the test desktop (tools/testenv/desktop.sh)")
+        self.file = tempfile.TemporaryFile()
+        self.process = subprocess.Popen(["parec", "-d", f"{AUDIO_SINK}.monitor", "--format=s16le", "--channels=1",
+                                         f"--rate={AUDIO_RATE}", "--raw", "--latency-msec=20"],
+                                        stdout=self.file, stderr=subprocess.DEVNULL)
+        # Recording: the monitor has sent its first (silent) samples.
+        wait_until(lambda: os.fstat(self.file.fileno()).st_size > 0, 10, 0.02, "the recorder to start")
+
+    def samples(self):
+        self.file.flush()
+        self.file.seek(0)
+        data = self.file.read()
+        return [int.from_bytes(data[i:i + 2], "little", signed=True) for i in range(0, len(data) - 1, 2)]
+
+    def wait_sounds(self, count, timeout=10.0, quiet=0.3):
+        """The sounds heard once `count` of them have ended (`quiet` seconds of silence after each)."""
+        found = []
+
+        def heard():
+            found[:] = sounds(self.samples(), quiet)
+            return len(found) >= count and found[-1][1] < len(self.samples()) - quiet * AUDIO_RATE
+        wait_until(heard, timeout, 0.2, f"{count} sound(s)")
+        return found
+
+    def wait_more(self, seconds, timeout=10.0):
+        """Waits until `seconds` more have been recorded (a bounded look for a sound that must not come)."""
+        until = len(self.samples()) + seconds * AUDIO_RATE
+        wait_until(lambda: len(self.samples()) >= until, timeout, 0.05, f"{seconds} s more recorded")
+        return self.samples()
+
+    def stop(self):
+        self.process.kill()
+        self.process.wait()
+
+
+def envelope(samples, window=AUDIO_RATE // 100):
+    """The loudest sample of each 10 ms."""
+    return [max((abs(s) for s in samples[i:i + window]), default=0) for i in range(0, len(samples), window)]
+
+
+def sounds(samples, quiet=0.3, floor=300):
+    """(start, end) sample ranges louder than `floor`, split where `quiet` seconds stay below it."""
+    found, start, last = [], None, None
+    gap = int(quiet * AUDIO_RATE)
+    for i, s in enumerate(samples):
+        if abs(s) < floor:
+            continue
+        if start is not None and i - last > gap:
+            found.append((start, last + 1))
+            start = None
+        if start is None:
+            start = i
+        last = i
+    if start is not None:
+        found.append((start, last + 1))
+    return found
+
+
+def wave_samples(name):
+    """The mono samples of one of the program's sounds (res/art/NAME.wav) at the recording's rate."""
+    import wave
+    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "res", "art", f"{name}.wav")
+    with wave.open(path) as sound:
+        assert sound.getnchannels() == 1 and sound.getsampwidth() == 2
+        data = sound.readframes(sound.getnframes())
+        step = sound.getframerate() / AUDIO_RATE
+    samples = [int.from_bytes(data[i:i + 2], "little", signed=True) for i in range(0, len(data) - 1, 2)]
+    return [samples[int(i * step)] for i in range(int(len(samples) / step))]
+
+
+def crossings(samples, floor=300):
+    """Sign changes among the audible samples: the sound's pitch, near enough."""
+    loud = [s for s in samples if abs(s) >= floor]
+    return sum(1 for x, y in zip(loud, loud[1:]) if (x < 0) != (y < 0)) / max(len(loud), 1)
+
+
+def likeness(heard, sound):
+    """How alike two sounds are in the shape of their envelopes and in pitch,
+    loudness aside: 1 is the same."""
+    pitch = sorted([crossings(heard), crossings(sound)])
+    return envelope_likeness(heard, sound) * (pitch[0] / pitch[1] if pitch[1] else 0.0)
+
+
+def envelope_likeness(heard, sound):
+    a, b = envelope(heard), envelope(sound)
+    n = min(len(a), len(b))
+    a, b = a[:n], b[:n]
+    ma, mb = sum(a) / n, sum(b) / n
+    cov = sum((x - ma) * (y - mb) for x, y in zip(a, b))
+    va = sum((x - ma) ** 2 for x in a) ** 0.5
+    vb = sum((y - mb) ** 2 for y in b) ** 0.5
+    return cov / (va * vb) if va and vb else 0.0

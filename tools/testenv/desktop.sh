@@ -26,6 +26,19 @@ while screen.screen().root.get_full_property(check, 0) is None:
         raise SystemExit("openbox did not start")
     time.sleep(0.05)
 PY
+
+# A sound server with one null sink whose monitor the tests record: the
+# program's sounds are played for real and heard by nobody.
+if command -v pulseaudio >/dev/null; then
+  export XDG_RUNTIME_DIR
+  XDG_RUNTIME_DIR=$(mktemp -d)
+  chmod 700 "$XDG_RUNTIME_DIR"
+  HOME="$XDG_RUNTIME_DIR" pulseaudio -n --daemonize=yes --exit-idle-time=-1 --log-target=stderr \
+    -L "module-null-sink sink_name=tavorin" -L module-native-protocol-unix 2>/dev/null
+  export PULSE_SERVER="unix:$XDG_RUNTIME_DIR/pulse/native" TAVORIN_AUDIO_SINK=tavorin
+  trap 'kill $wm 2>/dev/null || true; wait $wm 2>/dev/null || true;
+        pactl exit 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+fi
 status=0
 "$@" || status=$?
 exit $status

@@ -1,0 +1,114 @@
+#include "model/Alerts.h"
+
+#include <string>
+
+#include "model/SettingsStore.h"
+#include "model/SlotEnds.h"
+
+namespace {
+
+std::string Entry(const char* name, int slot)
+{
+    return std::string(name) + "#" + std::to_string(slot);
+}
+
+// 0 or 1 as stored; anything else is the default, off.
+bool ReadSwitch(SettingsProfile& profile, const char* section, const char* name, int slot)
+{
+    return profile.GetInt(section, Entry(name, slot).c_str(), 0) == 1;
+}
+
+void WriteIfChanged(SettingsProfile& profile, const char* section, const char* name, int slot, std::int32_t value,
+                    std::int32_t before)
+{
+    if (value != before) profile.WriteInt(section, Entry(name, slot).c_str(), value);
+}
+
+}  // namespace
+
+bool SlotAlerts::operator==(const SlotAlerts& other) const
+{
+    for (int i = 0; i < kTimerSlotCount; ++i) {
+        if (sound[i] != other.sound[i] || warn[i] != other.warn[i] || repeat[i] != other.repeat[i]) return false;
+    }
+    return true;
+}
+
+SlotAlerts DefaultSlotAlerts()
+{
+    SlotAlerts alerts{};
+    for (EndSound& sound : alerts.sound) sound = EndSound::Chime;
+    return alerts;
+}
+
+SlotAlerts ReadSlotAlerts(SettingsProfile& profile, const char* section)
+{
+    SlotAlerts alerts = DefaultSlotAlerts();
+    for (int i = 0; i < kTimerSlotCount; ++i) {
+        const std::int32_t sound = profile.GetInt(section, Entry("Sound", i).c_str(), 0);
+        if (sound >= 0 && sound <= static_cast<std::int32_t>(EndSound::None)) alerts.sound[i] = static_cast<EndSound>(sound);
+        alerts.warn[i] = ReadSwitch(profile, section, "Warn", i);
+        alerts.repeat[i] = ReadSwitch(profile, section, "Repeat", i);
+    }
+    return alerts;
+}
+
+void WriteSlotAlerts(SettingsProfile& profile, const char* section, const SlotAlerts& alerts,
+                     const SlotAlerts& before)
+{
+    for (int i = 0; i < kTimerSlotCount; ++i) {
+        WriteIfChanged(profile, section, "Sound", i, static_cast<std::int32_t>(alerts.sound[i]),
+                       static_cast<std::int32_t>(before.sound[i]));
+        WriteIfChanged(profile, section, "Warn", i, alerts.warn[i], before.warn[i]);
+        WriteIfChanged(profile, section, "Repeat", i, alerts.repeat[i], before.repeat[i]);
+    }
+}
+
+unsigned RepeatingSlots(const SlotAlerts& alerts)
+{
+    unsigned bits = 0;
+    for (int i = 0; i < kTimerSlotCount; ++i) bits |= alerts.repeat[i] ? 1u << i : 0u;
+    return bits;
+}
+
+std::int32_t ReadSoundVolume(SettingsProfile& profile)
+{
+    const std::int32_t volume = profile.GetInt(kSectionOption, kEntrySoundVolume, kLoudestVolume);
+    return volume >= 0 && volume <= kLoudestVolume && volume % kVolumeStep == 0 ? volume : kLoudestVolume;
+}
+
+SlotTickCues TickSlotsWithAlerts(TimerSlot* slots, const SlotAlerts& alerts, std::int32_t now)
+{
+    std::int32_t before[kTimerSlotCount];
+    for (int i = 0; i < kTimerSlotCount; ++i) before[i] = slots[i].remaining;
+    SlotTickCues cues;
+    TickTimerSlots(slots, now, &cues.ended);
+    for (int i = 0; i < kTimerSlotCount; ++i) {
+        TimerSlot& slot = slots[i];
+        const unsigned bit = 1u << i;
+        if (cues.ended & bit) {
+            // Its end was lastTick + remaining (now, or earlier where the tick came late).
+            if (alerts.repeat[i] && RunOnFromEnd(slot, slot.lastTick + slot.remaining, now, true)) cues.repeated |= bit;
+            continue;
+        }
+        const std::int32_t limit = SlotWarningLimit(slot);
+        if (slot.state == Running && alerts.warn[i] && before[i] > limit && slot.remaining <= limit) cues.warned |= bit;
+    }
+    return cues;
+}
+
+AlertCue ChooseCue(const SlotTickCues& cues, const SlotAlerts& alerts, bool endSoundsOn,
+                   const std::int32_t (&peaks)[kEndSoundCount])
+{
+    AlertCue cue;
+    for (int i = 0; endSoundsOn && i < kTimerSlotCount; ++i) {
+        const EndSound sound = alerts.sound[i];
+        if (!(cues.ended & (1u << i)) || sound == EndSound::None) continue;
+        if (cue.kind != AlertCue::End ||
+            peaks[static_cast<int>(sound)] > peaks[static_cast<int>(cue.sound)]) {
+            cue = {AlertCue::End, sound};
+        }
+    }
+    if (cue.kind == AlertCue::Silence && cues.warned != 0) cue.kind = AlertCue::Tick;
+    return cue;
+}

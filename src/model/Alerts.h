@@ -1,0 +1,63 @@
+// What each slot makes heard: its end sound, a warning tick as it turns red,
+// and a start again at its end. Stored per slot in section "Option" (or a
+// set's own) as "Sound#0".."Sound#8" (0 chime, 1 bell, 2 two beeps, 3 low
+// gong, 4 nothing), "Warn#0".."Warn#8" and "Repeat#0".."Repeat#8" (0/1); one
+// "SoundVolume" (0 to 100 in steps of 10) in "Option". No Windows here.
+#pragma once
+
+#include <cstdint>
+
+#include "model/SettingsProfile.h"
+#include "model/TimerSlots.h"
+
+enum class EndSound : std::int32_t { Chime = 0, Bell = 1, Beeps = 2, Gong = 3, None = 4 };
+constexpr int kEndSoundCount = 4;  // the sounds there are, "nothing" aside
+constexpr std::int32_t kLoudestVolume = 100;
+constexpr std::int32_t kVolumeStep = 10;
+constexpr char kEntrySoundVolume[] = "SoundVolume";
+
+struct SlotAlerts {
+    EndSound sound[kTimerSlotCount];
+    bool warn[kTimerSlotCount];
+    bool repeat[kTimerSlotCount];
+    bool operator==(const SlotAlerts& other) const;
+    bool operator!=(const SlotAlerts& other) const { return !(*this == other); }
+};
+
+// The chime for every slot, no warning, no repeat: the program as it always was.
+SlotAlerts DefaultSlotAlerts();
+// Odd values (absent, out of range) read as the defaults.
+SlotAlerts ReadSlotAlerts(SettingsProfile& profile, const char* section);
+// Only the values that differ from `before` (what the section holds now).
+void WriteSlotAlerts(SettingsProfile& profile, const char* section, const SlotAlerts& alerts,
+                     const SlotAlerts& before);
+// One bit per slot that starts again at its end (bit i for slot i).
+unsigned RepeatingSlots(const SlotAlerts& alerts);
+
+// Anything but a step from 0 to 100 reads as 100.
+std::int32_t ReadSoundVolume(SettingsProfile& profile);
+
+// What one tick of the slots brought, one bit per slot: reached zero (those
+// that repeat included), turned red with a warning set, started again.
+struct SlotTickCues {
+    unsigned ended = 0;
+    unsigned warned = 0;
+    unsigned repeated = 0;
+};
+// Counts the slots down to `now` as TickTimerSlots does; a slot that repeats
+// starts again at its end, in step with the clock however late the tick. A
+// warning is due once per start, as the time crosses into the red phase (a
+// slot started inside it gives none: its end is that close).
+SlotTickCues TickSlotsWithAlerts(TimerSlot* slots, const SlotAlerts& alerts, std::int32_t now);
+
+// The one sound a tick plays.
+struct AlertCue {
+    enum Kind { Silence, Tick, End } kind = Silence;
+    EndSound sound = EndSound::None;
+    bool operator==(const AlertCue& other) const { return kind == other.kind && sound == other.sound; }
+};
+// Of the sounds due, the loudest end sound (by `peaks`, each sound's loudest
+// sample, in EndSound order); a warning only where no end sounds. End sounds
+// play only with `endSoundsOn` (the menu's one switch for them).
+AlertCue ChooseCue(const SlotTickCues& cues, const SlotAlerts& alerts, bool endSoundsOn,
+                   const std::int32_t (&peaks)[kEndSoundCount]);

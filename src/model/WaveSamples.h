@@ -1,0 +1,20 @@
+// The program's sounds as WAV bytes (RIFF, 16-bit PCM): where their samples
+// lie, how loud they are, and a copy scaled to a volume. No Windows here.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+// The samples of a 16-bit PCM WAV: their offset and size in bytes, or a size
+// of 0 where the bytes are no such sound (or are cut short).
+struct WaveSamples {
+    std::size_t offset = 0;
+    std::size_t size = 0;
+};
+WaveSamples FindWaveSamples(const std::uint8_t* bytes, std::size_t size);
+// The loudest sample's size, 0 to 32768 (0 for no sound).
+std::int32_t WavePeak(const std::uint8_t* bytes, std::size_t size);
+// The whole file with each sample scaled to `volume` percent (0 to 100);
+// empty where the bytes are no sound.
+std::vector<std::uint8_t> ScaledWave(const std::uint8_t* bytes, std::size_t size, std::int32_t volume);

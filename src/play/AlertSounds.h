@@ -1,0 +1,20 @@
+// The program's sounds: each slot's end sound and the warning tick, from its
+// own WAV resources, scaled to the player's volume once (again only when the
+// volume changes) and played from memory without waiting. Where nothing can
+// play, silence: never the system's default sound, never a message.
+#pragma once
+
+#include <cstdint>
+
+#include "model/Alerts.h"
+
+// At the volume stored (SoundVolume()).
+void PlayAlert(const AlertCue& cue);
+// One end sound at a volume not yet stored (the settings window's try-out).
+void PlaySoundAt(EndSound sound, std::int32_t volume);
+// Each end sound's loudest sample, in EndSound order, for ChooseCue.
+const std::int32_t (&EndSoundPeaks())[kEndSoundCount];
+
+// How a cue sounds: through winmm, or a stand-in for tests.
+using AlertPlayer = void(const AlertCue& cue, std::int32_t volume);
+void SetAlertPlayer(AlertPlayer* player);

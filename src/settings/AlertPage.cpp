@@ -1,0 +1,128 @@
+#include "settings/AlertPage.h"
+
+#include <string>
+
+#include "common/AppSettings.h"
+#include "framework/WinApp.h"
+#include "play/AlertSounds.h"
+#include "res/resource.h"
+
+namespace {
+
+enum Column { SlotColumn, NameColumn, SoundColumn, WarnColumn, RepeatColumn };
+// In EndSound order, "nothing" last.
+constexpr UINT kSoundNames[] = {IDS_SOUND_CHIME, IDS_SOUND_BELL, IDS_SOUND_BEEPS, IDS_SOUND_GONG, IDS_SOUND_NONE};
+
+std::wstring OnMark(bool on)
+{
+    return on ? LoadResourceString(IDS_ALERT_ON) : std::wstring();
+}
+
+bool IsChecked(HWND hWndPage, int id)
+{
+    return ::IsDlgButtonChecked(hWndPage, id) == BST_CHECKED;
+}
+
+}  // namespace
+
+CAlertPage::CAlertPage() : CPropertyPage(IDD_PAGE_ALERTS), m_edit(CurrentAlerts()) {}
+
+void CAlertPage::OnInitPage()
+{
+    HWND hWndSound = ::GetDlgItem(m_hWnd, IDC_ALERT_SOUND);
+    for (UINT text : kSoundNames) {
+        ::SendMessageW(hWndSound, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(LoadResourceString(text).c_str()));
+    }
+    ::SendDlgItemMessageW(m_hWnd, IDC_SOUND_VOLUME, TBM_SETRANGE, FALSE, MAKELPARAM(0, kLoudestVolume / kVolumeStep));
+    ::SendDlgItemMessageW(m_hWnd, IDC_SOUND_VOLUME, TBM_SETPOS, TRUE, SoundVolume() / kVolumeStep);
+    ShowVolume();
+    m_list.Fill(::GetDlgItem(m_hWnd, IDC_ALERT_LIST), {{IDS_COLUMN_SLOT, 14},
+                                                       {IDS_COLUMN_NAME, 30},
+                                                       {IDS_COLUMN_SOUND, 26},
+                                                       {IDS_COLUMN_WARN, 15},
+                                                       {IDS_COLUMN_REPEAT, 15}});
+    for (int row = 0; row < kTimerSlotCount; ++row) ShowRow(row);
+    m_list.Select(0);
+    ShowSelected();
+}
+
+void CAlertPage::ShowRow(int row)
+{
+    m_list.SetCell(row, SoundColumn, LoadResourceString(kSoundNames[static_cast<int>(m_edit.sound[row])]));
+    m_list.SetCell(row, WarnColumn, OnMark(m_edit.warn[row]));
+    m_list.SetCell(row, RepeatColumn, OnMark(m_edit.repeat[row]));
+}
+
+void CAlertPage::ShowSelected()
+{
+    const int row = m_list.Selected();
+    const bool slot = row >= 0 && row < kTimerSlotCount;
+    ::SendDlgItemMessageW(m_hWnd, IDC_ALERT_SOUND, CB_SETCURSEL, slot ? static_cast<int>(m_edit.sound[row]) : -1, 0);
+    ::CheckDlgButton(m_hWnd, IDC_ALERT_WARN, slot && m_edit.warn[row] ? BST_CHECKED : BST_UNCHECKED);
+    ::CheckDlgButton(m_hWnd, IDC_ALERT_REPEAT, slot && m_edit.repeat[row] ? BST_CHECKED : BST_UNCHECKED);
+    for (int id : {IDC_ALERT_SOUND, IDC_ALERT_TRY, IDC_ALERT_WARN, IDC_ALERT_REPEAT}) {
+        ::EnableWindow(::GetDlgItem(m_hWnd, id), slot);
+    }
+}
+
+std::int32_t CAlertPage::ChosenVolume() const
+{
+    const auto step = static_cast<std::int32_t>(::SendDlgItemMessageW(m_hWnd, IDC_SOUND_VOLUME, TBM_GETPOS, 0, 0));
+    return step * kVolumeStep;
+}
+
+void CAlertPage::ShowVolume()
+{
+    ::SetDlgItemTextW(m_hWnd, IDC_SOUND_VOLUME_TEXT, (std::to_wstring(ChosenVolume()) + L" %").c_str());
+}
+
+bool CAlertPage::OnCommand(UINT id, UINT code)
+{
+    const int row = m_list.Selected();
+    if (row < 0 || row >= kTimerSlotCount) return false;
+    switch (id) {
+    case IDC_ALERT_SOUND: {
+        if (code != CBN_SELCHANGE) return false;
+        const auto chosen = static_cast<int>(::SendDlgItemMessageW(m_hWnd, IDC_ALERT_SOUND, CB_GETCURSEL, 0, 0));
+        if (chosen < 0 || chosen > static_cast<int>(EndSound::None)) return false;
+        m_edit.sound[row] = static_cast<EndSound>(chosen);
+        break;
+    }
+    case IDC_ALERT_WARN:
+        if (code != BN_CLICKED) return false;
+        m_edit.warn[row] = IsChecked(m_hWnd, IDC_ALERT_WARN);
+        break;
+    case IDC_ALERT_REPEAT:
+        if (code != BN_CLICKED) return false;
+        m_edit.repeat[row] = IsChecked(m_hWnd, IDC_ALERT_REPEAT);
+        break;
+    case IDC_ALERT_TRY:
+        if (code != BN_CLICKED) return false;
+        PlaySoundAt(m_edit.sound[row], ChosenVolume());
+        return true;
+    default:
+        return false;
+    }
+    ShowRow(row);
+    return true;
+}
+
+bool CAlertPage::OnControlNotify(const NMHDR& header, LRESULT* result)
+{
+    if (header.idFrom != IDC_ALERT_LIST || header.code != LVN_ITEMCHANGED) return false;
+    ShowSelected();
+    *result = 0;
+    return true;
+}
+
+void CAlertPage::OnSlide(UINT id)
+{
+    if (id == IDC_SOUND_VOLUME) ShowVolume();
+}
+
+bool CAlertPage::OnApply()
+{
+    if (m_edit != CurrentAlerts()) StoreAlerts(m_edit);
+    StoreSoundVolume(ChosenVolume());  // written only where it changed
+    return true;
+}

@@ -1,0 +1,30 @@
+// The settings window's page of alerts: the nine slots of the set shown with
+// their end sound, warning and repeat, controls below for the slot chosen, a
+// try-out of its sound, and the one volume. It works on a copy, stored only
+// by OK, and then only what changed.
+#pragma once
+
+#include "framework/PropertySheet.h"
+#include "model/Alerts.h"
+#include "settings/SlotList.h"
+
+class CAlertPage : public CPropertyPage {
+public:
+    CAlertPage();
+
+protected:
+    void OnInitPage() override;
+    bool OnCommand(UINT id, UINT code) override;
+    bool OnControlNotify(const NMHDR& header, LRESULT* result) override;
+    void OnSlide(UINT id) override;
+    bool OnApply() override;
+
+private:
+    void ShowRow(int row);
+    void ShowSelected();
+    void ShowVolume();
+    std::int32_t ChosenVolume() const;
+
+    SlotAlerts m_edit;
+    CSlotList m_list;
+};

@@ -1,0 +1,118 @@
+"""The slots' alerts as the player hears them: the program's sounds recorded
+from the desktop's null sink while slots end, warn and start again."""
+import os
+import time
+
+import bench
+
+SOUNDS = ["chime", "bell", "beeps", "gong"]  # Sound# 0 to 3
+
+
+def ended_together(slots, seconds):
+    """Kept ends that all fall on one second, `seconds` from now."""
+    bench.reg_set("Option", "KeepRunning", 1)
+    end = int(time.time()) + seconds
+    for slot in slots:
+        bench.reg_set("Save", f"End#{slot}", end)
+
+
+def peak(samples, heard):
+    return max(abs(s) for s in samples[heard[0]:heard[1]])
+
+
+def test_each_end_sound_is_heard_as_itself_and_nothing_chosen_or_switched_off_stays_silent(program):
+    bench.reg_set("Option", "ExpirySound", 1)
+    for slot in range(5):
+        bench.reg_set("Save", f"Time#{slot}", 1)
+        bench.reg_set("Option", f"Sound#{slot}", slot)  # 4: nothing
+    run = program()
+    bar = run.bar()
+    idle = bench.window_image(bar)
+    recording = bench.Recording()
+    for slot in range(4):
+        bench.key(str(slot + 1))
+        recording.wait_sounds(slot + 1)
+    bench.key("5")
+    bench.wait_running(bar, idle, [4])
+    bench.wait_running(bar, idle, [], what="slot 5 ended")
+    samples = recording.wait_more(0.5)
+    heard = bench.sounds(samples)
+    assert len(heard) == 4, "slot 5 (nothing chosen) stays silent"
+    for slot, (start, end) in enumerate(heard):
+        alike = {name: bench.likeness(samples[start:end], bench.wave_samples(name)) for name in SOUNDS}
+        assert max(alike, key=alike.get) == SOUNDS[slot], alike
+        assert alike[SOUNDS[slot]] > 0.8, alike
+    # The menu's switch off: every end is silent.
+    run.kill()
+    recording.stop()
+    bench.reg_set("Option", "ExpirySound", 0)
+    run = program()
+    bar = run.bar()
+    recording = bench.Recording()
+    bench.key("1")
+    bench.wait_running(bar, idle, [0])
+    bench.wait_running(bar, idle, [], what="slot 1 ended")
+    assert bench.sounds(recording.wait_more(0.5)) == [], "the switch off silences every end"
+    recording.stop()
+
+
+def test_two_ends_in_one_second_sound_once_and_half_volume_halves_the_peak(program):
+    bench.reg_set("Option", "ExpirySound", 1)
+    peaks = {}
+    for volume in (100, 50):
+        bench.reg_set("Option", "SoundVolume", volume)
+        bench.reg_set("Option", "Sound#1", 1)  # the bell, louder than the chime: it wins
+        ended_together([0, 1], 3)
+        run = program()
+        run.bar()
+        recording = bench.Recording()
+        recording.wait_sounds(1)
+        samples = recording.wait_more(1.0)  # room for a second sound that must not come
+        heard = bench.sounds(samples)
+        assert len(heard) == 1, "two ends in one tick: one sound"
+        alike = {name: bench.likeness(samples[heard[0][0]:heard[0][1]], bench.wave_samples(name)) for name in SOUNDS}
+        assert max(alike, key=alike.get) == "bell", alike
+        peaks[volume] = peak(samples, heard[0])
+        recording.stop()
+        run.kill()
+    assert 0.425 <= peaks[50] / peaks[100] <= 0.575, peaks
+
+
+def test_the_warning_ticks_once_quieter_than_the_end_and_a_repeating_slot_starts_again(program):
+    bench.reg_set("Option", "ExpirySound", 1)
+    bench.reg_set("Save", "Time#0", 62)
+    bench.reg_set("Option", "Warn#0", 1)
+    bench.reg_set("Save", "Time#1", 2)
+    bench.reg_set("Option", "Repeat#1", 1)
+    bench.reg_set("Option", "KeepRunning", 1)  # the repeated end is stored as it comes
+    run = program()
+    run.bar()
+    recording = bench.Recording()
+    bench.key("1")
+    tick = recording.wait_sounds(1, timeout=8)[0]
+    bench.key("2")
+    heard = recording.wait_sounds(3, timeout=12)
+    samples = recording.samples()
+    assert (heard[0][1] - heard[0][0]) < 0.2 * bench.AUDIO_RATE, "the tick is short"
+    ends = heard[1:]
+    assert all(peak(samples, tick) < peak(samples, end) for end in ends)
+    # The repeating slot's ends come one full time (2 s) apart, and no second tick among them.
+    apart = (ends[1][0] - ends[0][0]) / bench.AUDIO_RATE
+    assert 1.5 <= apart <= 2.5, apart
+    assert bench.reg_values("Save")["End#1"][1] > int(time.time()), "it runs again, its new end stored"
+    recording.stop()
+
+
+def test_without_a_sound_device_an_end_is_silent_and_the_bar_plays_on(program):
+    bench.reg_set("Option", "ExpirySound", 1)
+    bench.reg_set("Save", "Time#0", 1)
+    run = program(dict(os.environ, PULSE_SERVER="unix:/nonexistent/pulse/native"))
+    bar = run.bar()
+    idle = bench.window_image(bar)
+    bench.key("1")
+    bench.wait_running(bar, idle, [0])
+    bench.wait_running(bar, idle, [], what="slot 1 ended where no device plays")
+    bench.key("2")
+    bench.wait_running(bar, idle, [1], what="the bar still takes keys")
+    assert bench.message_boxes() == [], "no error box"
+    assert run.running()

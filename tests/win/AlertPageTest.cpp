@@ -1,0 +1,121 @@
+// The settings window's alert page, driven inside the real sheet: what its
+// list and controls show for the slot chosen, what the try-out plays, and
+// that OK stores only what changed while Cancel stores nothing.
+#include "ProgramWindows.h"
+#include "SettingsDriver.h"
+
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <vector>
+
+#include "common/AppSettings.h"
+#include "play/AlertSounds.h"
+#include "settings/SettingsWindow.h"
+
+namespace {
+
+constexpr int kAlertPage = 1;
+enum Column { SoundColumn = 2, WarnColumn, RepeatColumn };
+
+std::vector<std::pair<AlertCue, std::int32_t>> g_played;
+
+void RecordCue(const AlertCue& cue, std::int32_t volume)
+{
+    g_played.emplace_back(cue, volume);
+}
+
+bool IsChecked(HWND page, int id)
+{
+    return ::IsDlgButtonChecked(page, id) == BST_CHECKED;
+}
+
+}  // namespace
+
+class AlertPage : public ProgramWindows {
+protected:
+    void SeedRegistry() override
+    {
+        AfxGetApp()->WriteProfileInt(L"Option", L"Sound#2", 1);  // the bell
+        AfxGetApp()->WriteProfileInt(L"Option", L"Warn#2", 1);
+        AfxGetApp()->WriteProfileInt(L"Option", L"SoundVolume", 70);
+        LoadOptions();
+        g_played.clear();
+        SetAlertPlayer(RecordCue);
+    }
+    void TearDown() override
+    {
+        SetAlertPlayer(nullptr);
+        ProgramWindows::TearDown();
+        LoadOptions();
+    }
+};
+
+TEST_F(AlertPage, TheListAndTheControlsShowEachSlotsChoiceAndTheTryOutPlaysItAtTheVolumeShown)
+{
+    RunSettings(Bar(), [](HWND sheet, HWND) {
+        HWND page = ShowPage(sheet, kAlertPage);
+        EXPECT_EQ(CellText(page, IDC_ALERT_LIST, 0, SoundColumn), L"차임");
+        EXPECT_EQ(CellText(page, IDC_ALERT_LIST, 0, WarnColumn), L"");
+        EXPECT_EQ(CellText(page, IDC_ALERT_LIST, 2, SoundColumn), L"종");
+        EXPECT_EQ(CellText(page, IDC_ALERT_LIST, 2, WarnColumn), L"켬");
+        EXPECT_EQ(::SendDlgItemMessageW(page, IDC_SOUND_VOLUME, TBM_GETPOS, 0, 0), 7);
+        const struct {
+            int row;
+            int sound;
+            bool warn;
+        } rows[] = {{2, 1, true}, {0, 0, false}, {2, 1, true}};
+        for (const auto& row : rows) {
+            SelectRow(page, IDC_ALERT_LIST, row.row);
+            EXPECT_EQ(::SendDlgItemMessageW(page, IDC_ALERT_SOUND, CB_GETCURSEL, 0, 0), row.sound) << row.row;
+            EXPECT_EQ(IsChecked(page, IDC_ALERT_WARN), row.warn) << row.row;
+        }
+        SlideTo(page, IDC_SOUND_VOLUME, 4);
+        wchar_t shown[16] = L"";
+        ::GetDlgItemTextW(page, IDC_SOUND_VOLUME_TEXT, shown, 16);
+        EXPECT_STREQ(shown, L"40 %");
+        ChooseInCombo(page, IDC_ALERT_SOUND, 3);
+        ClickButton(page, IDC_ALERT_TRY);
+        Press(sheet, PSBTN_CANCEL);
+    });
+    ASSERT_EQ(g_played.size(), 1u);
+    EXPECT_EQ(g_played[0].first, (AlertCue{AlertCue::End, EndSound::Gong}));
+    EXPECT_EQ(g_played[0].second, 40) << "the volume chosen, not yet stored";
+    EXPECT_EQ(Stored("Sound#2"), 1) << "Cancel stores nothing";
+    EXPECT_EQ(Stored("SoundVolume"), 70);
+    EXPECT_EQ(SoundVolume(), 70);
+}
+
+TEST_F(AlertPage, OkStoresOnlyWhatChangedAndAppliesItAtOnce)
+{
+    const DWORD before = StoredValueCount();
+    EXPECT_EQ(RunSettings(Bar(), [](HWND sheet, HWND) {
+                  ShowPage(sheet, kAlertPage);
+                  Press(sheet, PSBTN_OK);
+              }).result,
+              IDOK);
+    EXPECT_EQ(StoredValueCount(), before) << "an OK without changes writes nothing";
+
+    RunSettings(Bar(), [](HWND sheet, HWND) {
+        HWND page = ShowPage(sheet, kAlertPage);
+        SelectRow(page, IDC_ALERT_LIST, 5);
+        ChooseInCombo(page, IDC_ALERT_SOUND, 4);  // 없음
+        ClickButton(page, IDC_ALERT_REPEAT);
+        EXPECT_EQ(CellText(page, IDC_ALERT_LIST, 5, SoundColumn), L"없음");
+        EXPECT_EQ(CellText(page, IDC_ALERT_LIST, 5, RepeatColumn), L"켬");
+        SelectRow(page, IDC_ALERT_LIST, 2);
+        ClickButton(page, IDC_ALERT_WARN);  // off again
+        SlideTo(page, IDC_SOUND_VOLUME, 5);
+        Press(sheet, PSBTN_OK);
+    });
+    EXPECT_EQ(StoredValueCount(), before + 2) << "Sound#5 and Repeat#5 new, Warn#2 and SoundVolume rewritten";
+    EXPECT_EQ(Stored("Sound#5"), 4);
+    EXPECT_EQ(Stored("Repeat#5"), 1);
+    EXPECT_EQ(Stored("Warn#2"), 0);
+    EXPECT_EQ(Stored("Sound#2"), 1);
+    EXPECT_EQ(Stored("SoundVolume"), 50);
+    EXPECT_EQ(Stored("Warn#5"), -1) << "untouched values stay unwritten";
+    EXPECT_EQ(CurrentAlerts().sound[5], EndSound::None) << "applied at once";
+    EXPECT_EQ(RepeatingSlots(CurrentAlerts()), 1u << 5);
+    EXPECT_EQ(SoundVolume(), 50);
+}
