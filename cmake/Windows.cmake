@@ -26,12 +26,14 @@ add_library(tavorin_win STATIC
   src/skin/WindowDrag.cpp
   src/common/AppSettings.cpp
   src/common/Sets.cpp
+  src/common/StartWithWindows.cpp
   src/app/HostDlg.cpp
   src/common/ProgramDialog.cpp
   src/common/SkinnedDialog.cpp
   src/app/SingleInstance.cpp
   src/app/ElevatedRestart.cpp
   src/bar/BarMenu.cpp
+  src/bar/BarSeeThrough.cpp
   src/bar/TimerBarDlg.cpp
   src/editor/NameBox.cpp
   src/editor/TimerEditDlg.cpp
@@ -43,6 +45,7 @@ add_library(tavorin_win STATIC
   src/settings/KeyCatcher.cpp
   src/settings/KeyPage.cpp
   src/settings/AlertPage.cpp
+  src/settings/WindowPage.cpp
   src/settings/SlotList.cpp
   src/settings/SettingsWindow.cpp
   src/settings/TriggerNames.cpp

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 packages=(
   cmake ninja-build g++ googletest
   mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-  wine wine64 xvfb xauth xdotool openbox pulseaudio pulseaudio-utils
+  wine wine64 xvfb xauth xdotool openbox xcompmgr pulseaudio pulseaudio-utils
   locales fonts-nanum fonts-liberation2
   python3 python3-pytest python3-pil python3-xlib python3-yaml
 )

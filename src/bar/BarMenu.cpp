@@ -29,6 +29,10 @@ void SwitchChoice(PlayOption option)
     case DoubleSize:
         CSkinnedDialog::SetDoubleSize(on);
         break;
+    case ClickThrough:
+        StoreOption(option, on);
+        if (HWND hWndBar = CProgramDialog::BarWindow()) ::SendMessageW(hWndBar, kSeeThroughMessage, 0, 0);
+        break;
     default:
         StoreOption(option, on);
         break;
@@ -68,7 +72,8 @@ HMENU CreateBarMenu(const BarMenuState& state)
     HMENU hMenu = ::CreatePopupMenu();
     if (!hMenu) return nullptr;
     static const UINT kChoiceTexts[kPlayOptionCount] = {IDS_MENU_KEYS_EVERYWHERE, IDS_MENU_EXPIRY_SOUND,
-                                                        IDS_MENU_KEEP_RUNNING, IDS_MENU_DOUBLE_SIZE};
+                                                        IDS_MENU_KEEP_RUNNING, IDS_MENU_DOUBLE_SIZE,
+                                                        IDS_MENU_CLICK_THROUGH};
     for (int i = 0; i < kPlayOptionCount; ++i) {
         const UINT check = state.on[i] ? MF_CHECKED : MF_UNCHECKED;
         ::AppendMenuW(hMenu, MF_STRING | check, kFirstChoiceCommand + i, LoadResourceString(kChoiceTexts[i]).c_str());

@@ -1,5 +1,6 @@
 #include "bar/TimerBarDlg.h"
 
+#include <algorithm>
 #include <chrono>
 #include <string>
 
@@ -24,6 +25,9 @@ namespace {
 constexpr COLORREF kBoxWhite = RGB(255, 255, 255);
 constexpr COLORREF kBoxRed = RGB(255, 0, 0);
 constexpr RECT kTitleRect{7, 3, 200, 20};
+constexpr int kTitleGap = 4;  // between the title and the marks after it
+constexpr int kLockWidth = 7;
+constexpr int kLockHeight = 10;
 constexpr UINT kStartTickMs = 50;
 
 }  // namespace
@@ -49,6 +53,7 @@ BOOL CTimerBarDlg::OnInitDialog()
     ModifyStyleEx(WS_EX_APPWINDOW, WS_EX_TOOLWINDOW, 0);
     RestoreWindowPosition(this, kEntryMainWinLeft, kEntryMainWinTop);
     KeepScaledOnScreen();
+    m_seeThrough.Follow(m_hWnd);
     ScheduleTick();
     StartKeysEverywhere(m_hWnd);
     m_bAlwaysOnTop = AppProfile().GetInt(kSectionOption, kEntryAlwaysOnTop, 0);
@@ -136,25 +141,48 @@ void CTimerBarDlg::PaintTexts(HDC dc)
 void CTimerBarDlg::PaintTitle(HDC dc)
 {
     CSelectObject selectFont(dc, m_fontTitle);
+    const bool locked = IsOptionOn(ClickThrough);
     RECT title = kTitleRect;
+    if (locked) title.right -= kLockWidth + kTitleGap;
     std::wstring titleText = m_strTitle;
     if (SetCount() > 1) titleText += L" - " + ShownSetName();
     if (m_bPaused) titleText += L" " + m_strPaused;
     // Clipped to the title's place, however long the set's name.
     ::DrawTextW(dc, titleText.c_str(), -1, &title, DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    SIZE extent{0, 0};
+    ::GetTextExtentPoint32W(dc, titleText.c_str(), static_cast<int>(titleText.size()), &extent);
+    int after = static_cast<int>(std::min<LONG>(title.left + extent.cx, title.right)) + kTitleGap;
+    if (locked) {
+        PaintLock(dc, after);
+        after += kLockWidth + kTitleGap;
+    }
     if (m_bFrontAbove) {
-        SIZE extent{0, 0};
-        ::GetTextExtentPoint32W(dc, titleText.c_str(), static_cast<int>(titleText.size()), &extent);
         RECT mark = kTitleRect;
-        mark.left += extent.cx + 4;
+        mark.left = after;
         const COLORREF before = ::SetTextColor(dc, kBoxRed);
         ::DrawTextW(dc, m_strElevatedMark.c_str(), -1, &mark, DT_VCENTER);
         ::SetTextColor(dc, before);
     }
 }
 
+void CTimerBarDlg::PaintLock(HDC dc, int left)
+{
+    // A padlock in the dark grey the title's text shows as: a shackle of three strokes over a solid body.
+    const int top = (kTitleRect.top + kTitleRect.bottom - kLockHeight) / 2;
+    const auto ink = static_cast<HBRUSH>(::GetStockObject(DKGRAY_BRUSH));
+    const RECT parts[] = {{left + 1, top, left + kLockWidth - 1, top + 1},
+                          {left + 1, top, left + 2, top + 4},
+                          {left + kLockWidth - 2, top, left + kLockWidth - 1, top + 4},
+                          {left, top + 4, left + kLockWidth, top + kLockHeight}};
+    for (const RECT& part : parts) ::FillRect(dc, &part, ink);
+}
+
 void CTimerBarDlg::OnTimer(UINT_PTR nIDEvent)
 {
+    if (nIDEvent == kSeeThroughTimerId) {
+        m_seeThrough.Poll(m_hWnd);
+        return;
+    }
     if (nIDEvent != BarTimerId) {
         CSkinnedDialog::OnTimer(nIDEvent);
         return;
@@ -264,6 +292,11 @@ bool CTimerBarDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*
         SaveState();
         *result = 0;
         return true;
+    case kSeeThroughMessage:
+        m_seeThrough.Follow(m_hWnd);
+        Invalidate();  // the lock at the title
+        *result = 0;
+        return true;
     case kSetShownMessage:
         // Its slots, their triggers and the title; a running slot ends at its own tick.
         FollowStoredTriggers();
@@ -333,7 +366,14 @@ void CTimerBarDlg::OnMouseMove(POINT point)
         m_nHover = hover;  // shows or hides a slot's name
         Invalidate();
     }
+    m_seeThrough.PointerMoved(m_hWnd);
     CSkinnedDialog::OnMouseMove(point);
+}
+
+void CTimerBarDlg::OnMouseLeave()
+{
+    m_seeThrough.PointerLeft(m_hWnd);
+    CSkinnedDialog::OnMouseLeave();
 }
 
 void CTimerBarDlg::OnLButtonUp(POINT point)

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/SkinnedDialog.h"
+#include "bar/BarSeeThrough.h"
 #include "bar/BarView.h"
 #include "framework/Gdi.h"
 #include "model/Triggers.h"
@@ -36,6 +37,7 @@ protected:
     void OnTimer(UINT_PTR nIDEvent) override;
     void OnLButtonDown(POINT point) override;
     void OnMouseMove(POINT point) override;
+    void OnMouseLeave() override;
     void OnLButtonUp(POINT point) override;
     void OnRButtonUp(POINT point) override;
     void OnCaptureChanged(HWND hWndNew) override;
@@ -49,6 +51,8 @@ private:
     void PaintTexts(HDC dc);
     // The title, what a pause adds to it, and the mark of a game above us.
     void PaintTitle(HDC dc);
+    // The lock at the title while clicks pass through the bar.
+    void PaintLock(HDC dc, int left);
     void ScheduleTick();
     void ToggleAlwaysOnTop();
     // A key or button pressed or released at the bar, or forwarded by another
@@ -72,6 +76,7 @@ private:
     CBrush m_brushWhite;     // an icon box
     CBrush m_brushRed;       // an icon box in its slot's last minutes, odd seconds
     CWindowDrag m_drag;      // the whole bar is dragged by any point
+    CBarSeeThrough m_seeThrough;
     int m_bAlwaysOnTop = 0;  // any non-zero value means on
     int m_nHover = -1;       // BarHitRects index under the pointer, or -1
     BarView m_lastView{};    // what the last frame showed

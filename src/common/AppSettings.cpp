@@ -19,6 +19,7 @@ bool g_shown[kPlayOptionCount] = {};   // as applied this run
 SlotTriggers g_triggers = DefaultSlotTriggers();
 SlotAlerts g_alerts = DefaultSlotAlerts();
 std::int32_t g_volume = kLoudestVolume;
+std::int32_t g_opacity = kOpaque;
 std::wstring g_gameProgram;
 constexpr char kEntryGameProgram[] = "GameProgram";
 
@@ -144,6 +145,7 @@ void LoadOptions()
     g_triggers = ReadSlotTriggers(AppProfile());
     g_alerts = ReadSlotAlerts(AppProfile(), kSectionOption);
     g_volume = ReadSoundVolume(AppProfile());
+    g_opacity = ReadOpacity(AppProfile());
     g_gameProgram = GameProgramOf(MultiByteToWide(AppProfile().GetText(kSectionOption, kEntryGameProgram), CP_UTF8));
 }
 
@@ -200,6 +202,18 @@ void StoreSoundVolume(std::int32_t volume)
     if (volume == g_volume) return;
     g_volume = volume;
     AppProfile().WriteInt(kSectionOption, kEntrySoundVolume, volume);
+}
+
+std::int32_t BarOpacity()
+{
+    return g_opacity;
+}
+
+void StoreBarOpacity(std::int32_t opacity)
+{
+    if (opacity == g_opacity) return;
+    g_opacity = opacity;
+    AppProfile().WriteInt(kSectionOption, kEntryOpacity, opacity);
 }
 
 bool IsOptionOn(PlayOption option)

@@ -8,6 +8,7 @@
 #include "framework/Wnd.h"
 #include "model/Alerts.h"
 #include "model/PlayOptions.h"
+#include "model/SeeThrough.h"
 #include "model/SettingsProfile.h"
 #include "model/Triggers.h"
 
@@ -48,6 +49,9 @@ void StoreAlerts(const SlotAlerts& alerts);
 void ShowSetAlerts(const SlotAlerts& set);
 std::int32_t SoundVolume();
 void StoreSoundVolume(std::int32_t volume);
+// The bar's opacity in per cent, read with the choices, written when it changes.
+std::int32_t BarOpacity();
+void StoreBarOpacity(std::int32_t opacity);
 // "GameProgram": the one program (an executable's name) whose window must be
 // in front for triggers from other programs to act; empty for any. Stored
 // as the REG_SZ it is, in UTF-16, whatever the code page.

@@ -27,6 +27,8 @@ constexpr UINT kRestartElevatedMessage = WM_APP + 0x24;
 constexpr UINT kSaveStateMessage = WM_APP + 0x22;
 // To both: another set of slots is shown now (the editor drops its edit).
 constexpr UINT kSetShownMessage = WM_APP + 0x25;
+// To the bar: its opacity or click-through changed.
+constexpr UINT kSeeThroughMessage = WM_APP + 0x26;
 
 class CProgramDialog : public CDialog {
 public:

@@ -46,6 +46,10 @@ protected:
     // Cancel, or the sheet closed otherwise: nothing of the page is kept.
     virtual void OnReset() {}
 
+    // Whether a check box of the page is checked.
+    bool IsChecked(int id) const { return ::IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED; }
+    void SetCheck(int id, bool on) const { ::CheckDlgButton(m_hWnd, id, on ? BST_CHECKED : BST_UNCHECKED); }
+
 private:
     UINT m_nIDTemplate;
 };

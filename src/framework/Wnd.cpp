@@ -89,6 +89,7 @@ bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
     case WM_RBUTTONDOWN: OnRButtonDown(PointFromLParam(lParam)); return true;
     case WM_RBUTTONUP: OnRButtonUp(PointFromLParam(lParam)); return true;
     case WM_MOUSEMOVE: OnMouseMove(PointFromLParam(lParam)); return true;
+    case WM_MOUSELEAVE: OnMouseLeave(); return true;
     case WM_MOUSEWHEEL:
         *result = OnMouseWheel(static_cast<short>(HIWORD(wParam)), PointFromLParam(lParam));
         return true;

@@ -87,6 +87,8 @@ protected:
     virtual void OnRButtonDown(POINT) { Default(); }
     virtual void OnRButtonUp(POINT) { Default(); }
     virtual void OnMouseMove(POINT) { Default(); }
+    // The pointer left the window, as TrackMouseEvent asked to be told.
+    virtual void OnMouseLeave() { Default(); }
     // delta in wheel units; the point in screen coordinates
     virtual BOOL OnMouseWheel(short, POINT) { return static_cast<BOOL>(Default()); }
     virtual void OnKey(const KeyEvent&) { Default(); }

@@ -9,6 +9,7 @@ const char* PlayOptionEntry(PlayOption option)
     case ExpirySound: return "ExpirySound";
     case KeepRunning: return "KeepRunning";
     case DoubleSize: return "DoubleSize";
+    case ClickThrough: return "ClickThrough";
     default: return "";
     }
 }

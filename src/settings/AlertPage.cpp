@@ -18,11 +18,6 @@ std::wstring OnMark(bool on)
     return on ? LoadResourceString(IDS_ALERT_ON) : std::wstring();
 }
 
-bool IsChecked(HWND hWndPage, int id)
-{
-    return ::IsDlgButtonChecked(hWndPage, id) == BST_CHECKED;
-}
-
 }  // namespace
 
 CAlertPage::CAlertPage() : CPropertyPage(IDD_PAGE_ALERTS), m_edit(CurrentAlerts()) {}
@@ -58,8 +53,8 @@ void CAlertPage::ShowSelected()
     const int row = m_list.Selected();
     const bool slot = row >= 0 && row < kTimerSlotCount;
     ::SendDlgItemMessageW(m_hWnd, IDC_ALERT_SOUND, CB_SETCURSEL, slot ? static_cast<int>(m_edit.sound[row]) : -1, 0);
-    ::CheckDlgButton(m_hWnd, IDC_ALERT_WARN, slot && m_edit.warn[row] ? BST_CHECKED : BST_UNCHECKED);
-    ::CheckDlgButton(m_hWnd, IDC_ALERT_REPEAT, slot && m_edit.repeat[row] ? BST_CHECKED : BST_UNCHECKED);
+    SetCheck(IDC_ALERT_WARN, slot && m_edit.warn[row]);
+    SetCheck(IDC_ALERT_REPEAT, slot && m_edit.repeat[row]);
     for (int id : {IDC_ALERT_SOUND, IDC_ALERT_TRY, IDC_ALERT_WARN, IDC_ALERT_REPEAT}) {
         ::EnableWindow(::GetDlgItem(m_hWnd, id), slot);
     }
@@ -90,11 +85,11 @@ bool CAlertPage::OnCommand(UINT id, UINT code)
     }
     case IDC_ALERT_WARN:
         if (code != BN_CLICKED) return false;
-        m_edit.warn[row] = IsChecked(m_hWnd, IDC_ALERT_WARN);
+        m_edit.warn[row] = IsChecked(IDC_ALERT_WARN);
         break;
     case IDC_ALERT_REPEAT:
         if (code != BN_CLICKED) return false;
-        m_edit.repeat[row] = IsChecked(m_hWnd, IDC_ALERT_REPEAT);
+        m_edit.repeat[row] = IsChecked(IDC_ALERT_REPEAT);
         break;
     case IDC_ALERT_TRY:
         if (code != BN_CLICKED) return false;

@@ -6,6 +6,7 @@
 #include "res/resource.h"
 #include "settings/AlertPage.h"
 #include "settings/KeyPage.h"
+#include "settings/WindowPage.h"
 #include "model/Placement.h"
 #include "skin/WinRect.h"
 
@@ -32,7 +33,9 @@ INT_PTR ShowSettings(HWND hWndBar)
     // One sheet at a time: an open one only comes to the front.
     CKeyPage keys;
     CAlertPage alerts;
-    return RunPropertySheet(::GetWindow(hWndBar, GW_OWNER), LoadResourceString(IDS_SETTINGS_TITLE), {&keys, &alerts},
+    CWindowPage window;
+    return RunPropertySheet(::GetWindow(hWndBar, GW_OWNER), LoadResourceString(IDS_SETTINGS_TITLE),
+                            {&keys, &alerts, &window},
                             PlaceBesideBar);
 }
 

@@ -26,8 +26,8 @@ def program():
     bench.reg_clear()
     started = []
 
-    def start(env=None):
-        run = bench.Program(env=env)
+    def start(env=None, exe=None):
+        run = bench.Program(env=env, exe=exe)
         started.append(run)
         return run
 

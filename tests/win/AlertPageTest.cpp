@@ -25,11 +25,6 @@ void RecordCue(const AlertCue& cue, std::int32_t volume)
     g_played.emplace_back(cue, volume);
 }
 
-bool IsChecked(HWND page, int id)
-{
-    return ::IsDlgButtonChecked(page, id) == BST_CHECKED;
-}
-
 }  // namespace
 
 class AlertPage : public ProgramWindows {

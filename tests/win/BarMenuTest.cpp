@@ -41,7 +41,8 @@ std::vector<Item> ItemsOf(HMENU hMenu)
 std::vector<Item> Expected(const BarMenuState& state)
 {
     std::vector<Item> items;
-    const UINT texts[] = {IDS_MENU_KEYS_EVERYWHERE, IDS_MENU_EXPIRY_SOUND, IDS_MENU_KEEP_RUNNING, IDS_MENU_DOUBLE_SIZE};
+    const UINT texts[] = {IDS_MENU_KEYS_EVERYWHERE, IDS_MENU_EXPIRY_SOUND, IDS_MENU_KEEP_RUNNING, IDS_MENU_DOUBLE_SIZE,
+                          IDS_MENU_CLICK_THROUGH};
     for (int i = 0; i < kPlayOptionCount; ++i) {
         items.push_back({kFirstChoiceCommand + i, state.on[i], false, LoadResourceString(texts[i])});
     }
@@ -64,10 +65,10 @@ std::ostream& operator<<(std::ostream& out, const Item& item)
 TEST(BarMenu, OffersEachChoiceWithItsMarkAndTheRestartOnlyWhereItRaisesTheLevel)
 {
     const BarMenuState states[] = {
-        {{false, false, false, false}, false, false, {}},
-        {{true, false, true, false}, true, false, {}},
-        {{true, true, true, true}, true, true, {}},  // a game run as administrator in front
-        {{false, true, false, true}, false, false, {}},
+        {{false, false, false, false, false}, false, false, {}},
+        {{true, false, true, false, true}, true, false, {}},
+        {{true, true, true, true, true}, true, true, {}},  // a game run as administrator in front
+        {{false, true, false, true, false}, false, false, {}},
     };
     for (const BarMenuState& state : states) {
         HMENU hMenu = CreateBarMenu(state);

@@ -116,3 +116,8 @@ std::wstring CellText(HWND page, int listId, int row, int column)
     ::SendDlgItemMessageW(page, listId, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
     return text;
 }
+
+bool IsChecked(HWND page, int id)
+{
+    return ::IsDlgButtonChecked(page, id) == BST_CHECKED;
+}

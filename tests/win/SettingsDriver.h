@@ -34,5 +34,7 @@ HWND ShowPage(HWND sheet, int index);
 // A value of "Option" as stored (-1 where there is none), and how many values it holds.
 int Stored(const char* name);
 DWORD StoredValueCount();
+// Whether a check box of a page is checked.
+bool IsChecked(HWND page, int id);
 // The text of a list's cell.
 std::wstring CellText(HWND page, int listId, int row, int column);

@@ -362,10 +362,10 @@ def type_text(window, text):
 
 # ---- the bar's right-click menu ----------------------------------------------
 
-MENU_ITEMS = 4  # the check items; then a separator (half an item high), "세트" and "설정..."
+MENU_ITEMS = 5  # the check items; then a separator (half an item high), "세트" and "설정..."
 SETS_ITEM = MENU_ITEMS
 SETTINGS_ITEM = MENU_ITEMS + 1
-HALF_ITEM = 105 / 11  # px: a menu of five items and a separator under Wine is 105 px high
+HALF_ITEM = 141 / 15  # px: a menu of seven items and a separator under Wine is 141 px high
 BARE = (300, 95)  # a point of the bar's bare skin (at 1x)
 
 
@@ -441,11 +441,11 @@ def notepad_text():
 class Program:
     """One run of Tavorin.exe."""
 
-    def __init__(self, env=None):
+    def __init__(self, env=None, exe=None):
         if os.environ.get("TAVORIN_COUNT_STARTS"):
             with open(os.environ["TAVORIN_COUNT_STARTS"], "a") as log:
                 log.write("start\n")
-        self.process = subprocess.Popen(["wine", EXE], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+        self.process = subprocess.Popen(["wine", exe or EXE], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                                         env=env)
         # Started: the modal loop has shown the host at its first idle moment.
         self.host = wait_window(title=TITLE, visible=True)

@@ -2,6 +2,7 @@
 // program. It prints what a screenshot cannot tell, one JSON object per line
 // (with "xid", the X window that Wine shows a top-level window in):
 //   inspector windows            every visible-or-not top-level window, with its children
+//                                (and a layered window's alpha)
 //   inspector send HWND MSG WPARAM LPARAM   SendMessage, prints the result
 //   inspector post HWND MSG WPARAM LPARAM   PostMessage
 //   inspector click HWND ID      presses the dialog button ID of window HWND
@@ -112,6 +113,13 @@ void PrintWindow(HWND hWnd)
     ClientToScreen(hWnd, &origin);
     const LONG style = GetWindowLongW(hWnd, GWL_STYLE);
     const LONG exStyle = GetWindowLongW(hWnd, GWL_EXSTYLE);
+    // A layered window's one alpha, or -1 for none.
+    BYTE alpha = 0;
+    DWORD layered = 0;
+    const int alphaShown = (exStyle & WS_EX_LAYERED) && GetLayeredWindowAttributes(hWnd, nullptr, &alpha, &layered) &&
+                                   (layered & LWA_ALPHA)
+                               ? alpha
+                               : -1;
     // Every descendant (a property sheet's page controls too), placed in the window's client area.
     ChildWalk walk{hWnd, "["};
     EnumChildWindows(hWnd, AddChild, reinterpret_cast<LPARAM>(&walk));
@@ -119,11 +127,11 @@ void PrintWindow(HWND hWnd)
     children += "]";
     std::printf("{\"hwnd\":%s,\"pid\":%lu,\"process\":%s,\"class\":%s,\"title\":%s,"
                 "\"rect\":[%ld,%ld,%ld,%ld],\"client\":[%ld,%ld],\"origin\":[%ld,%ld],\"style\":%lu,\"exstyle\":%lu,"
-                "\"visible\":%s,\"enabled\":%s,\"iconic\":%s,\"owner\":%s,\"topmost\":%s,\"xid\":%llu,"
+                "\"alpha\":%d,\"visible\":%s,\"enabled\":%s,\"iconic\":%s,\"owner\":%s,\"topmost\":%s,\"xid\":%llu,"
                 "\"children\":%s}\n",
                 Handle(hWnd).c_str(), pid, Json(ProcessImage(pid)).c_str(), Json(ClassOf(hWnd)).c_str(),
                 Json(TextOf(hWnd)).c_str(), rect.left, rect.top, rect.right, rect.bottom, client.right, client.bottom, origin.x, origin.y,
-                static_cast<unsigned long>(style), static_cast<unsigned long>(exStyle),
+                static_cast<unsigned long>(style), static_cast<unsigned long>(exStyle), alphaShown,
                 IsWindowVisible(hWnd) ? "true" : "false", IsWindowEnabled(hWnd) ? "true" : "false",
                 IsIconic(hWnd) ? "true" : "false", Handle(GetWindow(hWnd, GW_OWNER)).c_str(),
                 (exStyle & WS_EX_TOPMOST) ? "true" : "false",

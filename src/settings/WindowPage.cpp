@@ -1,0 +1,40 @@
+#include "settings/WindowPage.h"
+
+#include <iterator>
+#include <string>
+
+#include "common/AppSettings.h"
+#include "common/ProgramDialog.h"
+#include "common/StartWithWindows.h"
+#include "res/resource.h"
+
+CWindowPage::CWindowPage() : CPropertyPage(IDD_PAGE_WINDOW) {}
+
+void CWindowPage::OnInitPage()
+{
+    HWND hWndOpacity = ::GetDlgItem(m_hWnd, IDC_OPACITY);
+    for (const std::int32_t choice : kOpacityChoices) {
+        const std::wstring text = std::to_wstring(choice) + L" %";
+        const auto at = ::SendMessageW(hWndOpacity, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        if (choice == BarOpacity()) ::SendMessageW(hWndOpacity, CB_SETCURSEL, at, 0);
+    }
+    SetCheck(IDC_CLICK_THROUGH, IsOptionOn(ClickThrough));
+    m_startsWithWindows = IsStartingWithWindows();
+    SetCheck(IDC_START_WITH_WINDOWS, m_startsWithWindows);
+}
+
+bool CWindowPage::OnApply()
+{
+    const auto chosen = ::SendDlgItemMessageW(m_hWnd, IDC_OPACITY, CB_GETCURSEL, 0, 0);
+    const std::int32_t opacity =
+        chosen >= 0 && chosen < static_cast<LRESULT>(std::size(kOpacityChoices)) ? kOpacityChoices[chosen] : kOpaque;
+    const bool clickThrough = IsChecked(IDC_CLICK_THROUGH);
+    const bool barChanges = opacity != BarOpacity() || clickThrough != IsOptionOn(ClickThrough);
+    StoreBarOpacity(opacity);  // written only where it changed
+    if (clickThrough != IsOptionOn(ClickThrough)) StoreOption(ClickThrough, clickThrough);
+    if (barChanges && CProgramDialog::BarWindow()) ::SendMessageW(CProgramDialog::BarWindow(), kSeeThroughMessage, 0, 0);
+    const bool startWithWindows = IsChecked(IDC_START_WITH_WINDOWS);
+    // A moved copy showed it off: turned on, the entry names this copy again.
+    if (startWithWindows != m_startsWithWindows) StoreStartWithWindows(startWithWindows);
+    return true;
+}
