@@ -99,30 +99,20 @@ def test_clicks_pass_to_the_game_beneath_but_while_ctrl_is_held(program):
         bench.menu_gone()
 
 
-def test_the_run_entry_comes_and_goes_with_the_check_quoted_for_a_path_with_spaces(program):
+def test_the_run_entry_names_a_copy_in_a_path_with_spaces_quoted(program):
     folder = os.path.join(os.environ["WINEPREFIX"], "drive_c", "Program Files", "Tavorin Test")
     os.makedirs(folder, exist_ok=True)
     shutil.copy(bench.EXE, folder)
     exe = r"C:\Program Files\Tavorin Test\Tavorin.exe"
     bench.wine("reg", "delete", RUN_KEY, "/v", "Tavorin", "/f", check=False)
-
-    def run_entry():
-        reply = bench.wine("reg", "query", RUN_KEY, "/v", "Tavorin", check=False)
-        return next((line.split("REG_SZ", 1)[1].strip() for line in reply.splitlines() if "REG_SZ" in line), None)
-
-    def flip_the_check(bar):
-        bench.choose(bar, bench.SETTINGS_ITEM)
-        sheet = bench.wait_window(title="설정", visible=True)
-        bench.send(sheet, 0x465, 2, 0)  # PSM_SETCURSEL: the page "창"
-        bench.wait_until(lambda: bench.control(bench.find_window(title="설정", visible=True), START_WITH_WINDOWS)
-                         ["visible"], 5, 0.1, "the page")
-        sheet = bench.find_window(title="설정", visible=True)  # with the page's controls now
-        bench.click_control(sheet, START_WITH_WINDOWS)
-        bench.click_control(sheet, OK)
-        bench.wait_until(lambda: bench.find_window(title="설정", visible=True) is None, 5, 0.1, "the sheet closed")
-
-    bar = program(exe=exe).bar()
-    flip_the_check(bar)
-    assert run_entry() == f'"{exe}"'
-    flip_the_check(bar)
-    assert run_entry() is None
+    bench.choose(program(exe=exe).bar(), bench.SETTINGS_ITEM)
+    sheet = bench.wait_window(title="설정", visible=True)
+    bench.send(sheet, 0x465, 2, 0)  # PSM_SETCURSEL: the page "창"
+    sheet = bench.wait_until(lambda: (lambda w: w if any(c["id"] == START_WITH_WINDOWS and c["visible"]
+                                                         for c in w["children"]) else None)(
+        bench.find_window(title="설정", visible=True)), 5, 0.1, "the page")
+    bench.click_control(sheet, START_WITH_WINDOWS)
+    bench.click_control(sheet, OK)
+    reply = bench.wait_until(lambda: (lambda r: r if "REG_SZ" in r else None)(
+        bench.wine("reg", "query", RUN_KEY, "/v", "Tavorin", check=False)), 5, 0.1, "the Run entry")
+    assert reply.split("REG_SZ", 1)[1].strip() == f'"{exe}"'

@@ -1,6 +1,6 @@
 // The settings window's page of the bar over a game, driven inside the real
-// sheet with the real bar: what OK stores (only what changed), that the bar
-// follows at once, and the Run entry that starts the program with Windows.
+// sheet with the real bar: OK stores only what changed, the bar follows at
+// once, and the Run entry shows and names this very copy.
 #include "ProgramWindows.h"
 #include "SettingsDriver.h"
 
@@ -14,34 +14,26 @@ namespace {
 
 constexpr int kWindowPage = 2;
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr LONG_PTR kSeeThroughStyles = WS_EX_LAYERED | WS_EX_TRANSPARENT;
 
 std::wstring RunEntry()
 {
-    wchar_t text[1024] = L"";
+    wchar_t text[1024] = L"(none)";
     DWORD bytes = sizeof text;
-    if (::RegGetValueW(HKEY_CURRENT_USER, kRunKey, L"Tavorin", RRF_RT_REG_SZ, nullptr, text, &bytes) != ERROR_SUCCESS) {
-        return L"(none)";
-    }
+    ::RegGetValueW(HKEY_CURRENT_USER, kRunKey, L"Tavorin", RRF_RT_REG_SZ, nullptr, text, &bytes);
     return text;
 }
 
-void SetRunEntry(const std::wstring& command)
+// The page's three controls set (opacity choice, or -1 to leave it; clicks on the two checks), then OK.
+void ChangeOnPage(int opacity, bool clickThrough, bool startWithWindows)
 {
-    ::RegSetKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Tavorin", REG_SZ, command.c_str(),
-                      static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
-}
-
-LONG_PTR BarStyle()
-{
-    return ::GetWindowLongPtrW(CProgramDialog::BarWindow(), GWL_EXSTYLE);
-}
-
-int BarAlpha()
-{
-    BYTE alpha = 0;
-    DWORD flags = 0;
-    if (!::GetLayeredWindowAttributes(CProgramDialog::BarWindow(), nullptr, &alpha, &flags)) return -1;
-    return flags & LWA_ALPHA ? alpha : -1;
+    RunSettings(CProgramDialog::BarWindow(), [=](HWND sheet, HWND) {
+        HWND page = ShowPage(sheet, kWindowPage);
+        if (opacity >= 0) ChooseInCombo(page, IDC_OPACITY, opacity);
+        if (clickThrough) ClickButton(page, IDC_CLICK_THROUGH);
+        if (startWithWindows) ClickButton(page, IDC_START_WITH_WINDOWS);
+        Press(sheet, PSBTN_OK);
+    });
 }
 
 }  // namespace
@@ -52,7 +44,6 @@ protected:
     {
         ::SetCursorPos(0, 0);  // away from the bar: no hover
         ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Tavorin");
-        LoadOptions();
     }
     void TearDown() override
     {
@@ -60,80 +51,57 @@ protected:
         ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Tavorin");
         LoadOptions();
     }
+    static LONG_PTR BarStyle() { return ::GetWindowLongPtrW(Bar(), GWL_EXSTYLE) & kSeeThroughStyles; }
 };
 
 TEST_F(WindowPage, OkStoresOnlyWhatChangedAndTheBarFollowsAtOnce)
 {
-    EXPECT_EQ(BarStyle() & (WS_EX_LAYERED | WS_EX_TRANSPARENT), 0) << "opaque and taking clicks: no layered window";
+    EXPECT_EQ(BarStyle(), 0) << "opaque and taking clicks: no layered window";
     const DWORD before = StoredValueCount();
-    RunSettings(Bar(), [](HWND sheet, HWND) {
-        HWND page = ShowPage(sheet, kWindowPage);
-        EXPECT_EQ(::SendDlgItemMessageW(page, IDC_OPACITY, CB_GETCURSEL, 0, 0), 0) << "100 %";
-        EXPECT_FALSE(IsChecked(page, IDC_CLICK_THROUGH));
-        EXPECT_FALSE(IsChecked(page, IDC_START_WITH_WINDOWS));
-        Press(sheet, PSBTN_OK);
-    });
+    ChangeOnPage(-1, false, false);
     EXPECT_EQ(StoredValueCount(), before) << "an OK without changes writes nothing";
-    EXPECT_EQ(RunEntry(), L"(none)");
 
-    RunSettings(Bar(), [](HWND sheet, HWND) {
-        HWND page = ShowPage(sheet, kWindowPage);
-        ChooseInCombo(page, IDC_OPACITY, 2);  // 60 %
-        Press(sheet, PSBTN_OK);
-    });
+    ChangeOnPage(2, false, false);  // 60 %
     EXPECT_EQ(Stored("Opacity"), 60);
     EXPECT_EQ(Stored("ClickThrough"), -1);
-    EXPECT_EQ(BarStyle() & (WS_EX_LAYERED | WS_EX_TRANSPARENT), WS_EX_LAYERED);
-    EXPECT_EQ(BarAlpha(), 153);
+    EXPECT_EQ(BarStyle(), WS_EX_LAYERED);
+    BYTE alpha = 0;
+    EXPECT_TRUE(::GetLayeredWindowAttributes(Bar(), nullptr, &alpha, nullptr));
+    EXPECT_EQ(alpha, 153);
 
-    RunSettings(Bar(), [](HWND sheet, HWND) {
-        HWND page = ShowPage(sheet, kWindowPage);
-        EXPECT_EQ(::SendDlgItemMessageW(page, IDC_OPACITY, CB_GETCURSEL, 0, 0), 2);
-        ClickButton(page, IDC_CLICK_THROUGH);
-        Press(sheet, PSBTN_OK);
-    });
+    ChangeOnPage(-1, true, false);
     EXPECT_EQ(Stored("ClickThrough"), 1);
-    EXPECT_EQ(BarStyle() & (WS_EX_LAYERED | WS_EX_TRANSPARENT), WS_EX_LAYERED | WS_EX_TRANSPARENT);
+    EXPECT_EQ(BarStyle(), kSeeThroughStyles);
 
-    RunSettings(Bar(), [](HWND sheet, HWND) {
-        HWND page = ShowPage(sheet, kWindowPage);
-        ChooseInCombo(page, IDC_OPACITY, 0);
-        ClickButton(page, IDC_CLICK_THROUGH);
-        Press(sheet, PSBTN_OK);
-    });
+    ChangeOnPage(0, true, false);
     EXPECT_EQ(Stored("Opacity"), 100);
     EXPECT_EQ(Stored("ClickThrough"), 0);
-    EXPECT_EQ(BarStyle() & (WS_EX_LAYERED | WS_EX_TRANSPARENT), 0) << "opaque again, as the bar always was";
+    EXPECT_EQ(BarStyle(), 0) << "opaque again, as the bar always was";
 }
 
 TEST_F(WindowPage, TheStartWithWindowsCheckShowsWhetherTheRunEntryNamesThisCopyAndRewritesIt)
 {
     const std::wstring mine = L"\"" + ProgramPath() + L"\"";
+    const std::wstring moved = L"\"C:\\Old place\\Tavorin.exe\"";
     const struct {
-        const wchar_t* stored;  // the Run entry before, or null for none
-        bool shown;
-        bool click;
+        std::wstring stored;  // the Run entry before
+        bool shown, click;
         std::wstring after;
     } rows[] = {
-        {nullptr, false, true, mine},
-        {mine.c_str(), true, false, mine},
-        {mine.c_str(), true, true, L"(none)"},
-        {L"\"C:\\Old place\\Tavorin.exe\"", false, false, L"\"C:\\Old place\\Tavorin.exe\""},  // a moved copy's
-        {L"\"C:\\Old place\\Tavorin.exe\"", false, true, mine},
+        {L"(none)", false, true, mine},
+        {mine, true, false, mine},
+        {mine, true, true, L"(none)"},
+        {moved, false, false, moved},  // a moved copy's entry: shown off, left alone
+        {moved, false, true, mine},
     };
     for (const auto& row : rows) {
-        if (row.stored) {
-            SetRunEntry(row.stored);
-        } else {
-            ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Tavorin");
+        ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Tavorin");
+        if (row.stored != L"(none)") {
+            ::RegSetKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Tavorin", REG_SZ, row.stored.c_str(),
+                              static_cast<DWORD>((row.stored.size() + 1) * sizeof(wchar_t)));
         }
-        const auto index = &row - rows;
-        RunSettings(Bar(), [&row, index](HWND sheet, HWND) {
-            HWND page = ShowPage(sheet, kWindowPage);
-            EXPECT_EQ(IsChecked(page, IDC_START_WITH_WINDOWS), row.shown) << index;
-            if (row.click) ClickButton(page, IDC_START_WITH_WINDOWS);
-            Press(sheet, PSBTN_OK);
-        });
+        EXPECT_EQ(IsStartingWithWindows(), row.shown) << &row - rows;
+        ChangeOnPage(-1, false, row.click);
         EXPECT_EQ(RunEntry(), row.after) << &row - rows;
     }
 }
