@@ -23,6 +23,14 @@ std::int32_t g_opacity = kOpaque;
 std::wstring g_gameProgram;
 constexpr char kEntryGameProgram[] = "GameProgram";
 
+// A number of "Option" held for the run: written only when it changes.
+void StoreNumberIfChanged(std::int32_t& held, const char* entry, std::int32_t value)
+{
+    if (value == held) return;
+    held = value;
+    AppProfile().WriteInt(kSectionOption, entry, value);
+}
+
 bool IsOption(PlayOption option)
 {
     return option >= 0 && option < kPlayOptionCount;
@@ -199,9 +207,7 @@ std::int32_t SoundVolume()
 
 void StoreSoundVolume(std::int32_t volume)
 {
-    if (volume == g_volume) return;
-    g_volume = volume;
-    AppProfile().WriteInt(kSectionOption, kEntrySoundVolume, volume);
+    StoreNumberIfChanged(g_volume, kEntrySoundVolume, volume);
 }
 
 std::int32_t BarOpacity()
@@ -211,9 +217,7 @@ std::int32_t BarOpacity()
 
 void StoreBarOpacity(std::int32_t opacity)
 {
-    if (opacity == g_opacity) return;
-    g_opacity = opacity;
-    AppProfile().WriteInt(kSectionOption, kEntryOpacity, opacity);
+    StoreNumberIfChanged(g_opacity, kEntryOpacity, opacity);
 }
 
 bool IsOptionOn(PlayOption option)
