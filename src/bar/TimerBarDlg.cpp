@@ -149,6 +149,7 @@ void CTimerBarDlg::PaintTitle(HDC dc)
     if (m_bPaused) titleText += L" " + m_strPaused;
     // Clipped to the title's place, however long the set's name.
     ::DrawTextW(dc, titleText.c_str(), -1, &title, DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    if (!locked && !m_bFrontAbove) return;  // the common frame measures nothing
     SIZE extent{0, 0};
     ::GetTextExtentPoint32W(dc, titleText.c_str(), static_cast<int>(titleText.size()), &extent);
     int after = static_cast<int>(std::min<LONG>(title.left + extent.cx, title.right)) + kTitleGap;
