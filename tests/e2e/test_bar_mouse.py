@@ -8,7 +8,8 @@ WS_EX_TOPMOST = 0x8
 def name_pixels(image, slot):
     """Dark pixels in the strip under a slot's time box, where its name goes."""
     left, _, right, bottom = bench.time_box(slot)
-    return [(x, y) for x in range(max(left - 40, 0), min(right + 40, 480)) for y in range(bottom - 2, bottom + 8)
+    # Inside the skin's edge: the frame's own dark line is no part of a name.
+    return [(x, y) for x in range(max(left - 40, 2), min(right + 40, 478)) for y in range(bottom - 2, bottom + 8)
             if sum(image.getpixel((x, y))) < 300]
 
 
