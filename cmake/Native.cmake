@@ -20,3 +20,7 @@ set_tests_properties(artwork PROPERTIES
 # The scripts' set-up on both kinds of machine (with and without 32-bit code).
 add_test(NAME scripts
          COMMAND ${SYSTEM_PYTHON} -m pytest -q -p no:cacheprovider ${CMAKE_SOURCE_DIR}/tests/scripts/test_setup.py)
+
+# Every language of the resources holds every text, dialog and picture.
+add_test(NAME resources
+         COMMAND ${SYSTEM_PYTHON} -m pytest -q -p no:cacheprovider ${CMAKE_SOURCE_DIR}/tests/resources)

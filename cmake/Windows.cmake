@@ -19,6 +19,7 @@ add_library(tavorin_win STATIC
   src/framework/LateLibrary.cpp
   src/framework/PropertySheet.cpp
   src/framework/Keyboard.cpp
+  src/framework/ResourceLanguage.cpp
   src/skin/Region.cpp
   src/skin/Blit.cpp
   src/skin/SkinCanvas.cpp
@@ -27,6 +28,7 @@ add_library(tavorin_win STATIC
   src/common/AppSettings.cpp
   src/common/Sets.cpp
   src/common/StartWithWindows.cpp
+  src/common/ProgramLanguage.cpp
   src/app/HostDlg.cpp
   src/common/ProgramDialog.cpp
   src/common/SkinnedDialog.cpp
@@ -46,6 +48,7 @@ add_library(tavorin_win STATIC
   src/settings/KeyPage.cpp
   src/settings/AlertPage.cpp
   src/settings/WindowPage.cpp
+  src/settings/GeneralPage.cpp
   src/settings/SlotList.cpp
   src/settings/SettingsWindow.cpp
   src/settings/TriggerNames.cpp
@@ -77,10 +80,6 @@ configure_file(${CMAKE_SOURCE_DIR}/res/version.h.in ${CMAKE_BINARY_DIR}/generate
 configure_file(${CMAKE_SOURCE_DIR}/res/Tavorin.manifest.in ${CMAKE_BINARY_DIR}/generated/Tavorin.manifest @ONLY)
 include_directories(${CMAKE_BINARY_DIR}/generated)
 
-# The resource compiler reports no dependencies: name every file it embeds.
-file(GLOB TAVORIN_ART CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/art/*)
-set_source_files_properties(res/Tavorin.rc PROPERTIES
-  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_BINARY_DIR}/generated/Tavorin.manifest;${CMAKE_BINARY_DIR}/generated/version.h;${TAVORIN_ART}")
 
 # Tests that run under Wine share one fresh prefix per test run; PROGRAM and
 # PREFIX name another program to test and its own prefix (the 32-bit pass).
@@ -120,3 +119,10 @@ if(CMAKE_CROSSCOMPILING_EMULATOR)
   add_subdirectory(tests/scripts)
   add_subdirectory(tools/bench)
 endif()
+
+# The resource compiler reports no dependencies: name every file it embeds,
+# for each program that embeds it (a source file's properties are its folder's).
+file(GLOB TAVORIN_ART CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/art/* ${CMAKE_SOURCE_DIR}/res/lang/*.rc)
+get_property(TAVORIN_RC_FOLDERS DIRECTORY ${CMAKE_SOURCE_DIR} PROPERTY SUBDIRECTORIES)
+set_source_files_properties(res/Tavorin.rc DIRECTORY ${CMAKE_SOURCE_DIR} ${TAVORIN_RC_FOLDERS} PROPERTIES
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_BINARY_DIR}/generated/Tavorin.manifest;${CMAKE_BINARY_DIR}/generated/version.h;${TAVORIN_ART}")

@@ -9,6 +9,7 @@
 #define IDD_SET_NAME 106
 #define IDD_PAGE_ALERTS 107
 #define IDD_PAGE_WINDOW 108
+#define IDD_PAGE_GENERAL 109
 
 // Controls
 #define IDC_NAME_EDIT 1000
@@ -31,6 +32,7 @@
 #define IDC_OPACITY 1400
 #define IDC_CLICK_THROUGH 1401
 #define IDC_START_WITH_WINDOWS 1402
+#define IDC_LANGUAGE 1500
 
 // Icons
 #define IDI_PROGRAM 128
@@ -127,5 +129,10 @@
 #define IDS_SOUND_NONE 188
 // The bar over a game
 #define IDS_MENU_CLICK_THROUGH 190
+// The update check
+#define IDS_UPDATE_ASK 200
+#define IDS_UPDATE_CLOSING 201
+// Languages
+#define IDS_LANGUAGE_AS_WINDOWS 210
 #define IDS_APP_NAME 57344
 #define IDS_MAX_CHARS_PROMPT 61716

@@ -1,6 +1,7 @@
 #include "app/HostDlg.h"
 
 #include "common/AppSettings.h"
+#include "common/ProgramLanguage.h"
 #include "common/Sets.h"
 #include "app/SingleInstance.h"
 #include "app/ElevatedRestart.h"
@@ -64,6 +65,7 @@ int CHostDlg::OnCreate()
     LoadSets();
     LoadSlotSettings();
     LoadOptions();
+    TakeChosenLanguage();
     RestoreKeptSlotEnds(m_takingOverFrom);
     return 0;
 }

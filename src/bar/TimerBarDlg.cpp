@@ -33,11 +33,9 @@ constexpr UINT kStartTickMs = 50;
 }  // namespace
 
 CTimerBarDlg::CTimerBarDlg(CWnd* pParent)
-    : CSkinnedDialog(IDD_TIMER_BAR, pParent),
-      m_strTitle(LoadResourceString(IDS_TITLE)),
-      m_strPaused(LoadResourceString(IDS_PAUSED)),
-      m_strElevatedMark(LoadResourceString(IDS_ELEVATED_MARK))
+    : CSkinnedDialog(IDD_TIMER_BAR, pParent)
 {
+    LoadTitleTexts();
     m_fontTitle.CreateFontW(12, FW_DONTCARE, DEFAULT_CHARSET, L"굴림");
     m_fontTime.CreateFontW(15, FW_BOLD, DEFAULT_CHARSET, L"Times New Roman");
     m_brushWhite.CreateSolidBrush(kBoxWhite);
@@ -136,6 +134,19 @@ void CTimerBarDlg::PaintTexts(HDC dc)
                         DT_SINGLELINE | DT_BOTTOM | DT_NOPREFIX);
         }
     }
+}
+
+void CTimerBarDlg::LoadTitleTexts()
+{
+    m_strTitle = LoadResourceString(IDS_TITLE);
+    m_strPaused = LoadResourceString(IDS_PAUSED);
+    m_strElevatedMark = LoadResourceString(IDS_ELEVATED_MARK);
+}
+
+void CTimerBarDlg::OnLanguageShown()
+{
+    LoadTitleTexts();
+    Invalidate();
 }
 
 void CTimerBarDlg::PaintTitle(HDC dc)

@@ -34,6 +34,7 @@ protected:
     void OnSessionChange(UINT event) override;
     void PostNcDestroy() override;
     void ComposeFrame(HDC dc) override;
+    void OnLanguageShown() override;
     void OnTimer(UINT_PTR nIDEvent) override;
     void OnLButtonDown(POINT point) override;
     void OnMouseMove(POINT point) override;
@@ -50,6 +51,7 @@ private:
     void PaintSlots(HDC dc, std::int32_t now);
     void PaintTexts(HDC dc);
     // The title, what a pause adds to it, and the mark of a game above us.
+    void LoadTitleTexts();
     void PaintTitle(HDC dc);
     // The lock at the title while clicks pass through the bar.
     void PaintLock(HDC dc, int left);

@@ -5,6 +5,7 @@
 #include "framework/CodePage.h"
 #include "framework/WinApp.h"
 #include "model/HandOver.h"
+#include "model/Languages.h"
 #include "model/PlayGuards.h"
 #include "model/Placement.h"
 #include "common/Sets.h"
@@ -20,6 +21,7 @@ SlotTriggers g_triggers = DefaultSlotTriggers();
 SlotAlerts g_alerts = DefaultSlotAlerts();
 std::int32_t g_volume = kLoudestVolume;
 std::int32_t g_opacity = kOpaque;
+std::int32_t g_language = kLanguageAsWindows;
 std::wstring g_gameProgram;
 constexpr char kEntryGameProgram[] = "GameProgram";
 
@@ -154,6 +156,7 @@ void LoadOptions()
     g_alerts = ReadSlotAlerts(AppProfile(), kSectionOption);
     g_volume = ReadSoundVolume(AppProfile());
     g_opacity = ReadOpacity(AppProfile());
+    g_language = ReadLanguageChoice(AppProfile());
     g_gameProgram = GameProgramOf(MultiByteToWide(AppProfile().GetText(kSectionOption, kEntryGameProgram), CP_UTF8));
 }
 
@@ -218,6 +221,16 @@ std::int32_t BarOpacity()
 void StoreBarOpacity(std::int32_t opacity)
 {
     StoreNumberIfChanged(g_opacity, kEntryOpacity, opacity);
+}
+
+std::int32_t LanguageChoice()
+{
+    return g_language;
+}
+
+void StoreLanguageChoice(std::int32_t choice)
+{
+    StoreNumberIfChanged(g_language, kEntryLanguage, choice);
 }
 
 bool IsOptionOn(PlayOption option)

@@ -52,6 +52,10 @@ void StoreSoundVolume(std::int32_t volume);
 // The bar's opacity in per cent, read with the choices, written when it changes.
 std::int32_t BarOpacity();
 void StoreBarOpacity(std::int32_t opacity);
+// The language chosen (a row of kLanguages, or following Windows), read with
+// the choices, written when it changes.
+std::int32_t LanguageChoice();
+void StoreLanguageChoice(std::int32_t choice);
 // "GameProgram": the one program (an executable's name) whose window must be
 // in front for triggers from other programs to act; empty for any. Stored
 // as the REG_SZ it is, in UTF-16, whatever the code page.

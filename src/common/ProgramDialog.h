@@ -29,6 +29,8 @@ constexpr UINT kSaveStateMessage = WM_APP + 0x22;
 constexpr UINT kSetShownMessage = WM_APP + 0x25;
 // To the bar: its opacity or click-through changed.
 constexpr UINT kSeeThroughMessage = WM_APP + 0x26;
+// To both: the program speaks another language now; each shows its texts and pictures in it.
+constexpr UINT kLanguageShownMessage = WM_APP + 0x27;
 
 class CProgramDialog : public CDialog {
 public:

@@ -102,6 +102,11 @@ bool CSkinnedDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         TakeScale(WindowDpi(m_hWnd), nullptr);
         *result = 0;
         return true;
+    } else if (message == kLanguageShownMessage) {
+        m_canvas.RebuildForDisplay(m_hWnd);  // pictures with words: the skin and the sprites
+        OnLanguageShown();
+        *result = 0;
+        return true;
     }
     return CProgramDialog::OnWndMsg(message, wParam, lParam, result);
 }

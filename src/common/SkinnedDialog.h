@@ -34,6 +34,9 @@ protected:
     virtual void ComposeFrame(HDC dc) = 0;
     // After the scale changed: the window's own children follow it.
     virtual void OnScaleChanged() {}
+    // After the language changed, with the skin and sprites already in it:
+    // the texts the window keeps.
+    virtual void OnLanguageShown() {}
 
     SkinCanvas m_canvas;
 

@@ -1,6 +1,7 @@
 #include "framework/Dialog.h"
 
 #include "framework/DataExchange.h"
+#include "framework/ResourceLanguage.h"
 #include "framework/Trace.h"
 #include "framework/WinApp.h"
 
@@ -19,7 +20,10 @@ CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate
 HWND CDialog::CreateFromTemplate(UINT nIDTemplate, HWND hWndOwner, bool* pBound)
 {
     HookWindowCreate();
-    HWND hWnd = ::CreateDialogParamW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(nIDTemplate), hWndOwner, DialogProc, 0);
+    const DLGTEMPLATE* dialogTemplate = LanguageDialogTemplate(nIDTemplate);
+    HWND hWnd = dialogTemplate ? ::CreateDialogIndirectParamW(AfxGetInstanceHandle(), dialogTemplate, hWndOwner,
+                                                              DialogProc, 0)
+                               : nullptr;
     const bool bound = UnhookWindowCreate();
     if (pBound) *pBound = bound;
     TRACE(L"window of template " + std::to_wstring(nIDTemplate) +

@@ -1,10 +1,10 @@
 #include "framework/Gdi.h"
 
-#include "framework/WinApp.h"
+#include "framework/ResourceLanguage.h"
 
 bool CBitmap::LoadBitmap(UINT nIDResource)
 {
-    return Attach(::LoadBitmapW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(nIDResource)));
+    return Attach(LoadLanguageBitmap(nIDResource));
 }
 
 SIZE CBitmap::GetSize() const

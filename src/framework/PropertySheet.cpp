@@ -1,5 +1,6 @@
 #include "framework/PropertySheet.h"
 
+#include "framework/ResourceLanguage.h"
 #include "framework/Trace.h"
 #include "framework/WinApp.h"
 
@@ -103,8 +104,9 @@ INT_PTR RunPropertySheet(HWND hWndOwner, const std::wstring& caption, const std:
     for (CPropertyPage* page : pages) {
         PROPSHEETPAGEW sheetPage{};
         sheetPage.dwSize = sizeof sheetPage;
+        sheetPage.dwFlags = PSP_DLGINDIRECT;
         sheetPage.hInstance = AfxGetInstanceHandle();
-        sheetPage.pszTemplate = MAKEINTRESOURCEW(page->TemplateId());
+        sheetPage.pResource = LanguageDialogTemplate(page->TemplateId());
         sheetPage.pfnDlgProc = CPropertyPage::PageProc;
         sheetPage.lParam = reinterpret_cast<LPARAM>(page);
         sheetPages.push_back(sheetPage);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "framework/ResourceLanguage.h"
 
 namespace {
 
@@ -192,10 +193,17 @@ HINSTANCE AfxGetInstanceHandle()
 
 std::wstring LoadResourceString(UINT id)
 {
-    const wchar_t* text = nullptr;
-    // With a zero buffer size LoadString hands out a pointer into the resource.
-    const int length = ::LoadStringW(AfxGetInstanceHandle(), id, reinterpret_cast<wchar_t*>(&text), 0);
-    return length > 0 && text ? std::wstring(text, static_cast<std::size_t>(length)) : std::wstring();
+    // A string table holds sixteen strings, each its length and its characters.
+    DWORD size = 0;
+    const auto* block = static_cast<const wchar_t*>(LockLanguageResource(RT_STRING, id / 16 + 1, &size));
+    const wchar_t* end = block ? block + size / sizeof(wchar_t) : nullptr;
+    for (UINT at = 0; block && block < end; ++at) {
+        const std::size_t length = static_cast<std::size_t>(*block++);
+        if (length > static_cast<std::size_t>(end - block)) break;
+        if (at == id % 16) return std::wstring(block, length);
+        block += length;
+    }
+    return std::wstring();
 }
 
 std::wstring FormatResourceString(UINT id, std::initializer_list<std::wstring> values)

@@ -2,6 +2,7 @@
 
 #include "editor/NameBox.h"
 #include "framework/MessageBox.h"
+#include "framework/ResourceLanguage.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 
@@ -58,8 +59,8 @@ std::optional<std::wstring> AskSetName(HWND hWndOwner, UINT nIDTitle, const std:
                                        const SetNameCheck& check)
 {
     Asking asking{nIDTitle, initial, &check, {}};
-    const INT_PTR answer = ::DialogBoxParamW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(IDD_SET_NAME), hWndOwner,
-                                             SetNameProc, reinterpret_cast<LPARAM>(&asking));
+    const INT_PTR answer = ::DialogBoxIndirectParamW(AfxGetInstanceHandle(), LanguageDialogTemplate(IDD_SET_NAME),
+                                                     hWndOwner, SetNameProc, reinterpret_cast<LPARAM>(&asking));
     if (answer != IDOK) return std::nullopt;
     return asking.name;
 }

@@ -5,6 +5,7 @@
 #include "framework/WinApp.h"
 #include "res/resource.h"
 #include "settings/AlertPage.h"
+#include "settings/GeneralPage.h"
 #include "settings/KeyPage.h"
 #include "settings/WindowPage.h"
 #include "model/Placement.h"
@@ -34,8 +35,9 @@ INT_PTR ShowSettings(HWND hWndBar)
     CKeyPage keys;
     CAlertPage alerts;
     CWindowPage window;
+    CGeneralPage general;
     return RunPropertySheet(::GetWindow(hWndBar, GW_OWNER), LoadResourceString(IDS_SETTINGS_TITLE),
-                            {&keys, &alerts, &window},
+                            {&keys, &alerts, &window, &general},
                             PlaceBesideBar);
 }
 

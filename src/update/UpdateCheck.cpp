@@ -172,8 +172,8 @@ UINT UpdateCheckWorker(LPVOID parameter)
     TRACE(L"update check: reply kind " + std::to_wstring(static_cast<int>(answer.kind)));
     switch (answer.kind) {
     case UpdateReplyKind::NewVersion:
-        if (AfxMessageBox(boxes, L"최신버전을 다운 받으시겠습니까?", MB_YESNO) == IDYES) {
-            AfxMessageBox(boxes, L"최신버전을 받기 위해서, 프로그램을 종료합니다.");
+        if (AfxMessageBox(boxes, LoadResourceString(IDS_UPDATE_ASK), MB_YESNO) == IDYES) {
+            AfxMessageBox(boxes, LoadResourceString(IDS_UPDATE_CLOSING));
             OpenInBrowser(downloadUrl);
             // The host saves the slots and ends the program; this waits until it has.
             if (boxes.hWndMain) ::SendMessageW(boxes.hWndMain, WM_CLOSE, 0, 0);

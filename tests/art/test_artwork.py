@@ -24,10 +24,12 @@ def header(name):
 
 
 SPRITES = {"close.bmp": (11, 11), "pin_on.bmp": (16, 16), "pin_off.bmp": (16, 16), "ok.bmp": (42, 20),
-           "cancel.bmp": (42, 20), "arrow_up.bmp": (18, 18), "arrow_down.bmp": (18, 18)}
+           "cancel.bmp": (42, 20), "arrow_up.bmp": (18, 18), "arrow_down.bmp": (18, 18),
+           "ok_en.bmp": (42, 20), "cancel_en.bmp": (42, 20)}
+SKINS = [("bar_skin.bmp", 100), ("editor_skin.bmp", 220), ("editor_skin_en.bmp", 220)]
 
 
-@pytest.mark.parametrize("name,height", [("bar_skin.bmp", 100), ("editor_skin.bmp", 220)])
+@pytest.mark.parametrize("name,height", SKINS)
 def test_skins_are_bottom_up_16_bit_555(name, height):
     h = header(name)
     assert (h["width"], h["height"], h["bits"], h["compression"]) == (480, height, 16, 0)
@@ -54,7 +56,7 @@ def magenta_pixels(name):
             if picture.getpixel((x, y)) == MAGENTA}
 
 
-@pytest.mark.parametrize("name,height", [("bar_skin.bmp", 100), ("editor_skin.bmp", 220)])
+@pytest.mark.parametrize("name,height", SKINS)
 def test_skins_are_magenta_only_in_three_pixels_of_each_corner(name, height):
     r, b = 479, height - 1
     assert magenta_pixels(name) == {(0, 0), (1, 0), (0, 1), (r, 0), (r - 1, 0), (r, 1),
@@ -86,8 +88,9 @@ def test_icons_are_distinct_and_the_contact_sheet_renders():
     print(f"contact sheet: {os.path.abspath(path)}")
 
 
-def test_the_editor_skin_leaves_the_name_box_clear_with_its_caption_above():
-    skin = contact_sheet.load("editor_skin.bmp").convert("RGB")
+@pytest.mark.parametrize("name", ["editor_skin.bmp", "editor_skin_en.bmp"])
+def test_the_editor_skin_leaves_the_name_box_clear_with_its_caption_above(name):
+    skin = contact_sheet.load(name).convert("RGB")
     box = (231, 126, 362, 149)  # where the editor places its name box
     assert {skin.getpixel((x, y)) for x in range(box[0] - 2, box[2] + 2) for y in range(box[1] - 2, box[3] + 2)} \
         == {(255, 255, 255)}
@@ -137,3 +140,19 @@ def test_the_end_sounds_differ_from_each_other_and_the_tick_is_the_quietest():
             shape_apart = sum(abs(a - b) for a, b in zip(shape1, shape2)) / len(shape1) > 0.3
             assert pitch_apart or shape_apart, f"{first} and {second} sound alike"
     assert features("tick")[0] < min(peak for peak, _, _ in ends.values()) / 2
+
+
+@pytest.mark.parametrize("name", ["editor_skin.bmp", "ok.bmp", "cancel.bmp"])
+def test_each_language_draws_the_same_picture_but_its_words(name):
+    # only the words differ: the English picture is the Korean one where no text lies
+    korean = contact_sheet.load(name).convert("RGB")
+    english = contact_sheet.load(name.replace(".bmp", "_en.bmp")).convert("RGB")
+    assert korean.size == english.size
+    width, height = korean.size
+    # each picture's colour table is its own: a colour may be a few levels off
+    differ = {(x, y) for y in range(height) for x in range(width)
+              if max(abs(a - b) for a, b in zip(korean.getpixel((x, y)), english.getpixel((x, y)))) > 12}
+    assert differ, "the words are drawn"
+    edge = {(x, y) for y in range(height) for x in range(width)
+            if min(x, y, width - 1 - x, height - 1 - y) < 2}
+    assert not differ & edge, "the frame and the cut corners are the same"

@@ -43,8 +43,9 @@ def render(path):
     rows = [
         [("bar_skin.bmp", 1)],
         [("editor_skin.bmp", 1)],
-        [(n, 3) for n in ("close.bmp", "pin_on.bmp", "pin_off.bmp", "ok.bmp", "cancel.bmp", "arrow_up.bmp",
-                          "arrow_down.bmp")],
+        [("editor_skin_en.bmp", 1)],
+        [(n, 3) for n in ("close.bmp", "pin_on.bmp", "pin_off.bmp", "ok.bmp", "cancel.bmp", "ok_en.bmp",
+                          "cancel_en.bmp", "arrow_up.bmp", "arrow_down.bmp")],
         [(f"icon{20001 + i}.bmp", 3) for i in range(12)],
         [(f"icon{20013 + i}.bmp", 3) for i in range(12)],
     ]

@@ -29,14 +29,17 @@ def main():
     bmpfiles.write_ico(out("window.ico"), [icons_app.stopwatch(16)])
 
     bmpfiles.write_bmp16(out("bar_skin.bmp"), skins.bar_skin())
-    bmpfiles.write_bmp16(out("editor_skin.bmp"), skins.editor_skin())
+    for language in skins.EDITOR_WORDS:
+        bmpfiles.write_bmp16(out(f"editor_skin{language}.bmp"), skins.editor_skin(language))
 
     strip, face = sprites.STRIP, sprites.FACE
     bmpfiles.write_bmp8(out("close.bmp"), bmpfiles.flatten_sprite(sprites.close_button(), strip))
     bmpfiles.write_bmp8(out("pin_on.bmp"), bmpfiles.flatten_sprite(sprites.pin_pushed_in(), strip))
     bmpfiles.write_bmp8(out("pin_off.bmp"), bmpfiles.flatten_sprite(sprites.pin_lying(), strip))
-    bmpfiles.write_bmp8(out("ok.bmp"), bmpfiles.flatten_sprite(sprites.ok_button(), face))
-    bmpfiles.write_bmp8(out("cancel.bmp"), bmpfiles.flatten_sprite(sprites.cancel_button(), face))
+    for language in sprites.BUTTON_WORDS:
+        bmpfiles.write_bmp8(out(f"ok{language}.bmp"), bmpfiles.flatten_sprite(sprites.ok_button(language), face))
+        bmpfiles.write_bmp8(out(f"cancel{language}.bmp"),
+                            bmpfiles.flatten_sprite(sprites.cancel_button(language), face))
     bmpfiles.write_bmp8(out("arrow_up.bmp"), bmpfiles.flatten_sprite(sprites.arrow(True), face))
     bmpfiles.write_bmp8(out("arrow_down.bmp"), bmpfiles.flatten_sprite(sprites.arrow(False), face))
 

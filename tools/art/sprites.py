@@ -40,7 +40,7 @@ def pin_lying():
 
 
 def text_button(label, top, bottom, border, ink):
-    """42 x 20: a rounded button with a Korean label."""
+    """42 x 20: a rounded button with a label."""
     c = Canvas(42, 20)
     c.rect((0, 0, 42, 20), fill=border + (255,), radius=4)
     mask, md = c.mask()
@@ -51,12 +51,16 @@ def text_button(label, top, bottom, border, ink):
     return c.result()
 
 
-def ok_button():
-    return text_button("확인", (96, 158, 226), (40, 100, 180), (28, 70, 132), (255, 255, 255))
+# The two buttons' words in each language (the suffix of their files).
+BUTTON_WORDS = {"": ("확인", "취소"), "_en": ("OK", "Cancel")}
 
 
-def cancel_button():
-    return text_button("취소", (250, 251, 253), (214, 221, 232), (128, 140, 160), (40, 52, 72))
+def ok_button(language=""):
+    return text_button(BUTTON_WORDS[language][0], (96, 158, 226), (40, 100, 180), (28, 70, 132), (255, 255, 255))
+
+
+def cancel_button(language=""):
+    return text_button(BUTTON_WORDS[language][1], (250, 251, 253), (214, 221, 232), (128, 140, 160), (40, 52, 72))
 
 
 def arrow(up):

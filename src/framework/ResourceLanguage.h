@@ -1,0 +1,20 @@
+// The language the program's own resources are taken in: strings, dialog
+// templates and pictures are looked for in it first, and where it has none,
+// in whatever language the module holds them.
+#pragma once
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+// Taken by every later lookup; LANG_NEUTRAL leaves the pick to Windows.
+void SetResourceLanguage(LANGID language);
+LANGID ResourceLanguage();
+
+// A resource of the program's module in the language, or null.
+const void* LockLanguageResource(const wchar_t* type, UINT id, DWORD* size = nullptr);
+// A dialog template, for the Indirect forms of the dialog functions.
+const DLGTEMPLATE* LanguageDialogTemplate(UINT nIDTemplate);
+// A bitmap resource as LoadBitmap gives it (a bitmap of the screen's format), or null.
+HBITMAP LoadLanguageBitmap(UINT nIDBitmap);
