@@ -8,10 +8,8 @@
 void TakeChosenLanguage()
 {
     const LANGID language = ResolveLanguage(LanguageChoice(), ::GetUserDefaultUILanguage());
-    SetResourceLanguage(language);
-    // The system's own texts (the buttons of message boxes and of the settings
-    // window) follow a choice, where Windows has the language; else Windows' own.
-    ::SetThreadUILanguage(LanguageChoice() == kLanguageAsWindows ? 0 : language);
+    // The system's own texts follow a choice; else they stay Windows' own.
+    SetResourceLanguage(language, LanguageChoice() == kLanguageAsWindows ? 0 : language);
 }
 
 void ShowLanguage(int choice)

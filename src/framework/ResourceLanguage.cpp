@@ -5,6 +5,7 @@
 namespace {
 
 LANGID g_language = LANG_NEUTRAL;  // none chosen: the module's own pick
+LANGID g_systemTexts = 0;
 
 HRSRC FindInLanguage(HMODULE module, const wchar_t* type, UINT id)
 {
@@ -16,9 +17,16 @@ HRSRC FindInLanguage(HMODULE module, const wchar_t* type, UINT id)
 
 }  // namespace
 
-void SetResourceLanguage(LANGID language)
+void SetResourceLanguage(LANGID language, LANGID systemTexts)
 {
     g_language = language;
+    g_systemTexts = systemTexts;
+    FollowResourceLanguage();
+}
+
+void FollowResourceLanguage()
+{
+    ::SetThreadUILanguage(g_systemTexts);
 }
 
 LANGID ResourceLanguage()

@@ -9,8 +9,12 @@
 #include <windows.h>
 
 // Taken by every later lookup; LANG_NEUTRAL leaves the pick to Windows.
-void SetResourceLanguage(LANGID language);
+// The system's own texts (the buttons of message boxes and property sheets)
+// are in systemTexts where Windows has that language, 0 for Windows' own:
+// this thread's at once, another's once it calls FollowResourceLanguage.
+void SetResourceLanguage(LANGID language, LANGID systemTexts = 0);
 LANGID ResourceLanguage();
+void FollowResourceLanguage();
 
 // A resource of the program's module in the language, or null.
 const void* LockLanguageResource(const wchar_t* type, UINT id, DWORD* size = nullptr);

@@ -12,6 +12,7 @@
 #include "framework/Internet.h"
 #include "framework/LateLibrary.h"
 #include "framework/MessageBox.h"
+#include "framework/ResourceLanguage.h"
 #include "framework/Trace.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
@@ -137,6 +138,7 @@ UINT UpdateCheckWorker(LPVOID parameter)
 {
     const std::unique_ptr<UpdateCheckRequest> request(static_cast<UpdateCheckRequest*>(parameter));
     if (!request) return 0;
+    FollowResourceLanguage();  // the boxes' buttons as the program's
     const MessageBoxContext& boxes = request->boxes;
     const std::string& version = request->version;
     const CheckClock clock;
