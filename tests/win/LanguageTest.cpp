@@ -7,6 +7,7 @@
 
 #include <prsht.h>
 
+#include <cstdio>
 #include <string>
 
 #include "common/AppSettings.h"
@@ -115,6 +116,9 @@ TEST_P(LanguageLayout, EveryTextFitsItsControl)
 {
     SetResourceLanguage(GetParam());
     HiddenWindow owner(600, 500);
+    HDC screen = ::GetDC(nullptr);
+    std::printf("at %d DPI\n", ::GetDeviceCaps(screen, LOGPIXELSY));
+    ::ReleaseDC(nullptr, screen);
     for (UINT id : {IDD_PAGE_KEYS, IDD_PAGE_ALERTS, IDD_PAGE_WINDOW, IDD_PAGE_GENERAL, IDD_SET_NAME}) {
         const DLGTEMPLATE* dialogTemplate = LanguageDialogTemplate(id);
         ASSERT_NE(dialogTemplate, nullptr);
