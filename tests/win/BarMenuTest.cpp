@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "bar/BarMenu.h"
+#include "framework/ResourceLanguage.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 
@@ -77,3 +78,17 @@ TEST(BarMenu, OffersEachChoiceWithItsMarkAndTheRestartOnlyWhereItRaisesTheLevel)
     }
 }
 
+
+TEST(BarMenu, SpeaksTheLanguageShown)
+{
+    SetResourceLanguage(0x0409);
+    HMENU hMenu = CreateBarMenu({{false, false, false, false, false}, true, false, {}});
+    const std::vector<Item> items = ItemsOf(hMenu);
+    ::DestroyMenu(hMenu);
+    SetResourceLanguage(LANG_NEUTRAL);
+    ASSERT_EQ(items.size(), 9u);
+    EXPECT_EQ(items[1].text, L"Sound when a timer ends");
+    EXPECT_EQ(items[6].text, L"Sets");
+    EXPECT_EQ(items[7].text, L"Settings...");
+    EXPECT_EQ(items[8].text, L"Restart as administrator");
+}
