@@ -42,6 +42,8 @@ def test_a_slot_name_shows_as_typed_while_the_pointer_is_over_its_icon(program):
     assert len(hover(bar, 170, 45, 3, True)) > 20  # icon box of slot 4
     # An "&" is the player's text, not an underline marker: it takes its own place.
     with_ampersand = name_width(hover(bar, 35, 45, 0, True))
+    # Slot 1's name gone first: its strip overlaps slot 2's, where it would read as slot 2's.
+    hover(bar, 300, 95, 0, False)
     assert with_ampersand >= name_width(hover(bar, 80, 45, 1, True)) + 5
     hover(bar, 170, 57, 3, True)  # where the icon box overlaps its time box: still the icon
     hover(bar, 170, 75, 3, False)  # time box of slot 4
