@@ -67,8 +67,7 @@ def test_the_restart_as_administrator_hands_over_every_slot_and_place_with_a_box
     bench.click_bare(bar)
     bench.key("1")
     # A message box of the settings window is up, in a loop of its own, when the restart comes.
-    bench.choose(bar, bench.SETTINGS_ITEM)
-    sheet = bench.wait_window(title="설정", visible=True)
+    sheet = bench.open_settings(bar)
     bench.click_control(sheet, 1101)  # 바꾸기
     bench.key("2")
     bench.wait_message_box()

@@ -17,11 +17,6 @@ def under(locale):
     return dict(os.environ, LANG=locale, LC_ALL=locale)
 
 
-def open_settings(bar, title):
-    bench.choose(bar, bench.SETTINGS_ITEM)
-    return bench.wait_window(title=title, visible=True, cls="#32770")
-
-
 def page_texts(sheet):
     return [c["text"] for c in bench.find_window(title=sheet["title"], visible=True)["children"] if c["visible"]]
 
@@ -41,7 +36,7 @@ def test_windows_display_language_chooses_english_or_korean(program):
         run = program(env=under(locale))
         bar = run.bar()
         widths[locale] = menu_width(bar)
-        sheet = open_settings(bar, texts["title"])
+        sheet = bench.open_settings(bar, texts["title"])
         assert all(text in page_texts(sheet) for text in texts["page"])
         bench.click_control(sheet, 2)  # Cancel
         bench.wait_until(lambda: bench.find_window(title=texts["title"], visible=True) is None, 5, 0.1, "closed")
@@ -69,17 +64,14 @@ def test_a_choice_overrides_windows_and_applies_at_once(program, locale, stored,
     editor = run.editor()
     buttons = (editor["rect"][0] + 290, editor["rect"][1] + 160, editor["rect"][0] + 470, editor["rect"][1] + 200)
     before = bench.screenshot().crop(buttons).tobytes()
-    sheet = open_settings(bar, shown["title"])
+    sheet = bench.open_settings(bar, shown["title"])
     assert all(text in page_texts(sheet) for text in shown["page"])
-    bench.send(sheet, 0x465, 3, 0)  # PSM_SETCURSEL: the general page
-    sheet = bench.wait_until(lambda: (lambda w: w if any(c["id"] == LANGUAGE and c["visible"]
-                                                         for c in w["children"]) else None)(
-        bench.find_window(title=shown["title"], visible=True)), 5, 0.1, "the general page")
+    sheet = bench.show_page(sheet, 3, LANGUAGE)  # the general page
     bench.send(bench.control(sheet, LANGUAGE), CB_SETCURSEL, choice, 0)
     bench.click_control(sheet, OK)
     bench.wait_until(lambda: bench.reg_values("Option").get("Language") == ("REG_DWORD", choice), 5, 0.1,
                      "the choice stored")
     bench.wait_changed(lambda: bench.screenshot().crop(buttons).tobytes(), before, what="the editor's buttons")
-    sheet = open_settings(bar, then["title"])
+    sheet = bench.open_settings(bar, then["title"])
     assert all(text in page_texts(sheet) for text in then["page"])
     assert run.running()

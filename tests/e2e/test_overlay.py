@@ -105,12 +105,8 @@ def test_the_run_entry_names_a_copy_in_a_path_with_spaces_quoted(program):
     shutil.copy(bench.EXE, folder)
     exe = r"C:\Program Files\Tavorin Test\Tavorin.exe"
     bench.wine("reg", "delete", RUN_KEY, "/v", "Tavorin", "/f", check=False)
-    bench.choose(program(exe=exe).bar(), bench.SETTINGS_ITEM)
-    sheet = bench.wait_window(title="설정", visible=True)
-    bench.send(sheet, 0x465, 2, 0)  # PSM_SETCURSEL: the page "창"
-    sheet = bench.wait_until(lambda: (lambda w: w if any(c["id"] == START_WITH_WINDOWS and c["visible"]
-                                                         for c in w["children"]) else None)(
-        bench.find_window(title="설정", visible=True)), 5, 0.1, "the page")
+    sheet = bench.open_settings(program(exe=exe).bar())
+    sheet = bench.show_page(sheet, 2, START_WITH_WINDOWS)  # the page "창"
     bench.click_control(sheet, START_WITH_WINDOWS)
     bench.click_control(sheet, OK)
     reply = bench.wait_until(lambda: (lambda r: r if "REG_SZ" in r else None)(

@@ -89,8 +89,7 @@ def test_the_settings_window_takes_a_real_key_as_the_trigger_and_applies_it_at_o
     bar = run.bar()
     idle = bench.window_image(bar)
 
-    bench.choose(bar, bench.SETTINGS_ITEM)
-    sheet = bench.wait_window(title="설정", visible=True)
+    sheet = bench.open_settings(bar)
     assert sheet["owner"] == run.host["hwnd"], "no taskbar entry of its own"
     catch(sheet, "d")  # the page's 기본값(&D): the key is the trigger, nothing else happens
     bench.click_control(sheet, OK)

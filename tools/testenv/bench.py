@@ -415,6 +415,23 @@ def choose(bar, item, scale=1):
     menu_gone()
 
 
+def open_settings(bar, title="설정"):
+    """The settings window, opened from the bar's menu."""
+    choose(bar, SETTINGS_ITEM)
+    return wait_window(title=title, visible=True, cls="#32770")
+
+
+def show_page(sheet, index, control_id):
+    """The settings window's page `index` in front: the sheet, once that page's control shows."""
+    send(sheet, 0x465, index, 0)  # PSM_SETCURSEL
+
+    def shown():
+        window = find_window(title=sheet["title"], visible=True)
+        return window if window and any(c["id"] == control_id and c["visible"] for c in window["children"]) else None
+
+    return wait_until(shown, 5, 0.1, f"the settings window's page {index}")
+
+
 # ---- the game: Wine's notepad, in front and clear of the bar -----------------
 
 @contextlib.contextmanager
