@@ -43,6 +43,7 @@ def layers(fault):
 def main(path, only):
     faults = json.load(open(path, encoding="utf-8"))
     results = []
+    stale = []
     for fault in faults:
         if only and fault["name"] not in only:
             continue
@@ -50,6 +51,7 @@ def main(path, only):
         original = open(source, encoding="utf-8").read()
         if original.count(fault["find"]) != 1:
             print(f"{fault['name']}: the text to change is not there once", flush=True)
+            stale.append(fault["name"])
             continue
         started = time.time()
         try:
@@ -66,6 +68,8 @@ def main(path, only):
         key = "survived" if caught is None else caught.split(".")[0]
         by_layer[key] = by_layer.get(key, 0) + 1
     print(f"{len(results)} faults: " + ", ".join(f"{n} {layer}" for layer, n in sorted(by_layer.items())))
+    if stale:
+        print(f"{len(stale)} not put in, their text gone from the code: " + ", ".join(stale))
     quiet(["cmake", "--build", "--preset", "native"])
     quiet(["cmake", "--build", "--preset", "win64"])
 
