@@ -1,5 +1,5 @@
-"""Playing beside a game, on the real program: the bar's right-click menu, digit
-keys released in another program, and running timers kept across a kill."""
+"""Playing beside a game, on the real program: the bar's right-click menu and
+running timers kept across a kill."""
 import time
 
 import bench
@@ -32,34 +32,6 @@ def test_the_menu_shows_and_flips_each_choice(program):
         bench.choose(bar, item)
         assert option(name) == 0
     assert marks(bar) == unchecked
-
-
-def test_digit_keys_from_another_program_reach_both(program):
-    bench.reg_set("Option", "GlobalDigitKeys", 1)
-    run = program()
-    bar = run.bar()
-    idle = bench.window_image(bar)
-    with bench.notepad() as game:
-        bench.key("3", "7")
-        bench.wait_running(bar, idle, [2, 6])
-        assert bench.notepad_text() == "37", "the game still gets its keys"
-
-        # The menu over the game leaves the game in front when it closes.
-        bench.open_menu(bar)
-        bench.focus(bar)  # the keyboard follows the menu's owner in front, as on Windows
-        bench.key("Escape")
-        bench.menu_gone()
-        assert bench.inspector("foreground")["foreground"] == game["hwnd"]
-
-        # Turned off from the menu: the game's digits are its own again.
-        bench.choose(bar, 0)
-        assert option("GlobalDigitKeys") == 0
-        bench.activate(game)
-        bench.key("3", "5")
-        # The bar gets a key of its own afterwards: once it acts, the game's went by.
-        bench.click_bare(bar)
-        bench.key("9")
-        bench.wait_running(bar, idle, [2, 6, 8], what="slots 3 and 7 still, 5 not, 9 from the bar")
 
 
 def test_a_kept_timer_runs_on_after_a_kill(program):
