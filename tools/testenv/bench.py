@@ -440,8 +440,13 @@ def notepad(x=0, y=560):
     try:
         game = wait_window(cls="Notepad", visible=True, process="notepad.exe")
         xdotool("windowsize", game["xid"], 400, 200, "windowmove", game["xid"], x, y)
-        time.sleep(0.5)
-        game = find_window(cls="Notepad", process="notepad.exe")  # where it is now
+
+        def placed():  # the frame's own edges and caption around the 400 x 200 asked for
+            window = find_window(cls="Notepad", process="notepad.exe")
+            left, top, right, _ = window["rect"]
+            return window if abs(right - left - 400) <= 16 and abs(top - y) <= 40 else None
+
+        game = wait_until(placed, 5, 0.1, "the game's window in its place")
         activate(game)
         yield game
     finally:
