@@ -48,6 +48,15 @@ void HookEvent(unsigned key, bool down)
     while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
 }
 
+// The hooks the system is asked for, in order.
+std::vector<int> g_hookTypes;
+
+HHOOK WINAPI RecordHook(int type, HOOKPROC proc, HINSTANCE instance, DWORD thread)
+{
+    g_hookTypes.push_back(type);
+    return ::SetWindowsHookExW(type, proc, instance, thread);
+}
+
 }  // namespace
 
 class TriggerKeys : public ProgramWindows {
@@ -65,6 +74,7 @@ protected:
     void TearDown() override
     {
         SwitchKeysEverywhere(false);
+        SetHookInstaller(nullptr);
         StoreTriggers(DefaultSlotTriggers());
         Hold(VK_CONTROL, false);
         ProgramWindows::TearDown();
@@ -124,7 +134,10 @@ TEST_F(TriggerKeys, AtTheBarAReleaseActsOnTheSlotOfItsKeyAndTheModifiersHeldAtIt
 
 TEST_F(TriggerKeys, WithTheHooksInTheirReportActsInOurWindowsUnlessTheFocusTakesTheKey)
 {
+    g_hookTypes.clear();
+    SetHookInstaller(RecordHook);
     ASSERT_TRUE(SwitchKeysEverywhere(true));
+    EXPECT_EQ(g_hookTypes, (std::vector<int>{WH_KEYBOARD_LL, WH_MOUSE_LL})) << "slot 3's side button needs the mouse's";
     ::SetForegroundWindow(Bar());
     ASSERT_TRUE(IsWindowOfThisProcess(::GetForegroundWindow()));
     HWND hWndName = ::GetDlgItem(Editor(), IDC_NAME_EDIT);
@@ -138,9 +151,12 @@ TEST_F(TriggerKeys, WithTheHooksInTheirReportActsInOurWindowsUnlessTheFocusTakes
         unsigned key;
         std::vector<int> running;
         const char* what;
+        unsigned held = 0;  // a modifier key the hook sees go down before and up after
     } rows[] = {
         {OnBar, VK_F5, {0}, "at the bar"},
         {OnBar, '5', {4}, "a digit at the bar"},
+        {OnBar, '3', {1}, "Ctrl+3 with the left Ctrl", VK_LCONTROL},
+        {OnBar, '3', {1}, "and with the right", VK_RCONTROL},
         {OnName, VK_F5, {0}, "in the name box, a key that types nothing"},
         {OnName, '5', {}, "in the name box, a character it takes"},
         {OnName, kSideButton1, {2}, "in the name box, a side button"},
@@ -150,8 +166,10 @@ TEST_F(TriggerKeys, WithTheHooksInTheirReportActsInOurWindowsUnlessTheFocusTakes
     for (const auto& row : rows) {
         ::SetFocus(row.focus == OnName ? hWndName : Bar());
         if (row.focus == OnWaitingCatcher) catcher.Wait([](std::optional<Trigger>) {});
+        if (row.held) HookEvent(row.held, true);
         HookEvent(row.key, true);
         HookEvent(row.key, false);
+        if (row.held) HookEvent(row.held, false);
         EXPECT_EQ(TakeRunning(), row.running) << row.what;
         ::SendMessageW(hWndCatcher, WM_LBUTTONDOWN, 0, 0);  // stops a wait
     }
