@@ -123,6 +123,10 @@ TEST_F(TriggerKeys, AtTheBarAReleaseActsOnTheSlotOfItsKeyAndTheModifiersHeldAtIt
         ::SendMessageW(Bar(), WM_KEYUP, '3', kRepeat);
         EXPECT_EQ(TakeRunning(), second == kRepeat ? std::vector<int>{1} : std::vector<int>{}) << second;
     }
+    // A key that reaches another of our windows is the bar's too.
+    ::SendMessageW(Editor(), WM_KEYDOWN, '5', 0);
+    ::SendMessageW(Editor(), WM_KEYUP, '5', kRepeat);
+    EXPECT_EQ(TakeRunning(), std::vector<int>{4}) << "forwarded from the editor";
     // Pressed here, and the bar left before its release: the press is forgotten.
     Hold(VK_CONTROL, true);
     ::SendMessageW(Bar(), WM_KEYDOWN, '3', 0);
