@@ -175,15 +175,3 @@ def test_a_paused_bar_repaints_nothing_and_a_running_one_once_a_second(program):
 
     bench.wait_until(as_before, 3, 0.1, "everything drawn as before")
 
-
-def test_a_slot_of_no_time_ends_as_soon_as_it_starts(program):
-    bench.reg_set("Save", "Time#0", 0)
-    run = program()
-    bar = run.bar()
-    idle = bench.region_of(bench.window_image(bar), (0, 20, 60, 100))
-    for press in range(2):  # the second release starts it again: it is idle, not running
-        bench.wait_until(lambda: time.time() % 1 < 0.1, 2, 0.01, "the start of a second")
-        bench.key("1")
-        # Idle again well before the next second's tick.
-        bench.wait_until(lambda: bench.region_of(bench.window_image(bar), (0, 20, 60, 100)) == idle, 0.7, 0.05,
-                         f"press {press + 1} ended")

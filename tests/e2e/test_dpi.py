@@ -63,14 +63,6 @@ def at_96(at_dpi):
     return bar, editor
 
 
-def test_at_144_nothing_changes(at_dpi, at_96, program):
-    at_dpi(144)
-    bar, editor, _ = bar_and_editor(program())
-    assert (bar.size, editor.size) == ((480, 100), (480, 220))
-    assert bar.tobytes() == at_96[0].tobytes()
-    assert masked(editor).tobytes() == masked(at_96[1]).tobytes()
-
-
 def test_at_192_every_pixel_is_doubled_and_clicks_land_on_doubled_points(at_dpi, at_96, program):
     at_dpi(192)
     run = program()
