@@ -6,7 +6,6 @@
 
 #include <prsht.h>
 
-#include "bar/BarSeeThrough.h"
 #include "common/AppSettings.h"
 #include "common/StartWithWindows.h"
 #include "settings/SettingsWindow.h"
@@ -107,7 +106,7 @@ TEST_F(WindowPage, TheStartWithWindowsCheckShowsWhetherTheRunEntryNamesThisCopyA
     }
 }
 
-TEST_F(WindowPage, AHoveredBarShowsInFullAndCtrlHeldOverItTakesTheClicksBack)
+TEST_F(WindowPage, AHoveredBarShowsInFullAndFadesAgainWhenThePointerLeaves)
 {
     BYTE alpha = 0;
     const auto alphaNow = [&alpha] { return ::GetLayeredWindowAttributes(Bar(), nullptr, &alpha, nullptr) ? alpha : 0; };
@@ -116,16 +115,4 @@ TEST_F(WindowPage, AHoveredBarShowsInFullAndCtrlHeldOverItTakesTheClicksBack)
     EXPECT_EQ(alphaNow(), 255);
     ::SendMessageW(Bar(), WM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(alphaNow(), 153) << "the pointer gone: see-through again";
-
-    ChangeOnPage(-1, true, false);  // clicks pass
-    RECT rect{};
-    ::GetWindowRect(Bar(), &rect);
-    ::SetCursorPos(rect.left + 300, rect.top + 60);
-    ::keybd_event(VK_CONTROL, 0, 0, 0);
-    ::SendMessageW(Bar(), WM_TIMER, kSeeThroughTimerId, 0);
-    EXPECT_EQ(BarStyle() & WS_EX_TRANSPARENT, 0) << "Ctrl held over the bar: its clicks are its own";
-    ::keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
-    ::SendMessageW(Bar(), WM_TIMER, kSeeThroughTimerId, 0);
-    EXPECT_EQ(BarStyle(), kSeeThroughStyles);
-    ::SetCursorPos(0, 0);
 }
