@@ -3,15 +3,21 @@ suite catches each: the native tests, the Win32 tests, or only the end-to-end
 tests named for it. A measure of the suite's strength, for the developers;
 slow (a build and the layers' runs per fault), so no part of the suite.
 
-    tools/faults/run.py FAULTS.json [NAME...]
+    tools/faults/run.py [--which] FAULTS.json [NAME...]
 
 Run it from a checkout of its own (git worktree add): each fault is written
 into the source, built and tested, and the file is put back. FAULTS.json is a
 list of {"name", "file", "find", "put", "tests": [further ctest tests, such as
 "e2e.test_bar"]}; `find` must occur exactly once in the file.
+
+With --which it names, for each fault, every native and Win32-layer test that
+fails with it in (both layers run whatever the first says), and at the end the
+tests that are a fault's only catcher: what can be thinned without losing a
+catch, and what cannot.
 """
 import json
 import os
+import re
 import subprocess
 import sys
 import time
@@ -24,6 +30,22 @@ WIN64 = os.path.join(ROOT, "build", "win64")
 def quiet(command, cwd=ROOT, timeout=1800):
     return subprocess.run(command, cwd=cwd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                           timeout=timeout).returncode == 0
+
+
+def failing(command):
+    """The tests a run reports failed: GoogleTest's and pytest's names."""
+    out = subprocess.run(command, cwd=ROOT, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
+                         errors="replace", timeout=1800).stdout
+    return sorted(set(re.findall(r"^\[  FAILED  \] ([\w/]+\.[\w/]+)(?=,| \(|$)", out, re.M)) |
+                  set(re.findall(r"^FAILED (\S+::\w+)", out, re.M)))
+
+
+def catchers():
+    """Every native and Win32-layer test that fails with the fault in."""
+    if not quiet(["cmake", "--build", "--preset", "native"]) or not quiet(["cmake", "--build", "--preset", "win64"]):
+        return ["(no build)"]
+    return (failing(["ctest", "--preset", "native", "-V"]) +
+            failing([DESKTOP, "ctest", "--preset", "win64", "-R", "^wine.wineprefix$|^win", "-V"]))
 
 
 def layers(fault):
@@ -40,7 +62,7 @@ def layers(fault):
         yield test, quiet([DESKTOP, "ctest", "--preset", "win64", "-R", f"^wine.wineprefix$|^{test}$"])
 
 
-def main(path, only):
+def main(path, only, which=False):
     faults = json.load(open(path, encoding="utf-8"))
     results = []
     stale = []
@@ -57,12 +79,24 @@ def main(path, only):
         try:
             with open(source, "w", encoding="utf-8") as file:
                 file.write(original.replace(fault["find"], fault["put"]))
-            caught = next((layer for layer, passed in layers(fault) if not passed), None)
+            if which:
+                caught = catchers()
+            else:
+                caught = next((layer for layer, passed in layers(fault) if not passed), None)
         finally:
             with open(source, "w", encoding="utf-8") as file:
                 file.write(original)
         results.append((fault["name"], caught))
-        print(f"{fault['name']}: {caught or 'SURVIVED'} ({time.time() - started:.0f} s)", flush=True)
+        shown = ", ".join(caught) if which else caught
+        print(f"{fault['name']}: {shown or 'SURVIVED'} ({time.time() - started:.0f} s)", flush=True)
+    if which:
+        only_catcher = {}
+        for name, tests in results:
+            if len(tests) == 1:
+                only_catcher.setdefault(tests[0], []).append(name)
+        for test, names in sorted(only_catcher.items()):
+            print(f"only {test} catches {', '.join(names)}")
+        results = [(name, "caught" if tests else None) for name, tests in results]
     by_layer = {}
     for _, caught in results:
         key = "survived" if caught is None else caught.split(".")[0]
@@ -75,6 +109,8 @@ def main(path, only):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) < 2:
+    which = "--which" in sys.argv[1:2]
+    arguments = sys.argv[2:] if which else sys.argv[1:]
+    if not arguments:
         sys.exit(__doc__)
-    main(sys.argv[1], set(sys.argv[2:]))
+    main(arguments[0], set(arguments[1:]), which)
