@@ -33,11 +33,17 @@ def quiet(command, cwd=ROOT, timeout=1800):
 
 
 def failing(command):
-    """The tests a run reports failed: GoogleTest's and pytest's names."""
+    """The tests a ctest run reports failed: GoogleTest's and pytest's names,
+    and a test program that ended without naming one (a crash, as the address
+    checker's abort) by its own name."""
     out = subprocess.run(command, cwd=ROOT, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
                          errors="replace", timeout=1800).stdout
-    return sorted(set(re.findall(r"^\[  FAILED  \] ([\w/]+\.[\w/]+)(?=,| \(|$)", out, re.M)) |
-                  set(re.findall(r"^FAILED (\S+::\w+)", out, re.M)))
+    gtests = set(re.findall(r"^(?:\d+: )?\[  FAILED  \] ([\w/]+\.[\w/]+)(?=,| \(|$)", out, re.M))
+    pytests = set(re.findall(r"^(?:\d+: )?FAILED (\S+::\w+)", out, re.M))
+    programs = re.findall(r"^\s+\d+ - (\S+) \((.+)\)$", out, re.M)
+    crashed = {f"{name} ({why})" for name, why in programs if not name.startswith(("e2e", "release", "scripts", "art",
+                                                                                    "resources")) and not gtests}
+    return sorted(gtests | pytests | crashed)
 
 
 def catchers():
