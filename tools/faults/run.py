@@ -40,9 +40,10 @@ def failing(command):
                          errors="replace", timeout=1800).stdout
     gtests = set(re.findall(r"^(?:\d+: )?\[  FAILED  \] ([\w/]+\.[\w/]+)(?=,| \(|$)", out, re.M))
     pytests = set(re.findall(r"^(?:\d+: )?FAILED (\S+::\w+)", out, re.M))
-    programs = re.findall(r"^\s+\d+ - (\S+) \((.+)\)$", out, re.M)
-    crashed = {f"{name} ({why})" for name, why in programs if not name.startswith(("e2e", "release", "scripts", "art",
-                                                                                    "resources")) and not gtests}
+    finished = gtests | set(re.findall(r"\[       OK \] (\S+)", out))
+    crashed = {f"{name} (crashed)" for name in re.findall(r"\[ RUN      \] (\S+)", out) if name not in finished}
+    if not gtests | pytests | crashed:
+        crashed = {f"{name} ({why})" for name, why in re.findall(r"^\s+\d+ - (\S+) \((.+)\)$", out, re.M)}
     return sorted(gtests | pytests | crashed)
 
 
