@@ -34,8 +34,8 @@ def quiet(command, cwd=ROOT, timeout=1800):
 
 def failing(command):
     """The tests a ctest run reports failed: GoogleTest's and pytest's names,
-    and a test program that ended without naming one (a crash, as the address
-    checker's abort) by its own name."""
+    a test that started and never ended (a crash, as the address checker's
+    abort) marked so, and failing programs that named neither by their own."""
     out = subprocess.run(command, cwd=ROOT, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
                          errors="replace", timeout=1800).stdout
     gtests = set(re.findall(r"^(?:\d+: )?\[  FAILED  \] ([\w/]+\.[\w/]+)(?=,| \(|$)", out, re.M))
@@ -99,7 +99,7 @@ def main(path, only, which=False):
     if which:
         only_catcher = {}
         for name, tests in results:
-            if len(tests) == 1:
+            if len(tests) == 1 and tests != ["(no build)"]:
                 only_catcher.setdefault(tests[0], []).append(name)
         for test, names in sorted(only_catcher.items()):
             print(f"only {test} catches {', '.join(names)}")
