@@ -1,6 +1,8 @@
-"""The README's run command as a new user meets it, on a machine without Wine's
-32-bit loader (the one where it once ended at once with no word) and on one
-with it, with a display and without one. Each run gets a prefix of its own."""
+"""The README's run command as a new user meets it, on a machine with Wine's
+32-bit loader and on one that runs 32-bit code but cannot install the loader
+(a package mirror in the middle of a sync: the run once ended there before it
+built anything), with a display and without one. Each run gets a prefix of
+its own."""
 import os
 import subprocess
 import sys
@@ -22,14 +24,25 @@ def wine_lib(folder, names):
     return str(folder)
 
 
+def failing_package_tools(folder):
+    """apt-get and dpkg as on a machine whose package lists are mid-sync: nothing installs."""
+    os.makedirs(folder)
+    for name in ("apt-get", "dpkg"):
+        path = os.path.join(folder, name)
+        with open(path, "w") as file:
+            file.write("#!/bin/sh\necho 'E: Some index files failed to download.' >&2\nexit 100\n")
+        os.chmod(path, 0o755)
+    return str(folder)
+
+
 def environment(tmp_path, names, **more):
     env = {k: v for k, v in os.environ.items() if k not in ("WINEPREFIX", "TAVORIN_DESKTOP")}
     env.update(TAVORIN_WINE_LIB=wine_lib(tmp_path / "lib", names), TAVORIN_RUN_PREFIX=str(tmp_path / "prefix"), **more)
     return env
 
 
-def test_on_the_display_it_starts_the_program_without_the_32bit_loader(tmp_path):
-    env = environment(tmp_path, ["wine64"])
+def test_on_the_display_it_starts_the_program(tmp_path):
+    env = environment(tmp_path, ["wine", "wine64"])
     errors = open(tmp_path / "stderr.txt", "w+")
     run = subprocess.Popen(["scripts/run.sh"], cwd=ROOT, env=env, stdout=subprocess.DEVNULL, stderr=errors)
     os.environ["WINEPREFIX"] = env["TAVORIN_RUN_PREFIX"]  # the bench looks into the run's prefix
@@ -48,9 +61,10 @@ def test_on_the_display_it_starts_the_program_without_the_32bit_loader(tmp_path)
         subprocess.run(["wineserver", "-k"], env=env)
 
 
-def test_without_a_display_it_saves_a_screenshot_of_the_bar(tmp_path):
+def test_without_a_display_or_the_32bit_loader_it_saves_a_screenshot_of_the_bar(tmp_path):
     shot = tmp_path / "shot.png"
-    env = environment(tmp_path, ["wine", "wine64"], TAVORIN_SCREENSHOT=str(shot))
+    env = environment(tmp_path, ["wine64"], TAVORIN_SCREENSHOT=str(shot), TAVORIN_RUNS_32BIT="1")
+    env["PATH"] = f"{failing_package_tools(tmp_path / 'bin')}:{env['PATH']}"
     env.pop("DISPLAY", None)
     done = subprocess.run(["scripts/run.sh"], cwd=ROOT, env=env, capture_output=True, text=True, timeout=300)
     assert done.returncode == 0, done.stderr
