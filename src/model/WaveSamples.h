@@ -11,10 +11,14 @@
 struct WaveSamples {
     std::size_t offset = 0;
     std::size_t size = 0;
+    std::uint32_t bytesPerSecond = 0;
 };
 WaveSamples FindWaveSamples(const std::uint8_t* bytes, std::size_t size);
 // The loudest sample's size, 0 to 32768 (0 for no sound).
 std::int32_t WavePeak(const std::uint8_t* bytes, std::size_t size);
-// The whole file with each sample scaled to `volume` percent (0 to 100);
-// empty where the bytes are no sound.
-std::vector<std::uint8_t> ScaledWave(const std::uint8_t* bytes, std::size_t size, std::int32_t volume);
+// The sound with each sample scaled to `volume` percent (0 to 100) and
+// silence after it up to `leastMs` in all; empty where the bytes are no
+// sound. A sound device may never start, or cut off at its close, a sound
+// shorter than its own buffering: the warning's tick went unheard so.
+std::vector<std::uint8_t> ScaledWave(const std::uint8_t* bytes, std::size_t size, std::int32_t volume,
+                                     std::int32_t leastMs = 0);

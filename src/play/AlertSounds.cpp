@@ -16,6 +16,8 @@ namespace {
 // The end sounds in EndSound order, then the tick.
 constexpr UINT kSoundResources[] = {IDR_CHIME, IDR_BELL, IDR_BEEPS, IDR_GONG, IDR_TICK};
 constexpr int kTickSound = kEndSoundCount;
+// Every sound reaches the device at least this long, its end silence.
+constexpr std::int32_t kLeastSoundMs = 500;
 
 struct PreparedSound {
     std::vector<std::uint8_t> bytes;  // stays while it may be playing
@@ -57,7 +59,7 @@ void Play(int sound, std::int32_t volume)
     if (prepared.volume != volume) {
         play(nullptr, nullptr, 0);  // the buffer about to change may be the one playing
         const ResourceBytes resource = SoundResource(sound);
-        prepared.bytes = ScaledWave(resource.data, resource.size, volume);
+        prepared.bytes = ScaledWave(resource.data, resource.size, volume, kLeastSoundMs);
         prepared.volume = volume;
     }
     if (prepared.bytes.empty()) return;

@@ -82,3 +82,20 @@ def test_without_a_sound_device_an_end_is_silent_and_the_bar_plays_on(program):
     bench.wait_running(bar, idle, [1], what="the bar still takes keys")
     assert bench.message_boxes() == [], "no error box"
     assert run.running()
+
+
+def test_the_warning_tick_is_heard_as_the_slot_turns_red(program):
+    bench.reg_set("Save", "Time#0", 62)
+    bench.reg_set("Option", "Warn#0", 1)
+    bench.reg_set("Option", "Sound#0", 4)  # nothing at its end: the tick alone
+    run = program()
+    run.bar()
+    recording = bench.Recording()
+    bench.key("1")
+    heard = recording.wait_sounds(1, timeout=12)
+    samples = recording.samples()
+    tick = samples[heard[0][0]:heard[0][1]]
+    assert len(tick) < 0.3 * bench.AUDIO_RATE, "a short tick"
+    alike = {name: bench.likeness(tick, bench.wave_samples(name)) for name in SOUNDS + ["tick"]}
+    assert max(alike, key=alike.get) == "tick", alike
+    recording.stop()

@@ -151,20 +151,28 @@ TEST(Alerts, OneSoundPerTickTheLoudestEndBeforeAnyWarning)
     }
 }
 
-TEST(WaveSamples, AScaledSoundKeepsItsShapeAtItsVolume)
+TEST(WaveSamples, AScaledSoundKeepsItsShapeAtItsVolumeAndLastsAtLeastItsLeast)
 {
-    const std::vector<std::uint8_t> wave = Wave({0, 20000, -32768, 101, -3});
+    std::vector<std::uint8_t> wave = Wave({0, 20000, -32768, 101, -3});
     EXPECT_EQ(WavePeak(wave.data(), wave.size()), 32768);
+    // A chunk after the samples (a tag list) is left out, and the sizes say so.
+    for (char c : std::string("LIST\2\0\0\0ab")) wave.push_back(static_cast<std::uint8_t>(c));
+    const std::vector<std::int16_t> silence(17, 0);  // 1 ms at 44,100 bytes a second: 22 samples in all
+    std::vector<std::int16_t> padded = {0, 20000, -32768, 101, -3};
+    padded.insert(padded.end(), silence.begin(), silence.end());
     const struct {
         std::int32_t volume;
+        std::int32_t leastMs;
         std::vector<std::int16_t> samples;
     } rows[] = {
-        {100, {0, 20000, -32768, 101, -3}},
-        {50, {0, 10000, -16384, 50, -1}},
-        {0, {0, 0, 0, 0, 0}},
+        {100, 0, {0, 20000, -32768, 101, -3}},
+        {50, 0, {0, 10000, -16384, 50, -1}},
+        {0, 0, {0, 0, 0, 0, 0}},
+        {100, 1, padded},
+        {100, -5, {0, 20000, -32768, 101, -3}},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(ScaledWave(wave.data(), wave.size(), row.volume), Wave(row.samples)) << row.volume;
+        EXPECT_EQ(ScaledWave(wave.data(), wave.size(), row.volume, row.leastMs), Wave(row.samples)) << row.volume;
     }
 }
 
