@@ -14,7 +14,43 @@ CLateLibrary& InputMethods()
     return library;
 }
 
+// The catcher waiting now, and its filter on the dialog loop's messages.
+CKeyCatcher* g_pWaiting = nullptr;
+HHOOK g_hDialogFilter = nullptr;
+
+bool IsCharacter(UINT message)
+{
+    return message == WM_CHAR || message == WM_SYSCHAR || message == WM_DEADCHAR || message == WM_SYSDEADCHAR;
+}
+
+// The sheet's loop looks for a mnemonic in a character before the catcher
+// sees it: Alt+D would press "Default". A waiting catcher's characters stop here.
+LRESULT CALLBACK KeepCharactersFromDialog(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* msg = reinterpret_cast<const MSG*>(lParam);
+    if (code == MSGF_DIALOGBOX && g_pWaiting && msg->hwnd == g_pWaiting->m_hWnd && IsCharacter(msg->message)) {
+        return TRUE;
+    }
+    return ::CallNextHookEx(g_hDialogFilter, code, wParam, lParam);
+}
+
+void FilterDialogLoop(CKeyCatcher* pWaiting)
+{
+    g_pWaiting = pWaiting;
+    if (pWaiting && !g_hDialogFilter) {
+        g_hDialogFilter = ::SetWindowsHookExW(WH_MSGFILTER, KeepCharactersFromDialog, nullptr, ::GetCurrentThreadId());
+    } else if (!pWaiting && g_hDialogFilter) {
+        ::UnhookWindowsHookEx(g_hDialogFilter);
+        g_hDialogFilter = nullptr;
+    }
+}
+
 }  // namespace
+
+CKeyCatcher::~CKeyCatcher()
+{
+    if (g_pWaiting == this) FilterDialogLoop(nullptr);
+}
 
 void CKeyCatcher::Wait(Caught caught)
 {
@@ -23,6 +59,7 @@ void CKeyCatcher::Wait(Caught caught)
     m_nPressedKey = 0;
     m_pressed.reset();
     ShutInputMethod(true);
+    FilterDialogLoop(this);
     ::SetFocus(m_hWnd);
     ::SetCapture(m_hWnd);
 }
@@ -58,6 +95,7 @@ void CKeyCatcher::Finish(std::optional<Trigger> trigger)
     m_bWaiting = false;  // before the capture goes, which reports back here
     m_nPressedKey = 0;
     ShutInputMethod(false);
+    FilterDialogLoop(nullptr);
     if (::GetCapture() == m_hWnd) ::ReleaseCapture();
     if (m_caught) m_caught(trigger);
 }
@@ -70,12 +108,13 @@ void CKeyCatcher::Lost()
 bool CKeyCatcher::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     if (m_bWaiting) {
+        if (IsCharacter(message)) {
+            *result = 0;  // no beep, no mnemonic, no menu while waiting
+            return true;
+        }
         switch (message) {
         case WM_GETDLGCODE:
             *result = DLGC_WANTALLKEYS;  // Tab, Enter and Escape too, not the dialog's
-            return true;
-        case WM_CHAR: case WM_SYSCHAR: case WM_DEADCHAR: case WM_SYSDEADCHAR:
-            *result = 0;  // no beep, no mnemonic, no menu while waiting
             return true;
         case WM_KILLFOCUS:
             Lost();

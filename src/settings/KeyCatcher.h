@@ -17,6 +17,7 @@
 class CKeyCatcher : public CWnd {
 public:
     using Caught = std::function<void(std::optional<Trigger>)>;
+    ~CKeyCatcher() override;
 
     // Starts waiting; `caught` gets the trigger, or nothing when waiting stopped.
     // While it waits the window asks the dialog for every key (WM_GETDLGCODE).

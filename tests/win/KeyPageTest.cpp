@@ -6,6 +6,9 @@
 
 #include <commctrl.h>
 
+#include <functional>
+#include <vector>
+
 #include "common/AppSettings.h"
 #include "play/KeysEverywhere.h"
 #include "play/TriggerHook.h"
@@ -22,6 +25,39 @@ void CatchKey(HWND page, unsigned key)
     HWND hWndCatcher = ::GetDlgItem(page, IDC_KEY_PROMPT);
     ::SendMessageW(hWndCatcher, WM_KEYDOWN, key, 0);
     ::SendMessageW(hWndCatcher, WM_KEYUP, key, 0xC0000000);
+}
+
+// Steps run one after another by the sheet's own loop, each once the
+// messages the one before posted have gone through it.
+std::vector<std::function<void()>> g_loopSteps;
+
+void CALLBACK NextLoopStep(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    ::KillTimer(nullptr, timer);
+    if (g_loopSteps.empty()) return;
+    const std::function<void()> step = g_loopSteps.front();
+    g_loopSteps.erase(g_loopSteps.begin());
+    step();
+    // A timer fires only once no posted message waits.
+    if (!g_loopSteps.empty()) ::SetTimer(nullptr, 0, 1, NextLoopStep);
+}
+
+void RunInLoop(std::vector<std::function<void()>> steps)
+{
+    g_loopSteps = std::move(steps);
+    ::SetTimer(nullptr, 0, 1, NextLoopStep);
+}
+
+// A key as the keyboard delivers it with Alt held: into the thread's queue,
+// through the sheet's loop (which translates it and looks for mnemonics).
+void PostAltKey(HWND hWnd, unsigned key, bool down)
+{
+    BYTE state[256] = {};
+    state[VK_MENU] = state[VK_LMENU] = down ? 0x80 : 0;
+    if (down) ::SetKeyboardState(state);
+    const LPARAM scan = static_cast<LPARAM>(::MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
+    const LPARAM altHeld = 1 << 29;
+    ::PostMessageW(hWnd, down ? WM_SYSKEYDOWN : WM_SYSKEYUP, key, 1 | scan | altHeld | (down ? 0 : 0xC0000000));
 }
 
 }  // namespace
@@ -121,4 +157,25 @@ TEST_F(KeyPage, CancelACloseAndAnOkWithoutChangesStoreNothing)
     EXPECT_EQ(StoredValueCount(), before);
     EXPECT_EQ(GameProgram(), L"게임.exe");
     EXPECT_EQ(CurrentTriggers().key[0], DefaultTrigger(0));
+}
+
+TEST_F(KeyPage, AltWithAPagesMnemonicLetterIsCaughtAsTheKeyAndPressesNothing)
+{
+    // "기본값(&D)" and "바꾸기(&C)": the letters of the page's own buttons.
+    for (const unsigned letter : {'D', 'C'}) {
+        const SettingsRun run = RunSettings(Bar(), [letter](HWND sheet, HWND page) {
+            SelectRow(page, IDC_SLOT_LIST, 0);
+            ClickButton(page, IDC_CHANGE_KEY);
+            HWND hWndCatcher = ::GetDlgItem(page, IDC_KEY_PROMPT);
+            RunInLoop({[=] { PostAltKey(hWndCatcher, letter, true); },
+                       [=] { PostAltKey(hWndCatcher, letter, false); },
+                       [=] {
+                           const BYTE none[256] = {};
+                           ::SetKeyboardState(const_cast<BYTE*>(none));
+                           Press(sheet, PSBTN_OK);
+                       }});
+        });
+        EXPECT_EQ(run.result, IDOK);
+        EXPECT_EQ(Stored("Key#0"), static_cast<int>(MakeTrigger(letter, kModAlt))) << static_cast<char>(letter);
+    }
 }
