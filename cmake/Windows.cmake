@@ -13,6 +13,7 @@ add_library(tavorin_win STATIC
   src/framework/Gdi.cpp
   src/framework/Internet.cpp
   src/framework/MessageBox.cpp
+  src/framework/SystemButtons.cpp
   src/framework/Thread.cpp
   src/framework/CodePage.cpp
   src/framework/DataExchange.cpp

@@ -115,6 +115,7 @@
 #define IDS_SET_FILE_UNREADABLE 169
 #define IDS_SET_FILE_UNWRITABLE 170
 #define IDS_SET_ADJUSTED 171
+#define IDS_SET_ADJUSTED_ONE 174
 #define IDS_SET_CLIPBOARD_NOT_A_SET 172
 #define IDS_SET_CLIPBOARD_EMPTY 173
 // Alerts
@@ -136,3 +137,9 @@
 #define IDS_LANGUAGE_AS_WINDOWS 210
 #define IDS_APP_NAME 57344
 #define IDS_MAX_CHARS_PROMPT 61716
+// The buttons Windows draws itself, in the language shown (0xF200 + the button's id).
+#define IDS_BUTTON_OK 61953
+#define IDS_BUTTON_CANCEL 61954
+#define IDS_BUTTON_YES 61958
+#define IDS_BUTTON_NO 61959
+#define IDS_BUTTON_APPLY 61985

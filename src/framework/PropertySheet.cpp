@@ -1,6 +1,7 @@
 #include "framework/PropertySheet.h"
 
 #include "framework/ResourceLanguage.h"
+#include "framework/SystemButtons.h"
 #include "framework/Trace.h"
 #include "framework/WinApp.h"
 
@@ -13,6 +14,7 @@ int CALLBACK SheetCallback(HWND hWnd, UINT message, LPARAM)
 {
     if (message == PSCB_INITIALIZED) {
         g_hWndSheet = hWnd;
+        LabelSystemButtons(hWnd);
         if (g_place) g_place(hWnd);
     }
     return 0;

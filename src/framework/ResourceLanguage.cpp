@@ -34,6 +34,11 @@ LANGID ResourceLanguage()
     return g_language;
 }
 
+LANGID SystemTextsLanguage()
+{
+    return g_systemTexts;
+}
+
 const void* LockLanguageResource(const wchar_t* type, UINT id, DWORD* size)
 {
     HMODULE module = AfxGetInstanceHandle();

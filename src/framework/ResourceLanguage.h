@@ -14,6 +14,8 @@
 // this thread's at once, another's once it calls FollowResourceLanguage.
 void SetResourceLanguage(LANGID language, LANGID systemTexts = 0);
 LANGID ResourceLanguage();
+// The language forced on the system's own texts, 0 where they stay Windows' own.
+LANGID SystemTextsLanguage();
 void FollowResourceLanguage();
 
 // A resource of the program's module in the language, or null.

@@ -208,12 +208,23 @@ std::wstring LoadResourceString(UINT id)
 
 std::wstring FormatResourceString(UINT id, std::initializer_list<std::wstring> values)
 {
-    std::wstring text = LoadResourceString(id);
-    int number = 1;
+    const std::wstring format = LoadResourceString(id);
+    // FormatMessage places every insert in one pass over the format, so an
+    // insert that itself holds "%2" stays as written. A placeholder with no
+    // value given reads an empty one.
+    constexpr std::size_t kInserts = 9;
+    DWORD_PTR arguments[kInserts] = {};
+    std::size_t count = 0;
     for (const std::wstring& value : values) {
-        const std::wstring placeholder = L"%" + std::to_wstring(number++);
-        const std::size_t at = text.find(placeholder);
-        if (at != std::wstring::npos) text.replace(at, placeholder.size(), value);
+        if (count < kInserts) arguments[count++] = reinterpret_cast<DWORD_PTR>(value.c_str());
     }
-    return text;
+    for (; count < kInserts; ++count) arguments[count] = reinterpret_cast<DWORD_PTR>(L"");
+    wchar_t* text = nullptr;
+    const DWORD length = ::FormatMessageW(
+        FORMAT_MESSAGE_FROM_STRING | FORMAT_MESSAGE_ARGUMENT_ARRAY | FORMAT_MESSAGE_ALLOCATE_BUFFER, format.c_str(),
+        0, 0, reinterpret_cast<wchar_t*>(&text), 0, reinterpret_cast<va_list*>(arguments));
+    if (length == 0 || !text) return format;
+    std::wstring result(text, length);
+    ::LocalFree(text);
+    return result;
 }

@@ -200,7 +200,9 @@ void TakeSetText(HWND, const std::string& bytes, const std::wstring& from)
     }
     int adjusted = parsed.adjusted;
     AddSet(SetOfFile(parsed.content, &adjusted));
-    if (adjusted > 0) {
+    if (adjusted == 1) {
+        Tell(FormatResourceString(IDS_SET_ADJUSTED_ONE, {ShownSetName()}), MB_ICONINFORMATION);
+    } else if (adjusted > 1) {
         Tell(FormatResourceString(IDS_SET_ADJUSTED, {ShownSetName(), std::to_wstring(adjusted)}), MB_ICONINFORMATION);
     }
 }

@@ -12,7 +12,9 @@
 
 #include "common/AppSettings.h"
 #include "common/ProgramLanguage.h"
+#include "framework/MessageBox.h"
 #include "framework/ResourceLanguage.h"
+#include "sets/SetFiles.h"
 #include "skin/SpriteCache.h"
 
 namespace {
@@ -61,6 +63,10 @@ TEST_F(Language, TextsAndPicturesComeInTheLanguageShownAndFromKoreanWhereItHasNo
     SetResourceLanguage(kEnglish);
     EXPECT_EQ(LoadResourceString(IDS_PAUSED), L"Paused");
     EXPECT_EQ(FormatResourceString(IDS_KEY_TAKEN, {L"F1", L"3"}), L"F1 is already the key of slot 3. Change that slot's key first.");
+    EXPECT_EQ(FormatResourceString(IDS_KEY_TAKEN, {L"%2%%1", L"3"}),
+              L"%2%%1 is already the key of slot 3. Change that slot's key first.") << "an insert is never read again";
+    EXPECT_EQ(FormatResourceString(IDS_KEY_TAKEN, {L"F1"}),
+              L"F1 is already the key of slot . Change that slot's key first.") << "a value not given reads empty";
     SetResourceLanguage(kKorean);
     EXPECT_EQ(LoadResourceString(IDS_PAUSED), L"일시 정지");
     EXPECT_EQ(LoadResourceString(IDS_MAX_CHARS_PROMPT), L"%1 이하의 문자를 입력하십시오.") << "the last of its table";
@@ -104,6 +110,51 @@ TEST_F(Language, TheGeneralPageStoresAChangeOnlyAndTheWindowsShowItAtOnce)
     EXPECT_EQ(Stored("Language"), 1);
     EXPECT_EQ(ResourceLanguage(), kKorean);
     EXPECT_EQ(OkButtonChecksum(), korean);
+}
+
+TEST_F(Language, AnImportSaysHowManyValuesItMendedInWordsThatCountAndKeepsItsNameAsWritten)
+{
+    SetResourceLanguage(kEnglish);
+    const SettingsRun run = AnswerBoxes([] {
+        TakeSetText(Bar(), "Tavorin set 1\nname = 50%2off\nslot 1 second press = maybe\n", L"a.tavorin-set");
+        TakeSetText(Bar(), "Tavorin set 1\nname = Mage\nslot 1 repeat = twice\nslot 2 warning = x\n", L"b.tavorin-set");
+    });
+    EXPECT_EQ(run.boxes, (std::vector<std::wstring>{L"The set 50%2off was imported. 1 value was brought into range.",
+                                                    L"The set Mage was imported. 2 values were brought into range."}));
+}
+
+TEST_F(Language, TheButtonsWindowsDrawsItselfTakeAChosenLanguageAndStayWindowsOwnOtherwise)
+{
+    const auto shown = [] {
+        std::wstring sheet;
+        RunSettings(Bar(), [&sheet](HWND hWndSheet, HWND) {
+            wchar_t ok[32] = L"", cancel[32] = L"";
+            ::GetDlgItemTextW(hWndSheet, IDOK, ok, 32);
+            ::GetDlgItemTextW(hWndSheet, IDCANCEL, cancel, 32);
+            sheet = std::wstring(ok) + L"|" + cancel;
+            Press(hWndSheet, PSBTN_CANCEL);
+        });
+        const SettingsRun boxes = AnswerBoxes([] {
+            AfxMessageBox(CurrentMessageBoxContext(), L"?", MB_YESNO);
+            AfxMessageBox(CurrentMessageBoxContext(), L"!", MB_OK);
+        });
+        return std::vector<std::wstring>{sheet, boxes.buttons.at(0), boxes.buttons.at(1)};
+    };
+    SetResourceLanguage(kEnglish, 0);  // following an English Windows: Windows labels them
+    const std::vector<std::wstring> windowsOwn = shown();
+    const struct {
+        LANGID language;
+        LANGID systemTexts;
+        std::vector<std::wstring> texts;  // the sheet's OK and Cancel, a Yes/No box's, an OK box's
+    } rows[] = {
+        {kEnglish, kEnglish, {L"OK|Cancel", L"&Yes|&No", L"OK"}},
+        {kKorean, kKorean, {L"확인|취소", L"예(&Y)|아니요(&N)", L"확인"}},
+        {kKorean, 0, windowsOwn},
+    };
+    for (const auto& row : rows) {
+        SetResourceLanguage(row.language, row.systemTexts);
+        EXPECT_EQ(shown(), row.texts) << row.language << " " << row.systemTexts;
+    }
 }
 
 // Each text of a dialog inside its control, as the dialog's font measures it.

@@ -13,7 +13,7 @@ SettingsRun* g_run = nullptr;
 int g_answer = IDOK;
 HHOOK g_hBoxHook = nullptr;
 
-LRESULT CALLBACK AnswerBoxes(int code, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK ReadAndAnswerBox(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code == HCBT_ACTIVATE) {
         HWND hWnd = reinterpret_cast<HWND>(wParam);
@@ -22,6 +22,17 @@ LRESULT CALLBACK AnswerBoxes(int code, WPARAM wParam, LPARAM lParam)
         if (HWND hWndText = ::GetDlgItem(hWnd, 0xFFFF); hWndText && hWnd != OpenPropertySheet()) {
             ::GetWindowTextW(hWndText, text, 1024);
             g_run->boxes.push_back(text);
+            std::wstring buttons;
+            for (HWND hWndChild = ::GetWindow(hWnd, GW_CHILD); hWndChild;
+                 hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT)) {
+                wchar_t name[32] = L"";
+                ::GetClassNameW(hWndChild, name, 32);
+                const bool shown = (::GetWindowLongW(hWndChild, GWL_STYLE) & WS_VISIBLE) != 0;
+                if (::lstrcmpiW(name, L"Button") != 0 || !shown) continue;
+                ::GetWindowTextW(hWndChild, text, 1024);
+                buttons += (buttons.empty() ? L"" : L"|") + std::wstring(text);
+            }
+            g_run->buttons.push_back(buttons);
             ::PostMessageW(hWnd, WM_COMMAND, MAKEWPARAM(g_answer, BN_CLICKED), 0);
         }
     }
@@ -38,17 +49,27 @@ void CALLBACK Drive(HWND, UINT, UINT_PTR timer, DWORD)
 
 }  // namespace
 
-SettingsRun RunSettings(HWND hWndBar, const std::function<void(HWND, HWND)>& steps, int answer)
+SettingsRun AnswerBoxes(const std::function<void()>& body, int answer)
 {
     SettingsRun run;
     g_run = &run;
-    g_steps = steps;
     g_answer = answer;
-    g_hBoxHook = ::SetWindowsHookExW(WH_CBT, AnswerBoxes, nullptr, ::GetCurrentThreadId());
-    ::SetTimer(nullptr, 0, 20, Drive);
-    run.result = ShowSettings(hWndBar);
+    g_hBoxHook = ::SetWindowsHookExW(WH_CBT, ReadAndAnswerBox, nullptr, ::GetCurrentThreadId());
+    body();
     ::UnhookWindowsHookEx(g_hBoxHook);
     g_run = nullptr;
+    return run;
+}
+
+SettingsRun RunSettings(HWND hWndBar, const std::function<void(HWND, HWND)>& steps, int answer)
+{
+    g_steps = steps;
+    INT_PTR result = 0;
+    SettingsRun run = AnswerBoxes([&] {
+        ::SetTimer(nullptr, 0, 20, Drive);
+        result = ShowSettings(hWndBar);
+    }, answer);
+    run.result = result;
     return run;
 }
 

@@ -13,9 +13,13 @@
 #include <windows.h>
 
 struct SettingsRun {
-    INT_PTR result = 0;               // how the sheet ended: IDOK or IDCANCEL
-    std::vector<std::wstring> boxes;  // the texts of the message boxes shown, in order
+    INT_PTR result = 0;                 // how the sheet ended: IDOK or IDCANCEL
+    std::vector<std::wstring> boxes;    // the texts of the message boxes shown, in order
+    std::vector<std::wstring> buttons;  // each box's buttons as it showed them, "&Yes|&No"
 };
+
+// Runs `body`, answering every message box it shows with `answer`.
+SettingsRun AnswerBoxes(const std::function<void()>& body, int answer = IDOK);
 
 // Opens the settings window beside the bar; `steps` runs once it shows, with
 // the sheet and its current page, and ends it (OK, Cancel, or as the test

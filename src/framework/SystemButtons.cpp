@@ -1,0 +1,31 @@
+#include "framework/SystemButtons.h"
+
+#include <string>
+
+#include "framework/ResourceLanguage.h"
+#include "framework/WinApp.h"
+
+namespace {
+
+constexpr int kApplyButton = 0x3021;  // a property sheet's Apply
+
+struct ButtonText {
+    int id;
+    UINT text;
+};
+constexpr ButtonText kButtons[] = {
+    {IDOK, AFX_IDS_BUTTON_OK},   {IDCANCEL, AFX_IDS_BUTTON_CANCEL},     {IDYES, AFX_IDS_BUTTON_YES},
+    {IDNO, AFX_IDS_BUTTON_NO},   {kApplyButton, AFX_IDS_BUTTON_APPLY},
+};
+
+}  // namespace
+
+void LabelSystemButtons(HWND hWndDialog)
+{
+    if (SystemTextsLanguage() == 0) return;
+    for (const ButtonText& button : kButtons) {
+        HWND hWndButton = ::GetDlgItem(hWndDialog, button.id);
+        const std::wstring text = hWndButton ? LoadResourceString(button.text) : std::wstring();
+        if (!text.empty()) ::SetWindowTextW(hWndButton, text.c_str());
+    }
+}
