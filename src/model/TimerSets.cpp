@@ -72,7 +72,6 @@ LoadedSets LoadSets(SettingsProfile& profile, bool withEnds, std::int32_t now)
 {
     LoadedSets loaded;
     loaded.shownName = profile.GetText(kSectionOption, kEntrySetName);
-    if (loaded.shownName.empty()) return loaded;  // no set was ever made
     for (const std::string& section : profile.Sections()) {
         const int number = SectionNumber(section);
         if (number < 0) continue;
@@ -83,7 +82,7 @@ LoadedSets LoadSets(SettingsProfile& profile, bool withEnds, std::int32_t now)
         ReadSetSlots(profile, section.c_str(), section.c_str(), stored.set, true, now);
         if (stored.set.name == loaded.shownName) {
             WriteShownSet(profile, stored.set, withEnds);
-            profile.DeleteSection(section.c_str());
+            DeleteStoredSet(profile, number);
             continue;
         }
         if (!withEnds) {
@@ -116,7 +115,14 @@ void ReplaceShownSet(SettingsProfile& profile, const TimerSet& chosen, std::opti
                      bool withEnds)
 {
     WriteShownSet(profile, chosen, withEnds);
-    if (chosenSection) profile.DeleteSection(SetSection(*chosenSection).c_str());
+    if (chosenSection) DeleteStoredSet(profile, *chosenSection);
+}
+
+void DeleteStoredSet(SettingsProfile& profile, int section)
+{
+    const std::string name = SetSection(section);
+    profile.WriteText(name.c_str(), kEntrySetName, "");
+    profile.DeleteSection(name.c_str());
 }
 
 void RunOnSetSlots(TimerSet& set, std::int32_t now)

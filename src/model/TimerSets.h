@@ -28,17 +28,22 @@ struct TimerSet {
     SlotAlerts alerts = DefaultSlotAlerts();
 };
 
-// A set not shown, and the number of its section.
+// A set's identity for this run, given by the sets' owner: no switch, rename
+// or move to another section changes it.
+using SetId = std::uint32_t;
+
+// A set not shown, the number of its section and its identity.
 struct StoredSet {
     TimerSet set;
     int section;
+    SetId id = 0;
 };
 
 std::string SetSection(int number);
 
 // The sets as the program starts: the name of the one shown (empty where
-// none is stored: the first set's, as the program names it) and the others. Where none was ever made nothing but the
-// name is read. A section that holds the shown set's name is what a switch
+// none is stored, or where it is no text: the first set's, as the program
+// names it) and the others. A section that holds the shown set's name is what a switch
 // cut short left: the shown set is written again from it and it goes. A
 // section without a name is no set and stays as it is. Ends are read with
 // `withEnds` (running timers kept across a restart).
@@ -60,6 +65,8 @@ int SwitchSets(SettingsProfile& profile, const TimerSet& shown, const TimerSet& 
 void ReplaceShownSet(SettingsProfile& profile, const TimerSet& chosen, std::optional<int> chosenSection,
                      bool withEnds);
 void WriteStoredSet(SettingsProfile& profile, const TimerSet& set, int section, bool withEnds);
+// A set's section goes, its name first: cut short, what is left is no set.
+void DeleteStoredSet(SettingsProfile& profile, int section);
 
 // A set's slots as they run now: each slot whose end still lies ahead runs
 // on, one that repeats runs on in step with its ends, the others are idle

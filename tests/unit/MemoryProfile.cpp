@@ -71,7 +71,16 @@ std::vector<std::string> MemoryProfile::Sections()
 
 bool MemoryProfile::DeleteSection(const char* section)
 {
-    if (!Writes(std::string("delete ") + section)) return false;
-    for (auto at = values.begin(); at != values.end();) at = at->first.first == section ? values.erase(at) : std::next(at);
+    traffic.push_back(std::string("delete ") + section);
+    // A value at a time, as the registry deletes a key's tree: ended meanwhile, the rest stays.
+    for (auto at = values.begin(); at != values.end();) {
+        if (at->first.first != section) {
+            ++at;
+            continue;
+        }
+        if (writesLeft == 0) return false;
+        if (writesLeft > 0) --writesLeft;
+        at = values.erase(at);
+    }
     return true;
 }

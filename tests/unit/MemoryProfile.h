@@ -29,8 +29,8 @@ public:
     std::map<std::pair<std::string, std::string>, Value> values;
     // "read Save/Icon#0", "write Option/MainWinLeft", "delete Set3", ... in call order.
     std::vector<std::string> traffic;
-    // Writes (and deletions) that still take effect: at 0 every later one fails,
-    // as when the process was ended there. Negative: no end.
+    // Writes (and values deleted) that still take effect: at 0 every later one
+    // fails, as when the process was ended there. Negative: no end.
     int writesLeft = -1;
 
 private:

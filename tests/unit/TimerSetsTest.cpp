@@ -51,13 +51,17 @@ std::pair<std::map<std::string, std::string>, std::string> Readable(MemoryProfil
 
 }  // namespace
 
-TEST(TimerSets, WithoutSetsOnlyTheNameIsRead)
+TEST(TimerSets, AShownNameOfAnotherTypeHidesNoOtherSet)
 {
     MemoryProfile profile;
-    const LoadedSets loaded = LoadSets(profile, true, 1000);
-    EXPECT_EQ(loaded.shownName, "") << "the first set's, as the program names it";
-    EXPECT_TRUE(loaded.others.empty());
-    EXPECT_EQ(profile.traffic, std::vector<std::string>{"read Option/SetName"});
+    WriteStoredSet(profile, MadeSet("B", 2), 3, false);
+    for (const MemoryProfile::Value& shownName : {MemoryProfile::Value{7}, MemoryProfile::Value{std::string()}}) {
+        profile.Set("Option", "SetName", shownName);
+        const LoadedSets loaded = LoadSets(profile, true, 1000);
+        EXPECT_EQ(loaded.shownName, "") << "the first set's, as the program names it";
+        ASSERT_EQ(loaded.others.size(), 1u);
+        EXPECT_EQ(loaded.others[0].set.name, "B");
+    }
 }
 
 TEST(TimerSets, ASwitchWritesTheShownSetOutThenTheChosenInThenDropsItsOldSection)
@@ -75,9 +79,10 @@ TEST(TimerSets, ASwitchWritesTheShownSetOutThenTheChosenInThenDropsItsOldSection
     EXPECT_LT(at("write Set2/Icon#0"), at("write Set2/SetName"));
     EXPECT_LT(at("write Option/SetName"), at("write Save/Icon#0"));
     EXPECT_EQ(profile.traffic.back(), "delete Set1");
+    EXPECT_EQ(profile.traffic[profile.traffic.size() - 2], "write Set1/SetName") << "its name goes first";
     EXPECT_EQ(std::count_if(profile.traffic.begin(), profile.traffic.end(),
                             [](const std::string& call) { return call.rfind("read", 0) != 0; }),
-              1 + 2 * (9 * 5 + 1) + 1)
+              1 + 2 * (9 * 5 + 1) + 2)
         << "the sections looked at, one pass out, one in, the old section gone";
 }
 
@@ -90,8 +95,9 @@ TEST(TimerSets, AProgramEndedAtAnyWriteOfASwitchLosesNoSet)
     WriteStoredSet(before, c, 4, false);
     const std::map<std::string, std::string> all{{"A", Contents(a)}, {"B", Contents(b)}, {"C", Contents(c)}};
     MemoryProfile counted = before;
+    counted.writesLeft = 1 << 20;
     SwitchSets(counted, a, b, 1, counted.Sections(), false);
-    const int writes = static_cast<int>(counted.traffic.size() - before.traffic.size());
+    const int writes = (1 << 20) - counted.writesLeft;
     for (int left = 0; left <= writes; ++left) {
         MemoryProfile cut = before;
         cut.writesLeft = left;
