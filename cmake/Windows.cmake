@@ -47,6 +47,7 @@ add_library(tavorin_win STATIC
   src/play/FrontProgram.cpp
   src/settings/KeyCatcher.cpp
   src/settings/KeyPage.cpp
+  src/settings/EditedSet.cpp
   src/settings/AlertPage.cpp
   src/settings/WindowPage.cpp
   src/settings/GeneralPage.cpp

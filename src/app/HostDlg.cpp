@@ -65,6 +65,7 @@ int CHostDlg::OnCreate()
     LoadSets();
     LoadSlotSettings();
     LoadOptions();
+    SettleOtherSetsKeys();
     TakeChosenLanguage();
     RestoreKeptSlotEnds(m_takingOverFrom);
     return 0;

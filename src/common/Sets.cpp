@@ -15,6 +15,22 @@ namespace {
 
 std::vector<StoredSet> g_others;
 std::string g_shownName;  // empty: the first set's name, as the program names it
+SetId g_shownId = 1;
+SetId g_lastId = 1;
+
+SetId NewSetId()
+{
+    return ++g_lastId;
+}
+
+// The place in g_others of a set not shown.
+std::optional<std::size_t> OtherAt(SetId id)
+{
+    for (std::size_t at = 0; at < g_others.size(); ++at) {
+        if (g_others[at].id == id) return at;
+    }
+    return std::nullopt;
+}
 
 std::wstring Wide(const std::string& utf8)
 {
@@ -78,10 +94,27 @@ void SwitchTo(TimerSet chosen, std::optional<std::size_t> from)
     RunOnSetSlots(chosen, now);
     const TimerSet shown = ShownSet();
     const std::optional<int> chosenSection = from ? std::optional<int>(g_others[*from].section) : std::nullopt;
+    const SetId chosenId = from ? g_others[*from].id : NewSetId();
     const int section = SwitchSets(AppProfile(), shown, chosen, chosenSection, TakenSections(), IsOptionOn(KeepRunning));
     if (from) g_others.erase(g_others.begin() + static_cast<std::ptrdiff_t>(*from));
-    g_others.push_back({shown, section});
+    g_others.push_back({shown, section, g_shownId});
+    g_shownId = chosenId;
     Shown(chosen);
+}
+
+// The set shown goes; the next in the order of names shows in its place.
+bool DeleteShownSet()
+{
+    if (SetCount() < 2) return false;
+    const int next = (ShownSetIndex() + 1) % SetCount();
+    const auto at = static_cast<std::size_t>(Order()[static_cast<std::size_t>(next)]);
+    TimerSet chosen = g_others[at].set;
+    RunOnSetSlots(chosen, CurrentSlotTime());
+    ReplaceShownSet(AppProfile(), chosen, g_others[at].section, IsOptionOn(KeepRunning));
+    g_shownId = g_others[at].id;
+    g_others.erase(g_others.begin() + static_cast<std::ptrdiff_t>(at));
+    Shown(chosen);
+    return true;
 }
 
 }  // namespace
@@ -91,6 +124,7 @@ void LoadSets()
     const LoadedSets loaded = LoadSets(AppProfile(), true, CurrentSlotTime());
     g_shownName = loaded.shownName;
     g_others = loaded.others;
+    for (StoredSet& other : g_others) other.id = NewSetId();
 }
 
 void KeepOtherSetsRunning(bool keep)
@@ -168,42 +202,127 @@ bool ShowNextSet()
     return ShowSet((ShownSetIndex() + 1) % SetCount());
 }
 
-bool NewSet(const std::wstring& name)
+SetId ShownSetId()
 {
-    if (SetCount() >= kMostSets || CheckSetName(name)) return false;
-    SwitchTo(CopyOfSet(ShownSet(), Utf8(name)), std::nullopt);
+    return g_shownId;
+}
+
+std::optional<TimerSet> FindSet(SetId id)
+{
+    if (id == g_shownId) return ShownSet();
+    const std::optional<std::size_t> at = OtherAt(id);
+    if (!at) return std::nullopt;
+    return g_others[*at].set;
+}
+
+std::wstring NameOfSet(SetId id)
+{
+    if (id == g_shownId) return ShownSetName();
+    const std::optional<std::size_t> at = OtherAt(id);
+    return at ? Wide(g_others[*at].set.name) : std::wstring();
+}
+
+std::wstring TitleNamingSet(const std::wstring& title, SetId id)
+{
+    const std::wstring name = NameOfSet(id);
+    if (SetCount() < 2 || name.empty()) return title;
+    return FormatResourceString(IDS_TITLE_NAMING_SET, {title, name});
+}
+
+bool NewSet(SetId from, const std::wstring& name)
+{
+    const std::optional<TimerSet> copied = FindSet(from);
+    if (!copied || SetCount() >= kMostSets || CheckSetName(name)) return false;
+    SwitchTo(CopyOfSet(*copied, Utf8(name)), std::nullopt);
     return true;
 }
 
-bool AddSet(TimerSet set)
+void SettleOtherSetsKeys()
+{
+    for (StoredSet& other : g_others) DropProgramKeys(other.set.triggers, CurrentTriggers());
+}
+
+std::optional<SlotOfSet> FindSlotKey(Trigger trigger, SetId except)
+{
+    const auto holder = [trigger](const SlotTriggers& keys) {
+        for (int i = 0; i < kTimerSlotCount; ++i) {
+            if (trigger != kNoTrigger && keys.key[i] == trigger) return i;
+        }
+        return -1;
+    };
+    if (except != g_shownId && holder(CurrentTriggers()) >= 0) return SlotOfSet{g_shownId, holder(CurrentTriggers())};
+    for (const StoredSet& other : g_others) {
+        if (other.id != except && holder(other.set.triggers) >= 0) return SlotOfSet{other.id, holder(other.set.triggers)};
+    }
+    return std::nullopt;
+}
+
+bool AddSet(TimerSet set, int* adjusted)
 {
     if (SetCount() >= kMostSets) return false;
+    const int dropped = DropProgramKeys(set.triggers, CurrentTriggers());
+    if (adjusted) *adjusted += dropped;
     set.name = Utf8(UniqueSetName(Wide(set.name)));
     for (TimerSlot& slot : set.slots) slot.state = Idle;
     SwitchTo(set, std::nullopt);
     return true;
 }
 
-bool DeleteShownSet()
+bool DeleteSet(SetId id)
 {
-    if (SetCount() < 2) return false;
-    const int next = (ShownSetIndex() + 1) % SetCount();
-    const auto at = static_cast<std::size_t>(Order()[static_cast<std::size_t>(next)]);
-    TimerSet chosen = g_others[at].set;
-    RunOnSetSlots(chosen, CurrentSlotTime());
-    ReplaceShownSet(AppProfile(), chosen, g_others[at].section, IsOptionOn(KeepRunning));
-    g_others.erase(g_others.begin() + static_cast<std::ptrdiff_t>(at));
-    Shown(chosen);
+    if (id == g_shownId) return DeleteShownSet();
+    const std::optional<std::size_t> at = OtherAt(id);
+    if (!at || SetCount() < 2) return false;
+    DeleteStoredSet(AppProfile(), g_others[*at].section);
+    g_others.erase(g_others.begin() + static_cast<std::ptrdiff_t>(*at));
     return true;
 }
 
-bool RenameShownSet(const std::wstring& name)
+bool RenameSet(SetId id, const std::wstring& name)
 {
-    if (name == ShownSetName()) return true;
+    const std::wstring before = NameOfSet(id);
+    if (before.empty()) return false;
+    if (name == before) return true;
     if (CheckSetName(name)) return false;
-    g_shownName = Utf8(name);
-    AppProfile().WriteText(kSectionOption, kEntrySetName, g_shownName);
-    if (HWND hWndBar = CProgramDialog::BarWindow()) ::InvalidateRect(hWndBar, nullptr, FALSE);
+    if (id == g_shownId) {
+        g_shownName = Utf8(name);
+        AppProfile().WriteText(kSectionOption, kEntrySetName, g_shownName);
+        if (HWND hWndBar = CProgramDialog::BarWindow()) ::InvalidateRect(hWndBar, nullptr, FALSE);
+        return true;
+    }
+    StoredSet& other = g_others[*OtherAt(id)];
+    other.set.name = Utf8(name);
+    AppProfile().WriteText(SetSection(other.section).c_str(), kEntrySetName, other.set.name);
+    return true;
+}
+
+bool StoreSetKeys(SetId id, const SlotTriggers& keys)
+{
+    if (id == g_shownId) {
+        SlotTriggers triggers = CurrentTriggers();
+        TakeSlotKeys(triggers, keys);
+        StoreTriggers(triggers);
+        return true;
+    }
+    const std::optional<std::size_t> at = OtherAt(id);
+    if (!at) return false;
+    StoredSet& other = g_others[*at];
+    TakeSlotKeys(other.set.triggers, keys);
+    WriteSlotKeys(AppProfile(), SetSection(other.section).c_str(), other.set.triggers);
+    return true;
+}
+
+bool StoreSetAlerts(SetId id, const SlotAlerts& alerts)
+{
+    if (id == g_shownId) {
+        StoreAlerts(alerts);
+        return true;
+    }
+    const std::optional<std::size_t> at = OtherAt(id);
+    if (!at) return false;
+    StoredSet& other = g_others[*at];
+    WriteSlotAlerts(AppProfile(), SetSection(other.section).c_str(), alerts, other.set.alerts);
+    other.set.alerts = alerts;
     return true;
 }
 

@@ -16,6 +16,8 @@ void LoadSets();
 // After the choices: the other sets' running slots run on only where running
 // timers are kept (or were handed over).
 void KeepOtherSetsRunning(bool keep);
+// After the choices: the program's own keys belong to no slot of any set.
+void SettleOtherSetsKeys();
 
 int SetCount();
 // The sets' names in the order of their names, and the place of the one shown.
@@ -31,14 +33,40 @@ std::optional<SetNameProblem> CheckSetName(const std::wstring& name);
 // cut to the longest a name may be.
 std::wstring UniqueSetName(const std::wstring& name);
 
+// Every set has an identity for this run that no switch, rename or move to
+// another section changes: a window that edits a set holds it, and its edit
+// lands in that set whichever is shown when the player answers.
+SetId ShownSetId();
+// The set as it stands (the shown one with its slots as they run), or
+// nothing where it was deleted meanwhile.
+std::optional<TimerSet> FindSet(SetId id);
+// The set's name (empty where it is gone), and a window's title that names
+// it where there is more than one set.
+std::wstring NameOfSet(SetId id);
+std::wstring TitleNamingSet(const std::wstring& title, SetId id);
+
 // Each of these shows its set at once and tells the windows. False where
 // nothing changed: no such set, or kMostSets already.
 bool ShowSet(int index);  // by the place in SetNames()
 bool ShowNextSet();       // after the last, the first
-bool NewSet(const std::wstring& name);  // a copy of the set shown, nothing running
-bool AddSet(TimerSet set);              // an imported set, its name made unique
-bool DeleteShownSet();                  // never the last set
-bool RenameShownSet(const std::wstring& name);
+bool NewSet(SetId from, const std::wstring& name);  // a copy of that set, nothing running
+// An imported set, its name made unique; a slot key that is one of the
+// program's own keys becomes none, and counts in `adjusted`.
+bool AddSet(TimerSet set, int* adjusted = nullptr);
+// Where the set shown goes, the next one shows. Never the last set.
+bool DeleteSet(SetId id);
+bool RenameSet(SetId id, const std::wstring& name);
+// A set's slot keys and second presses (the program's own keys aside), and
+// its alerts, as the settings window's OK stores them, shown or not. False
+// where the set was deleted meanwhile.
+bool StoreSetKeys(SetId id, const SlotTriggers& keys);
+bool StoreSetAlerts(SetId id, const SlotAlerts& alerts);
+// A slot of any set but `except` whose key this is.
+struct SlotOfSet {
+    SetId set;
+    int slot;
+};
+std::optional<SlotOfSet> FindSlotKey(Trigger trigger, SetId except);
 // The set shown, as it stands.
 TimerSet ShownSet();
 

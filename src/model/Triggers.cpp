@@ -109,6 +109,17 @@ void TakeSlotKeys(SlotTriggers& to, const SlotTriggers& from)
     }
 }
 
+int DropProgramKeys(SlotTriggers& slots, const SlotTriggers& program)
+{
+    int dropped = 0;
+    for (Trigger& key : slots.key) {
+        if (key == kNoTrigger || (key != program.pause && key != program.nextSet)) continue;
+        key = kNoTrigger;
+        ++dropped;
+    }
+    return dropped;
+}
+
 SlotTriggers ReadSlotTriggers(SettingsProfile& profile)
 {
     SlotTriggers triggers = DefaultSlotTriggers();
@@ -116,9 +127,10 @@ SlotTriggers ReadSlotTriggers(SettingsProfile& profile)
     const std::int32_t lockout = profile.GetInt(kSectionOption, "KeyLockout", 0);
     triggers.lockoutMs = lockout >= 0 && lockout <= kLongestLockoutMs ? lockout : 0;
     const auto pause = static_cast<std::uint32_t>(profile.GetInt(kSectionOption, "PauseKey", 0));
-    if (IsUsableTrigger(pause) && SlotWithTrigger(triggers, pause) < 0) triggers.pause = pause;
+    if (IsUsableTrigger(pause)) triggers.pause = pause;
     const auto nextSet = static_cast<std::uint32_t>(profile.GetInt(kSectionOption, "NextSetKey", 0));
-    if (IsUsableTrigger(nextSet) && SlotWithTrigger(triggers, nextSet) < 0) triggers.nextSet = nextSet;
+    if (IsUsableTrigger(nextSet) && nextSet != triggers.pause) triggers.nextSet = nextSet;
+    DropProgramKeys(triggers, triggers);
     return triggers;
 }
 
@@ -126,8 +138,8 @@ void WriteSlotTriggers(SettingsProfile& profile, const SlotTriggers& triggers, c
 {
     WriteSlotKeys(profile, kSectionOption, triggers);
     profile.WriteInt(kSectionOption, "KeyLockout", triggers.lockoutMs);
-    profile.WriteInt(kSectionOption, "PauseKey", static_cast<std::int32_t>(triggers.pause));
-    // Written only by a player who sets it: the values stay as they were for everyone else.
+    // Written only by a player who sets them: the values stay as they were for everyone else.
+    if (triggers.pause != before.pause) profile.WriteInt(kSectionOption, "PauseKey", static_cast<std::int32_t>(triggers.pause));
     if (triggers.nextSet != before.nextSet) {
         profile.WriteInt(kSectionOption, "NextSetKey", static_cast<std::int32_t>(triggers.nextSet));
     }
@@ -136,11 +148,13 @@ void WriteSlotTriggers(SettingsProfile& profile, const SlotTriggers& triggers, c
 int SlotWithTrigger(const SlotTriggers& triggers, Trigger trigger, int except)
 {
     if (trigger == kNoTrigger) return -1;
+    // The program's own keys first: they belong to no slot.
+    if (except != kPauseHolder && triggers.pause == trigger) return kPauseHolder;
+    if (except != kNextSetHolder && triggers.nextSet == trigger) return kNextSetHolder;
     for (int i = 0; i < kTimerSlotCount; ++i) {
         if (i != except && triggers.key[i] == trigger) return i;
     }
-    if (except != kPauseHolder && triggers.pause == trigger) return kPauseHolder;
-    return except != kNextSetHolder && triggers.nextSet == trigger ? kNextSetHolder : -1;
+    return -1;
 }
 
 int SlotOfRelease(const SlotTriggers& triggers, Trigger released)

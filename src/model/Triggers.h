@@ -68,8 +68,9 @@ constexpr int kNextSetHolder = kTimerSlotCount + 1;
 SlotTriggers DefaultSlotTriggers();
 // Odd values (absent, another type, unusable, already taken by a lower slot)
 // read as the slot's default (none, if a lower slot holds even that); a
-// lockout outside 0 to 2000 ms as 0; a pause or next-set key that is odd or
-// another's as none.
+// lockout outside 0 to 2000 ms as 0; a pause or next-set key that is odd as
+// none, a next-set key that is the pause key's as none. The program's own
+// keys belong to no slot: a slot stored with one reads as having no key.
 SlotTriggers ReadSlotTriggers(SettingsProfile& profile);
 // Over what was stored before (`before`).
 void WriteSlotTriggers(SettingsProfile& profile, const SlotTriggers& triggers, const SlotTriggers& before);
@@ -82,6 +83,9 @@ void WriteSlotKeys(SettingsProfile& profile, const char* section, const SlotTrig
 int SettleSlotKeys(SlotTriggers& triggers);
 // A set's keys and second presses into `to`, whose program-wide keys stay.
 void TakeSlotKeys(SlotTriggers& to, const SlotTriggers& from);
+// Each slot key of `slots` that is one of `program`'s own keys (pause, next
+// set) becomes none. How many did.
+int DropProgramKeys(SlotTriggers& slots, const SlotTriggers& program);
 
 // The slot (or kPauseHolder, kNextSetHolder) other than `except` that has this trigger, or -1.
 int SlotWithTrigger(const SlotTriggers& triggers, Trigger trigger, int except = -1);

@@ -199,7 +199,7 @@ void TakeSetText(HWND, const std::string& bytes, const std::wstring& from)
         return;
     }
     int adjusted = parsed.adjusted;
-    AddSet(SetOfFile(parsed.content, &adjusted));
+    AddSet(SetOfFile(parsed.content, &adjusted), &adjusted);
     if (adjusted == 1) {
         Tell(FormatResourceString(IDS_SET_ADJUSTED_ONE, {ShownSetName()}), MB_ICONINFORMATION);
     } else if (adjusted > 1) {

@@ -37,6 +37,11 @@ void Tell(UINT nIDText)
     AfxMessageBox(CurrentMessageBoxContext(), LoadResourceString(nIDText), MB_OK | MB_ICONEXCLAMATION);
 }
 
+void TellGone(const std::wstring& name)
+{
+    AfxMessageBox(CurrentMessageBoxContext(), FormatResourceString(IDS_SET_GONE, {name}), MB_OK | MB_ICONEXCLAMATION);
+}
+
 }  // namespace
 
 SetMenuState CurrentSetMenuState()
@@ -81,29 +86,36 @@ bool IsSetCommand(UINT command)
 void RunSetCommand(UINT command, HWND hWndBar)
 {
     HWND hWndOwner = ::GetWindow(hWndBar, GW_OWNER);
+    // What the player is asked about is the set shown now, whatever shows when they answer.
+    const SetId asked = ShownSetId();
+    const std::wstring askedName = ShownSetName();
     switch (command) {
     case kNewSetCommand: {
         if (SetCount() >= kMostSets) {
             Tell(IDS_SET_TOO_MANY);
             return;
         }
-        const auto name = AskSetName(hWndOwner, IDS_NEW_SET_TITLE, UniqueSetName(ShownSetName()),
+        const auto name = AskSetName(hWndOwner, TitleNamingSet(LoadResourceString(IDS_NEW_SET_TITLE), asked),
+                                     UniqueSetName(askedName),
                                      [](const std::wstring& wanted) { return NameProblem(wanted, std::nullopt); });
-        if (name) NewSet(*name);
+        if (name && !FindSet(asked)) TellGone(askedName);
+        if (name) NewSet(asked, *name);
         return;
     }
     case kRenameSetCommand: {
-        const std::wstring before = ShownSetName();
-        const auto name = AskSetName(hWndOwner, IDS_RENAME_SET_TITLE, before,
-                                     [&before](const std::wstring& wanted) { return NameProblem(wanted, before); });
-        if (name) RenameShownSet(*name);
+        const auto name = AskSetName(hWndOwner, TitleNamingSet(LoadResourceString(IDS_RENAME_SET_TITLE), asked),
+                                     askedName,
+                                     [&askedName](const std::wstring& wanted) { return NameProblem(wanted, askedName); });
+        if (name && !FindSet(asked)) TellGone(askedName);
+        if (name) RenameSet(asked, *name);
         return;
     }
     case kDeleteSetCommand:
         if (SetCount() > 1 && AfxMessageBox(CurrentMessageBoxContext(),
-                                            FormatResourceString(IDS_SET_DELETE_ASK, {ShownSetName()}),
+                                            FormatResourceString(IDS_SET_DELETE_ASK, {askedName}),
                                             MB_YESNO | MB_ICONQUESTION) == IDYES) {
-            DeleteShownSet();
+            if (!FindSet(asked)) TellGone(askedName);
+            DeleteSet(asked);
         }
         return;
     case kExportSetCommand: ExportShownSet(hWndOwner); return;

@@ -9,7 +9,7 @@
 namespace {
 
 struct Asking {
-    UINT nIDTitle;
+    std::wstring title;
     std::wstring name;
     const SetNameCheck* check;
     CNameBox box;
@@ -23,7 +23,7 @@ INT_PTR CALLBACK SetNameProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPar
         case WM_INITDIALOG:
             asking = reinterpret_cast<Asking*>(lParam);
             ::SetWindowLongPtrW(hWnd, DWLP_USER, lParam);
-            ::SetWindowTextW(hWnd, LoadResourceString(asking->nIDTitle).c_str());
+            ::SetWindowTextW(hWnd, asking->title.c_str());
             ::SetDlgItemTextW(hWnd, IDC_SET_NAME, asking->name.c_str());
             asking->box.SubclassWindow(::GetDlgItem(hWnd, IDC_SET_NAME));
             ::SendDlgItemMessageW(hWnd, IDC_SET_NAME, EM_SETSEL, 0, -1);
@@ -55,10 +55,10 @@ INT_PTR CALLBACK SetNameProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPar
 
 }  // namespace
 
-std::optional<std::wstring> AskSetName(HWND hWndOwner, UINT nIDTitle, const std::wstring& initial,
+std::optional<std::wstring> AskSetName(HWND hWndOwner, const std::wstring& title, const std::wstring& initial,
                                        const SetNameCheck& check)
 {
-    Asking asking{nIDTitle, initial, &check, {}};
+    Asking asking{title, initial, &check, {}};
     const INT_PTR answer = ::DialogBoxIndirectParamW(AfxGetInstanceHandle(), LanguageDialogTemplate(IDD_SET_NAME),
                                                      hWndOwner, SetNameProc, reinterpret_cast<LPARAM>(&asking));
     if (answer != IDOK) return std::nullopt;

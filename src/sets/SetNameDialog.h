@@ -16,5 +16,5 @@
 using SetNameCheck = std::function<std::optional<std::wstring>(const std::wstring& name)>;
 
 // The name chosen, or nothing when the player cancelled.
-std::optional<std::wstring> AskSetName(HWND hWndOwner, UINT nIDTitle, const std::wstring& initial,
+std::optional<std::wstring> AskSetName(HWND hWndOwner, const std::wstring& title, const std::wstring& initial,
                                        const SetNameCheck& check);

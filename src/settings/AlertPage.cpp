@@ -20,7 +20,7 @@ std::wstring OnMark(bool on)
 
 }  // namespace
 
-CAlertPage::CAlertPage() : CPropertyPage(IDD_PAGE_ALERTS), m_edit(CurrentAlerts()) {}
+CAlertPage::CAlertPage(CEditedSet& set) : CPropertyPage(IDD_PAGE_ALERTS), m_set(set), m_edit(set.AtOpen().alerts) {}
 
 void CAlertPage::OnInitPage()
 {
@@ -35,7 +35,8 @@ void CAlertPage::OnInitPage()
                                                        {IDS_COLUMN_NAME, 30},
                                                        {IDS_COLUMN_SOUND, 26},
                                                        {IDS_COLUMN_WARN, 15},
-                                                       {IDS_COLUMN_REPEAT, 15}});
+                                                       {IDS_COLUMN_REPEAT, 15}},
+                m_set.AtOpen().slots);
     for (int row = 0; row < kTimerSlotCount; ++row) ShowRow(row);
     m_list.Select(0);
     ShowSelected();
@@ -117,7 +118,16 @@ void CAlertPage::OnSlide(UINT id)
 
 bool CAlertPage::OnApply()
 {
-    if (m_edit != CurrentAlerts()) StoreAlerts(m_edit);
     StoreSoundVolume(ChosenVolume());  // written only where it changed
+    const SlotAlerts& shown = m_set.AtOpen().alerts;
+    if (m_edit == shown || !m_set.StillThere()) return true;
+    // The slots changed here, over the set as it stands now.
+    SlotAlerts alerts = FindSet(m_set.Id())->alerts;
+    for (int i = 0; i < kTimerSlotCount; ++i) {
+        if (m_edit.sound[i] != shown.sound[i]) alerts.sound[i] = m_edit.sound[i];
+        if (m_edit.warn[i] != shown.warn[i]) alerts.warn[i] = m_edit.warn[i];
+        if (m_edit.repeat[i] != shown.repeat[i]) alerts.repeat[i] = m_edit.repeat[i];
+    }
+    StoreSetAlerts(m_set.Id(), alerts);
     return true;
 }

@@ -1,4 +1,4 @@
-// The settings window's page of alerts: the nine slots of the set shown with
+// The settings window's page of alerts: the nine slots of the edited set with
 // their end sound, warning and repeat, controls below for the slot chosen, a
 // try-out of its sound, and the one volume. It works on a copy, stored only
 // by OK, and then only what changed.
@@ -6,11 +6,12 @@
 
 #include "framework/PropertySheet.h"
 #include "model/Alerts.h"
+#include "settings/EditedSet.h"
 #include "settings/SlotList.h"
 
 class CAlertPage : public CPropertyPage {
 public:
-    CAlertPage();
+    explicit CAlertPage(CEditedSet& set);
 
 protected:
     void OnInitPage() override;
@@ -25,6 +26,7 @@ private:
     void ShowVolume();
     std::int32_t ChosenVolume() const;
 
+    CEditedSet& m_set;
     SlotAlerts m_edit;
     CSlotList m_list;
 };

@@ -21,7 +21,11 @@ constexpr int kRowCount = kNextSetRow + 1;
 
 }  // namespace
 
-CKeyPage::CKeyPage() : CPropertyPage(IDD_PAGE_KEYS), m_edit(CurrentTriggers()) {}
+CKeyPage::CKeyPage(CEditedSet& set) : CPropertyPage(IDD_PAGE_KEYS), m_set(set), m_shown(CurrentTriggers())
+{
+    TakeSlotKeys(m_shown, set.AtOpen().triggers);
+    m_edit = m_shown;
+}
 
 void CKeyPage::OnInitPage()
 {
@@ -42,7 +46,8 @@ void CKeyPage::FillList()
     m_list.Fill(::GetDlgItem(m_hWnd, IDC_SLOT_LIST), {{IDS_COLUMN_SLOT, 18},
                                                       {IDS_COLUMN_NAME, 32},
                                                       {IDS_COLUMN_KEY, 30},
-                                                      {IDS_COLUMN_SECOND_PRESS, 20}});
+                                                      {IDS_COLUMN_SECOND_PRESS, 20}},
+                m_set.AtOpen().slots);
     m_list.AddRow(LoadResourceString(IDS_PAUSE_ROW), LoadResourceString(IDS_PAUSE_NAME));
     m_list.AddRow(LoadResourceString(IDS_NEXT_SET_ROW), LoadResourceString(IDS_NEXT_SET_NAME));
     for (int row = 0; row < kRowCount; ++row) ShowRow(row);
@@ -84,16 +89,25 @@ void CKeyPage::ShowHelp(bool waiting)
     ::SetWindowTextW(m_catcher.m_hWnd, LoadResourceString(waiting ? IDS_KEY_WAITING : IDS_KEY_HELP).c_str());
 }
 
+std::wstring CKeyPage::Holder(Trigger trigger, int row) const
+{
+    const int holder = SlotWithTrigger(m_edit, trigger, row);
+    if (holder == kPauseRow) return FormatResourceString(IDS_KEY_TAKEN_BY_PAUSE, {TriggerName(trigger)});
+    if (holder == kNextSetRow) return FormatResourceString(IDS_KEY_TAKEN_BY_NEXT_SET, {TriggerName(trigger)});
+    if (holder >= 0) return FormatResourceString(IDS_KEY_TAKEN, {TriggerName(trigger), std::to_wstring(holder + 1)});
+    // A program key belongs to no slot of any set.
+    const std::optional<SlotOfSet> other = row >= kTimerSlotCount ? FindSlotKey(trigger, m_set.Id()) : std::nullopt;
+    if (!other) return {};
+    return FormatResourceString(IDS_KEY_TAKEN_IN_SET, {TriggerName(trigger), std::to_wstring(other->slot + 1),
+                                                      NameOfSet(other->set)});
+}
+
 void CKeyPage::TakeTrigger(Trigger trigger)
 {
     const int row = SelectedSlot();
     if (row < 0) return;
-    const int holder = SlotWithTrigger(m_edit, trigger, row);
-    if (holder >= 0) {
-        const std::wstring text =
-            holder == kPauseRow     ? FormatResourceString(IDS_KEY_TAKEN_BY_PAUSE, {TriggerName(trigger)})
-            : holder == kNextSetRow ? FormatResourceString(IDS_KEY_TAKEN_BY_NEXT_SET, {TriggerName(trigger)})
-                                    : FormatResourceString(IDS_KEY_TAKEN, {TriggerName(trigger), std::to_wstring(holder + 1)});
+    const std::wstring text = Holder(trigger, row);
+    if (!text.empty()) {
         ::MessageBoxW(::GetParent(m_hWnd), text.c_str(), LoadResourceString(IDS_APP_NAME).c_str(),
                       MB_OK | MB_ICONINFORMATION);
         return;
@@ -175,8 +189,30 @@ bool CKeyPage::OnApply()
     BOOL read = FALSE;
     const UINT lockout = ::GetDlgItemInt(m_hWnd, IDC_LOCKOUT, &read, FALSE);
     m_edit.lockoutMs = !read ? 0 : static_cast<std::int32_t>(lockout > kLongestLockoutMs ? kLongestLockoutMs : lockout);
-    if (m_edit == CurrentTriggers()) return true;  // nothing changed: nothing written
-    StoreTriggers(m_edit);
+    if (m_edit == m_shown) return true;  // nothing changed: nothing written
+    StoreChanges();
     FollowStoredTriggers();
     return true;
+}
+
+void CKeyPage::StoreChanges()
+{
+    // The program's own keys and the lockout, each only where the player changed it.
+    SlotTriggers program = CurrentTriggers();
+    if (m_edit.lockoutMs != m_shown.lockoutMs) program.lockoutMs = m_edit.lockoutMs;
+    if (m_edit.pause != m_shown.pause) program.pause = m_edit.pause;
+    if (m_edit.nextSet != m_shown.nextSet) program.nextSet = m_edit.nextSet;
+    if (!(program == CurrentTriggers())) StoreTriggers(program);
+    // The edited set's slots changed here, over its keys as they stand now.
+    bool slotsChanged = false;
+    for (int i = 0; i < kTimerSlotCount; ++i) {
+        slotsChanged = slotsChanged || m_edit.key[i] != m_shown.key[i] || m_edit.press[i] != m_shown.press[i];
+    }
+    if (!slotsChanged || !m_set.StillThere()) return;
+    SlotTriggers keys = FindSet(m_set.Id())->triggers;
+    for (int i = 0; i < kTimerSlotCount; ++i) {
+        if (m_edit.key[i] != m_shown.key[i]) keys.key[i] = m_edit.key[i];
+        if (m_edit.press[i] != m_shown.press[i]) keys.press[i] = m_edit.press[i];
+    }
+    StoreSetKeys(m_set.Id(), keys);
 }

@@ -5,6 +5,7 @@
 #include "framework/WinApp.h"
 #include "res/resource.h"
 #include "settings/AlertPage.h"
+#include "settings/EditedSet.h"
 #include "settings/GeneralPage.h"
 #include "settings/KeyPage.h"
 #include "settings/WindowPage.h"
@@ -31,12 +32,15 @@ void PlaceBesideBar(HWND hWndSheet)
 
 INT_PTR ShowSettings(HWND hWndBar)
 {
-    // One sheet at a time: an open one only comes to the front.
-    CKeyPage keys;
-    CAlertPage alerts;
+    // One sheet at a time: an open one only comes to the front. Its pages
+    // edit the set shown now, whichever shows when OK is pressed.
+    CEditedSet set;
+    CKeyPage keys(set);
+    CAlertPage alerts(set);
     CWindowPage window;
     CGeneralPage general;
-    return RunPropertySheet(::GetWindow(hWndBar, GW_OWNER), LoadResourceString(IDS_SETTINGS_TITLE),
+    return RunPropertySheet(::GetWindow(hWndBar, GW_OWNER),
+                            TitleNamingSet(LoadResourceString(IDS_SETTINGS_TITLE), set.Id()),
                             {&keys, &alerts, &window, &general},
                             PlaceBesideBar);
 }

@@ -57,7 +57,7 @@ CSlotList::~CSlotList()
     }
 }
 
-void CSlotList::Fill(HWND hWndList, const std::vector<std::pair<UINT, int>>& columns)
+void CSlotList::Fill(HWND hWndList, const std::vector<std::pair<UINT, int>>& columns, const TimerSlot* slots)
 {
     m_hWndList = hWndList;
     ::SetWindowLongPtrW(hWndList, GWL_STYLE, ::GetWindowLongPtrW(hWndList, GWL_STYLE) | LVS_SHAREIMAGELISTS);
@@ -82,13 +82,13 @@ void CSlotList::Fill(HWND hWndList, const std::vector<std::pair<UINT, int>>& col
     if (m_hIcons) ::SendMessageW(hWndList, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(m_hIcons));
     for (int i = 0; i < kTimerSlotCount; ++i) {
         int image = I_IMAGENONE;
-        const std::int32_t bitmap = g_iconCatalogue.BitmapOf(g_iconCatalogue.CodeOfSlotIcon(g_timerSlots[i].icon));
+        const std::int32_t bitmap = g_iconCatalogue.BitmapOf(g_iconCatalogue.CodeOfSlotIcon(slots[i].icon));
         if (m_hIcons && bitmap != 0) {
             // The list copies the picture; ours goes with the scope.
             if (CBitmap icon; ScaledIcon(static_cast<UINT>(bitmap), scale, icon)) image = add(m_hIcons, icon, kIconKey);
         }
         InsertItem(hWndList, i, std::to_wstring(i + 1), image);
-        SetCell(i, 1, MultiByteToWide(SlotName(g_timerSlots[i])));
+        SetCell(i, 1, MultiByteToWide(SlotName(slots[i])));
     }
 }
 

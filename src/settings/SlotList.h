@@ -1,4 +1,4 @@
-// The settings pages' list of the nine slots of the set shown: a report list
+// The settings pages' list of the nine slots of a set: a report list
 // with one row per slot (its number, icon at the program's whole-pixel scale,
 // and name), columns of the page's own after those, and rows of its own below.
 #pragma once
@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "model/TimerSlots.h"
+
 class CSlotList {
 public:
     CSlotList() = default;
@@ -19,7 +21,7 @@ public:
 
     // The list control of a page, its columns (text, share of the width in
     // percent; the slot's number and name first) and the nine slots' rows.
-    void Fill(HWND hWndList, const std::vector<std::pair<UINT, int>>& columns);
+    void Fill(HWND hWndList, const std::vector<std::pair<UINT, int>>& columns, const TimerSlot* slots);
     // A row of the page's own below the slots.
     void AddRow(const std::wstring& first, const std::wstring& name);
     void SetCell(int row, int column, std::wstring text);

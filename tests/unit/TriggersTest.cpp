@@ -73,27 +73,52 @@ TEST(Triggers, SecondPressAndLockoutReadOnlyWhatTheyCanBe)
     }
 }
 
-TEST(Triggers, ThePauseAndNextSetKeysAreNoneUnlessUsableAndNoOthers)
+TEST(Triggers, ThePauseAndNextSetKeysAreNoneUnlessUsableAndASlotStoredWithOneHasNone)
 {
     const struct {
         MemoryProfile::Value stored;
         Trigger read;
+        int slotWithoutKey;  // -1: every slot keeps its digit
     } rows[] = {
-        {0x7B, 0x7B}, {0x20000 | 0x0D, MakeTrigger(0x0D, kModControl)}, {'5', kNoTrigger},  // slot 5's digit
-        {0x78, 0x78},  // the next-set key's: the pause key keeps it, the next-set key is none
-        {0x12, kNoTrigger}, {0x300, kNoTrigger}, {std::string("123"), kNoTrigger},
+        {0x7B, 0x7B, -1}, {0x20000 | 0x0D, MakeTrigger(0x0D, kModControl), -1},
+        {'5', '5', 4},    // slot 5's digit: the pause key keeps it, slot 5 has none
+        {0x78, 0x78, -1}, // the next-set key's: the pause key keeps it, the next-set key is none
+        {0x12, kNoTrigger, -1}, {0x300, kNoTrigger, -1}, {std::string("123"), kNoTrigger, -1},
     };
     for (const auto& row : rows) {
         MemoryProfile profile;
         profile.Set("Option", "PauseKey", row.stored);
         profile.Set("Option", "NextSetKey", 0x78);
+        profile.Set("Option", "Key#6", 0x78);  // slot 7 on the next-set key: the key is the program's
         const SlotTriggers read = ReadSlotTriggers(profile);
         EXPECT_EQ(read.pause, row.read);
         if (read.pause != kNoTrigger) {
             EXPECT_EQ(SlotOfRelease(read, read.pause), kPauseHolder);
         }
         EXPECT_EQ(read.nextSet, read.pause == 0x78 ? kNoTrigger : 0x78u);
+        for (int i = 0; i < kTimerSlotCount; ++i) {
+            EXPECT_EQ(read.key[i], i == 6 || i == row.slotWithoutKey ? kNoTrigger : DefaultTrigger(i)) << i;
+        }
     }
+}
+
+TEST(Triggers, AProgramKeyIsNoSlotsKeyInAnySet)
+{
+    SlotTriggers program = DefaultSlotTriggers();
+    program.pause = kF5;
+    program.nextSet = MakeTrigger('3', kModControl);
+    SlotTriggers set = DefaultSlotTriggers();
+    set.key[0] = kF5;
+    set.key[4] = MakeTrigger('3', kModControl);
+    set.key[5] = '3';  // the plain key of a combination: still the slot's
+    EXPECT_EQ(DropProgramKeys(set, program), 2);
+    EXPECT_EQ(set.key[0], kNoTrigger);
+    EXPECT_EQ(set.key[4], kNoTrigger);
+    EXPECT_EQ(set.key[5], '3');
+    EXPECT_EQ(DropProgramKeys(set, DefaultSlotTriggers()), 0) << "no program keys: nothing to drop";
+    SlotTriggers clash = program;
+    clash.key[2] = kF5;  // a stored conflict that slipped through: the release is the program's
+    EXPECT_EQ(SlotOfRelease(clash, kF5), kPauseHolder);
 }
 
 TEST(Triggers, WrittenTriggersReadBackAndNothingIsWrittenByReading)
@@ -112,6 +137,7 @@ TEST(Triggers, WrittenTriggersReadBackAndNothingIsWrittenByReading)
     MemoryProfile unchanged;
     WriteSlotTriggers(unchanged, DefaultSlotTriggers(), DefaultSlotTriggers());
     EXPECT_EQ(unchanged.Find("Option", "NextSetKey"), nullptr) << "written only by a player who sets it";
+    EXPECT_EQ(unchanged.Find("Option", "PauseKey"), nullptr);
     MemoryProfile empty;
     ReadSlotTriggers(empty);
     for (const std::string& call : empty.traffic) EXPECT_EQ(call.rfind("read", 0), 0u) << call;

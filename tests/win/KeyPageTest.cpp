@@ -18,15 +18,6 @@ namespace {
 
 constexpr int kPauseRow = kTimerSlotCount;
 
-// Catches a key for the selected row as the player presses it.
-void CatchKey(HWND page, unsigned key)
-{
-    ClickButton(page, IDC_CHANGE_KEY);
-    HWND hWndCatcher = ::GetDlgItem(page, IDC_KEY_PROMPT);
-    ::SendMessageW(hWndCatcher, WM_KEYDOWN, key, 0);
-    ::SendMessageW(hWndCatcher, WM_KEYUP, key, 0xC0000000);
-}
-
 // Steps run one after another by the sheet's own loop, each once the
 // messages the one before posted have gone through it.
 std::vector<std::function<void()>> g_loopSteps;

@@ -2,7 +2,11 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "common/AppSettings.h"
+#include "common/ProgramDialog.h"
+#include "res/resource.h"
 #include "framework/PropertySheet.h"
 #include "settings/SettingsWindow.h"
 
@@ -12,14 +16,45 @@ std::function<void(HWND, HWND)> g_steps;
 SettingsRun* g_run = nullptr;
 int g_answer = IDOK;
 HHOOK g_hBoxHook = nullptr;
+std::function<void(HWND)> g_meanwhile;
+std::vector<HWND> g_waiting;  // dialogs shown, for `g_meanwhile` and then the answer
+std::vector<HWND> g_seen;     // each dialog once, however often it is activated
+
+bool IsMessageBox(HWND hWnd)
+{
+    return ::GetDlgItem(hWnd, 0xFFFF) != nullptr && hWnd != OpenPropertySheet();
+}
+
+// Once the dialog shows and its loop runs: what the player does meanwhile, then the answer.
+void CALLBACK Meanwhile(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    ::KillTimer(nullptr, timer);
+    const std::vector<HWND> shown = std::move(g_waiting);
+    g_waiting.clear();
+    for (HWND hWnd : shown) {
+        if (g_meanwhile) g_meanwhile(hWnd);
+        if (IsMessageBox(hWnd)) ::PostMessageW(hWnd, WM_COMMAND, MAKEWPARAM(g_answer, BN_CLICKED), 0);
+    }
+}
 
 LRESULT CALLBACK ReadAndAnswerBox(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code == HCBT_ACTIVATE) {
         HWND hWnd = reinterpret_cast<HWND>(wParam);
         wchar_t text[1024] = L"";
+        wchar_t kind[32] = L"";
+        ::GetClassNameW(hWnd, kind, 32);
+        const bool seen = std::find(g_seen.begin(), g_seen.end(), hWnd) != g_seen.end();
+        // The program's bar and editor are dialogs too, and never asked anything.
+        const bool program = hWnd == CProgramDialog::BarWindow() || hWnd == CProgramDialog::EditorWindow();
+        const bool dialog = ::lstrcmpW(kind, L"#32770") == 0 && hWnd != OpenPropertySheet() && !seen && !program;
+        if (dialog) g_seen.push_back(hWnd);
+        if (dialog && g_meanwhile && !IsMessageBox(hWnd)) {
+            g_waiting.push_back(hWnd);
+            ::SetTimer(nullptr, 0, 1, Meanwhile);
+        }
         // A message box: a dialog with the static text of id 0xFFFF.
-        if (HWND hWndText = ::GetDlgItem(hWnd, 0xFFFF); hWndText && hWnd != OpenPropertySheet()) {
+        if (HWND hWndText = ::GetDlgItem(hWnd, 0xFFFF); hWndText && dialog) {
             ::GetWindowTextW(hWndText, text, 1024);
             g_run->boxes.push_back(text);
             std::wstring buttons;
@@ -33,7 +68,8 @@ LRESULT CALLBACK ReadAndAnswerBox(int code, WPARAM wParam, LPARAM lParam)
                 buttons += (buttons.empty() ? L"" : L"|") + std::wstring(text);
             }
             g_run->buttons.push_back(buttons);
-            ::PostMessageW(hWnd, WM_COMMAND, MAKEWPARAM(g_answer, BN_CLICKED), 0);
+            g_waiting.push_back(hWnd);
+            ::SetTimer(nullptr, 0, 1, Meanwhile);
         }
     }
     return ::CallNextHookEx(g_hBoxHook, code, wParam, lParam);
@@ -49,15 +85,18 @@ void CALLBACK Drive(HWND, UINT, UINT_PTR timer, DWORD)
 
 }  // namespace
 
-SettingsRun AnswerBoxes(const std::function<void()>& body, int answer)
+SettingsRun AnswerBoxes(const std::function<void()>& body, int answer, const std::function<void(HWND)>& meanwhile)
 {
     SettingsRun run;
     g_run = &run;
     g_answer = answer;
+    g_meanwhile = meanwhile;
+    g_seen.clear();
     g_hBoxHook = ::SetWindowsHookExW(WH_CBT, ReadAndAnswerBox, nullptr, ::GetCurrentThreadId());
     body();
     ::UnhookWindowsHookEx(g_hBoxHook);
     g_run = nullptr;
+    g_meanwhile = nullptr;
     return run;
 }
 
@@ -68,9 +107,17 @@ SettingsRun RunSettings(HWND hWndBar, const std::function<void(HWND, HWND)>& ste
     SettingsRun run = AnswerBoxes([&] {
         ::SetTimer(nullptr, 0, 20, Drive);
         result = ShowSettings(hWndBar);
-    }, answer);
+    }, answer, nullptr);
     run.result = result;
     return run;
+}
+
+void CatchKey(HWND page, unsigned key)
+{
+    ClickButton(page, IDC_CHANGE_KEY);
+    HWND hWndCatcher = ::GetDlgItem(page, IDC_KEY_PROMPT);
+    ::SendMessageW(hWndCatcher, WM_KEYDOWN, key, 0);
+    ::SendMessageW(hWndCatcher, WM_KEYUP, key, 0xC0000000);
 }
 
 void ClickButton(HWND page, int id)

@@ -18,14 +18,19 @@ struct SettingsRun {
     std::vector<std::wstring> buttons;  // each box's buttons as it showed them, "&Yes|&No"
 };
 
-// Runs `body`, answering every message box it shows with `answer`.
-SettingsRun AnswerBoxes(const std::function<void()>& body, int answer = IDOK);
+// Runs `body`, answering every message box it shows with `answer`; once each
+// box or other dialog shows, `meanwhile` gets it first (what the player does
+// while it waits; a dialog other than a box it must end itself).
+SettingsRun AnswerBoxes(const std::function<void()>& body, int answer = IDOK,
+                        const std::function<void(HWND)>& meanwhile = nullptr);
 
 // Opens the settings window beside the bar; `steps` runs once it shows, with
 // the sheet and its current page, and ends it (OK, Cancel, or as the test
 // likes). Every message box is answered with `answer`.
 SettingsRun RunSettings(HWND hWndBar, const std::function<void(HWND sheet, HWND page)>& steps, int answer = IDOK);
 
+// Catches a key for the key page's selected row as the player presses it.
+void CatchKey(HWND page, unsigned key);
 // A click on a page's button, a choice in its combo box, a row of its list.
 void ClickButton(HWND page, int id);
 void ChooseInCombo(HWND page, int id, int index);

@@ -21,8 +21,8 @@ int wmain()
     LoadSets();
     LoadSlotSettings();
     LoadOptions();
-    NewSet(L"B");
-    NewSet(L"C");  // three sets, the switches go round them
+    NewSet(ShownSetId(), L"B");
+    NewSet(ShownSetId(), L"C");  // three sets, the switches go round them
     const double load = MedianMicroseconds(50, [] {
         LoadSets();
         LoadSlotSettings();
