@@ -4,7 +4,7 @@
 
 #include "common/AppSettings.h"
 #include "common/ProgramDialog.h"
-#include "editor/NameLimit.h"
+#include "model/NameLimit.h"
 #include "framework/CodePage.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
@@ -161,7 +161,8 @@ std::wstring ShownSetName()
 std::optional<SetNameProblem> CheckSetName(const std::wstring& name)
 {
     if (name.empty()) return SetNameProblem::Empty;
-    if (!IsStorableText(Units(name), AnsiCharBytes) || TextBytes(Units(name), AnsiCharBytes) > kNameByteLimit) {
+    if (!IsStorableText(Units(name), AnsiCharBytes) || TextBytes(Units(name), AnsiCharBytes) > kNameByteLimit ||
+        HasControlCharacters(Units(name))) {
         return SetNameProblem::NotStorable;
     }
     const std::vector<std::wstring> names = SetNames();
@@ -172,15 +173,13 @@ std::optional<SetNameProblem> CheckSetName(const std::wstring& name)
 std::wstring UniqueSetName(const std::wstring& name)
 {
     const std::vector<std::wstring> names = SetNames();
+    const std::u16string base = Units(name.empty() ? ShownSetName() : name);
     for (int number = 1;; ++number) {
         const std::wstring suffix = number == 1 ? L"" : L" (" + std::to_wstring(number) + L")";
-        std::wstring base = name.empty() ? ShownSetName() : name;
-        // Cut whole characters off the base until it fits with its number.
-        while (!base.empty() && TextBytes(Units(base + suffix), AnsiCharBytes) > kNameByteLimit) {
-            base.pop_back();
-            if (!base.empty() && IS_HIGH_SURROGATE(base.back())) base.pop_back();
-        }
-        const std::wstring candidate = base + suffix;
+        // Whole characters of the base, as many as fit with the number: one pass, however long the base.
+        const std::size_t fits = FittingInsertion(u"", 0, 0, base, kNameByteLimit - TextBytes(Units(suffix), AnsiCharBytes),
+                                                  AnsiCharBytes);
+        const std::wstring candidate = std::wstring(base.begin(), base.begin() + static_cast<std::ptrdiff_t>(fits)) + suffix;
         if (std::find(names.begin(), names.end(), candidate) == names.end()) return candidate;
     }
 }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "editor/NameLimit.h"
+#include "model/NameLimit.h"
 #include "framework/CodePage.h"
 
 namespace {

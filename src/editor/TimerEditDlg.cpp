@@ -2,7 +2,7 @@
 
 #include "common/AppSettings.h"
 #include "editor/EditorLayout.h"
-#include "editor/NameLimit.h"
+#include "model/NameLimit.h"
 #include "framework/CodePage.h"
 #include "framework/DataExchange.h"
 #include "model/IconCatalogue.h"

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "model/IconCatalogue.h"
+#include "model/NameLimit.h"
 
 namespace {
 
@@ -175,6 +176,8 @@ ParsedSetFile ParseSetFile(const std::string& bytes)
         const std::string value = Trim(line.substr(equals + 1));
         if (field == "name") {
             parsed.content.name = value;
+            parsed.named = true;
+            parsed.adjusted += ReplaceControlCharacters(parsed.content.name) ? 1 : 0;
             continue;
         }
         long long slotNumber = 0;

@@ -45,6 +45,7 @@ struct ParsedSetFile {
     SetFileProblem problem = SetFileProblem::None;
     SetFileContent content;
     int adjusted = 0;  // values brought into range (or back to their slot's default)
+    bool named = false;  // it had a name line (control characters in it become spaces, counted)
 };
 // Missing values are the built-in slot's; odd ones are brought into range as
 // the registry rules do, and counted. Lines it does not know are passed over.

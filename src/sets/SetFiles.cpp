@@ -12,6 +12,7 @@
 #include "framework/MessageBox.h"
 #include "framework/WinApp.h"
 #include "model/IconCatalogue.h"
+#include "model/NameLimit.h"
 #include "model/SettingsStore.h"
 #include "res/resource.h"
 #include "settings/TriggerNames.h"
@@ -163,7 +164,8 @@ TimerSet SetOfFile(const SetFileContent& content, int* adjusted)
         set.alerts.repeat[i] = from.repeat;
     }
     // The set's own name: characters the code page cannot hold become "_".
-    std::wstring name = MultiByteToWide(content.name, CP_UTF8);
+    // Past twice the longest a name may be nothing can be kept.
+    std::wstring name = MultiByteToWide(content.name, CP_UTF8).substr(0, 2 * kNameByteLimit);
     if (CheckSetName(name) == SetNameProblem::NotStorable) {
         std::wstring kept;
         for (wchar_t c : name) kept += MultiByteToWide(WideToMultiByte(std::wstring(1, c))) == std::wstring(1, c) ? c : L'_';
@@ -199,7 +201,10 @@ void TakeSetText(HWND, const std::string& bytes, const std::wstring& from)
         return;
     }
     int adjusted = parsed.adjusted;
-    AddSet(SetOfFile(parsed.content, &adjusted), &adjusted);
+    SetFileContent content = parsed.content;
+    if (!parsed.named) content.name = Utf8(LoadResourceString(IDS_IMPORTED_SET_NAME));
+    AddSet(SetOfFile(content, &adjusted), &adjusted);
+    if (!parsed.named) Tell(FormatResourceString(IDS_SET_NAME_MISSING, {ShownSetName()}), MB_ICONINFORMATION);
     if (adjusted == 1) {
         Tell(FormatResourceString(IDS_SET_ADJUSTED_ONE, {ShownSetName()}), MB_ICONINFORMATION);
     } else if (adjusted > 1) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "editor/NameLimit.h"
+#include "model/NameLimit.h"
 
 namespace {
 

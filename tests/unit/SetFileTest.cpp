@@ -95,3 +95,25 @@ TEST(SetFile, WhatIsNoSetOrTooLargeIsRefused)
     EXPECT_EQ(ParseSetFile(std::string(kSetFileFirstLine) + "\n" + std::string(kLargestSetFile, '#')).problem,
               SetFileProblem::TooLarge);
 }
+
+TEST(SetFile, ANameLineIsKeptWithoutControlCharactersAndItsAbsenceSaid)
+{
+    const std::string first = std::string(kSetFileFirstLine) + "\n";
+    const struct {
+        std::string text;
+        std::string name;
+        bool named;
+        int adjusted;
+    } rows[] = {
+        {first + "name = Mage\n", "Mage", true, 0},
+        {first + std::string("name = A\0B\tC\x7F\n", 15), "A B C ", true, 1},  // NUL, tab, DEL: one value mended
+        {first + "name = \xEC\xA0\x84\xEC\x82\xAC\r\n", u8"전사", true, 0},      // a line as Notepad ends it
+        {first + "slot 1 name = x\n", "", false, 0},
+    };
+    for (const auto& row : rows) {
+        const ParsedSetFile parsed = ParseSetFile(row.text);
+        EXPECT_EQ(parsed.content.name, row.name);
+        EXPECT_EQ(parsed.named, row.named) << row.name;
+        EXPECT_EQ(parsed.adjusted, row.adjusted) << row.name;
+    }
+}

@@ -233,3 +233,24 @@ TEST_F(Sets, TheProgramsOwnKeysBelongToNoSlotOfAnySet)
     SettleOtherSetsKeys();
     EXPECT_EQ(FindSet(b)->triggers.key[2], kNoTrigger);
 }
+
+TEST_F(Sets, ANameFromAFileFollowsTheOneRuleForNamesAndNoSetIsLostAtTheNextStart)
+{
+    const std::string first = "Tavorin set 1\n";
+    const SettingsRun run = AnswerBoxes([&first] {
+        TakeSetText(Bar(), first + std::string("name = A\0B\n", 11), L"1.tavorin-set");
+        TakeSetText(Bar(), first + std::string("name = A\0C\n", 11), L"2.tavorin-set");
+        TakeSetText(Bar(), first + "slot 1 name = x\n", L"3.tavorin-set");
+        TakeSetText(Bar(), first + "name = " + std::string(65000, 'n') + "\n", L"4.tavorin-set");
+    });
+    EXPECT_EQ(run.boxes, (std::vector<std::wstring>{
+                             L"A B 세트를 가져왔습니다. 값 1개를 쓸 수 있는 범위로 고쳤습니다.",
+                             L"A C 세트를 가져왔습니다. 값 1개를 쓸 수 있는 범위로 고쳤습니다.",
+                             L"세트에 이름이 없어서 가져온 세트(으)로 가져왔습니다.",
+                             L"nnnnnnnnnnnnnnnnnnnn 세트를 가져왔습니다. 값 1개를 쓸 수 있는 범위로 고쳤습니다.",
+                         }));
+    const std::vector<std::wstring> names{L"A B", L"A C", L"nnnnnnnnnnnnnnnnnnnn", L"가져온 세트", L"기본"};
+    EXPECT_EQ(SetNames(), names);
+    LoadSets();  // the next start
+    EXPECT_EQ(SetNames(), names);
+}

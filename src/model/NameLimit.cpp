@@ -1,4 +1,4 @@
-#include "editor/NameLimit.h"
+#include "model/NameLimit.h"
 
 #include <algorithm>
 
@@ -66,4 +66,30 @@ std::size_t FittingInsertion(const std::u16string& text, std::size_t selStart, s
         fitting += units;
     }
     return fitting;
+}
+
+namespace {
+
+bool IsControl(char32_t c)
+{
+    return c < 0x20 || c == 0x7F;
+}
+
+}  // namespace
+
+bool ReplaceControlCharacters(std::string& utf8)
+{
+    bool replaced = false;
+    for (char& byte : utf8) {
+        // A byte of a longer UTF-8 sequence is 0x80 or above: never one of these.
+        if (!IsControl(static_cast<unsigned char>(byte))) continue;
+        byte = ' ';
+        replaced = true;
+    }
+    return replaced;
+}
+
+bool HasControlCharacters(const std::u16string& text)
+{
+    return std::any_of(text.begin(), text.end(), [](char16_t unit) { return IsControl(unit); });
 }
