@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "model/NameLimit.h"
 #include "model/SettingsStore.h"
 #include "model/SlotEnds.h"
 
@@ -72,12 +73,14 @@ LoadedSets LoadSets(SettingsProfile& profile, bool withEnds, std::int32_t now)
 {
     LoadedSets loaded;
     loaded.shownName = profile.GetText(kSectionOption, kEntrySetName);
+    ReplaceControlCharacters(loaded.shownName);
     for (const std::string& section : profile.Sections()) {
         const int number = SectionNumber(section);
         if (number < 0) continue;
         StoredSet stored{TimerSet{}, number};
         stored.set.name = profile.GetText(section.c_str(), kEntrySetName);
         if (stored.set.name.empty()) continue;  // no set: skipped, never written over
+        ReplaceControlCharacters(stored.set.name);  // as no name may hold them
         // Every set's ends are read: a switch cut short must not lose the shown set's.
         ReadSetSlots(profile, section.c_str(), section.c_str(), stored.set, true, now);
         if (stored.set.name == loaded.shownName) {

@@ -51,16 +51,16 @@ std::pair<std::map<std::string, std::string>, std::string> Readable(MemoryProfil
 
 }  // namespace
 
-TEST(TimerSets, AShownNameOfAnotherTypeHidesNoOtherSet)
+TEST(TimerSets, AShownNameOfAnotherTypeHidesNoOtherSetAndNoNameHoldsAControlCharacter)
 {
     MemoryProfile profile;
-    WriteStoredSet(profile, MadeSet("B", 2), 3, false);
+    WriteStoredSet(profile, MadeSet("B\tC", 2), 3, false);
     for (const MemoryProfile::Value& shownName : {MemoryProfile::Value{7}, MemoryProfile::Value{std::string()}}) {
         profile.Set("Option", "SetName", shownName);
         const LoadedSets loaded = LoadSets(profile, true, 1000);
         EXPECT_EQ(loaded.shownName, "") << "the first set's, as the program names it";
         ASSERT_EQ(loaded.others.size(), 1u);
-        EXPECT_EQ(loaded.others[0].set.name, "B");
+        EXPECT_EQ(loaded.others[0].set.name, "B C") << "no name holds a tab";
     }
 }
 
@@ -123,4 +123,15 @@ TEST(TimerSets, ASetNotShownRunsOnFromItsEndsOrIsIdle)
     const TimerSet copy = CopyOfSet(set, "B");
     EXPECT_EQ(copy.slots[3].state, Idle) << "a new set starts with nothing running";
     EXPECT_EQ(copy.slots[3].duration, set.slots[3].duration);
+}
+
+TEST(TimerSets, NoMoreThanThirtyAreLoadedAndASectionWithoutANameIsNone)
+{
+    MemoryProfile profile;
+    ReplaceShownSet(profile, MadeSet("A", 1), std::nullopt, false);
+    for (int i = 1; i <= kMostSets + 3; ++i) WriteStoredSet(profile, MadeSet("S" + std::to_string(i), 2), i, false);
+    profile.Set("Set99", "Icon#0", 5);  // a section cut short before its name: no set
+    const LoadedSets loaded = LoadSets(profile, false, 1000);
+    EXPECT_EQ(loaded.others.size(), static_cast<std::size_t>(kMostSets - 1)) << "the shown set is the thirtieth";
+    for (const StoredSet& other : loaded.others) EXPECT_NE(other.section, 99);
 }
