@@ -27,7 +27,8 @@ add_library(tavorin_win STATIC
   src/skin/SpriteCache.cpp
   src/skin/WindowDrag.cpp
   src/common/AppSettings.cpp
-  src/common/Sets.cpp
+  src/sets/Sets.cpp
+  src/sets/KeptEnds.cpp
   src/common/StartWithWindows.cpp
   src/common/ProgramLanguage.cpp
   src/app/HostDlg.cpp
@@ -38,7 +39,7 @@ add_library(tavorin_win STATIC
   src/bar/BarMenu.cpp
   src/bar/BarSeeThrough.cpp
   src/bar/TimerBarDlg.cpp
-  src/editor/NameBox.cpp
+  src/common/NameBox.cpp
   src/editor/TimerEditDlg.cpp
   src/update/UpdateCheck.cpp
   src/play/KeysEverywhere.cpp
@@ -53,7 +54,7 @@ add_library(tavorin_win STATIC
   src/settings/GeneralPage.cpp
   src/settings/SlotList.cpp
   src/settings/SettingsWindow.cpp
-  src/settings/TriggerNames.cpp
+  src/common/TriggerNames.cpp
   src/sets/SetFiles.cpp
   src/sets/SetMenu.cpp
   src/sets/SetNameDialog.cpp

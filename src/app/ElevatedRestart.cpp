@@ -1,6 +1,7 @@
 #include "app/ElevatedRestart.h"
 
 #include "common/AppSettings.h"
+#include "sets/KeptEnds.h"
 #include "common/ProgramDialog.h"
 #include "play/KeysEverywhere.h"
 #include "settings/SettingsWindow.h"

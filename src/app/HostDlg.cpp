@@ -1,8 +1,9 @@
 #include "app/HostDlg.h"
 
 #include "common/AppSettings.h"
+#include "sets/KeptEnds.h"
 #include "common/ProgramLanguage.h"
-#include "common/Sets.h"
+#include "sets/Sets.h"
 #include "app/SingleInstance.h"
 #include "app/ElevatedRestart.h"
 #include "bar/TimerBarDlg.h"

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/AppSettings.h"
+#include "sets/KeptEnds.h"
 #include "common/ProgramDialog.h"
 #include "common/SkinnedDialog.h"
 #include "framework/WinApp.h"

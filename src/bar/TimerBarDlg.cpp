@@ -5,7 +5,8 @@
 #include <string>
 
 #include "common/AppSettings.h"
-#include "common/Sets.h"
+#include "sets/KeptEnds.h"
+#include "sets/Sets.h"
 #include "bar/BarLayout.h"
 #include "bar/BarMenu.h"
 #include "framework/Keyboard.h"

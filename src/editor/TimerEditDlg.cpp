@@ -1,6 +1,7 @@
 #include "editor/TimerEditDlg.h"
 
 #include "common/AppSettings.h"
+#include "sets/KeptEnds.h"
 #include "editor/EditorLayout.h"
 #include "model/NameLimit.h"
 #include "framework/CodePage.h"

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "common/SkinnedDialog.h"
-#include "editor/NameBox.h"
+#include "common/NameBox.h"
 #include "editor/EditorRules.h"
 #include "framework/Gdi.h"
 #include "skin/SkinCanvas.h"

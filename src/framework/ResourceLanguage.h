@@ -8,6 +8,9 @@
 #endif
 #include <windows.h>
 
+#include <initializer_list>
+#include <string>
+
 // Taken by every later lookup; LANG_NEUTRAL leaves the pick to Windows.
 // The system's own texts (the buttons of message boxes and property sheets)
 // are in systemTexts where Windows has that language, 0 for Windows' own:
@@ -22,5 +25,9 @@ void FollowResourceLanguage();
 const void* LockLanguageResource(const wchar_t* type, UINT id, DWORD* size = nullptr);
 // A dialog template, for the Indirect forms of the dialog functions.
 const DLGTEMPLATE* LanguageDialogTemplate(UINT nIDTemplate);
+// A string of the string table, and one with "%1", "%2", ... replaced by the
+// values in order.
+std::wstring LoadResourceString(UINT id);
+std::wstring FormatResourceString(UINT id, std::initializer_list<std::wstring> values);
 // A bitmap resource as LoadBitmap gives it (a bitmap of the screen's format), or null.
 HBITMAP LoadLanguageBitmap(UINT nIDBitmap);

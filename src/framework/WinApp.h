@@ -2,10 +2,10 @@
 // the profile functions. Stands in for the application framework's CWinApp.
 #pragma once
 
-#include <initializer_list>
 #include <string>
 #include <vector>
 
+#include "framework/ResourceLanguage.h"
 #include "framework/Wnd.h"
 
 // The framework's own string numbers, which the program's string table fills in.
@@ -56,6 +56,3 @@ private:
 CWinApp* AfxGetApp();
 CWnd* AfxGetMainWnd();
 HINSTANCE AfxGetInstanceHandle();
-std::wstring LoadResourceString(UINT id);
-// A resource string with "%1", "%2", ... replaced by the values in order.
-std::wstring FormatResourceString(UINT id, std::initializer_list<std::wstring> values);

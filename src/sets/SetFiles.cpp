@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "common/AppSettings.h"
-#include "common/Sets.h"
+#include "sets/Sets.h"
 #include "framework/CodePage.h"
 #include "framework/Handle.h"
 #include "framework/LateLibrary.h"
@@ -15,7 +15,7 @@
 #include "model/NameLimit.h"
 #include "model/SettingsStore.h"
 #include "res/resource.h"
-#include "settings/TriggerNames.h"
+#include "common/TriggerNames.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "sets/SetMenu.h"
 
-#include "common/Sets.h"
+#include "sets/Sets.h"
 #include "framework/MessageBox.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"

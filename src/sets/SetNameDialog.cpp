@@ -1,6 +1,6 @@
 #include "sets/SetNameDialog.h"
 
-#include "editor/NameBox.h"
+#include "common/NameBox.h"
 #include "framework/MessageBox.h"
 #include "framework/ResourceLanguage.h"
 #include "framework/WinApp.h"

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "common/Sets.h"
+#include "sets/Sets.h"
 
 class CEditedSet {
 public:

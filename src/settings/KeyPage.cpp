@@ -9,7 +9,7 @@
 #include "play/FrontProgram.h"
 #include "play/KeysEverywhere.h"
 #include "res/resource.h"
-#include "settings/TriggerNames.h"
+#include "common/TriggerNames.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 
 #include "bar/TimerBarDlg.h"
 #include "common/AppSettings.h"
+#include "sets/KeptEnds.h"
 #include "model/SlotEnds.h"
 #include "model/TimerSlots.h"
 #include "play/AlertSounds.h"

@@ -7,6 +7,7 @@
 
 #include "app/ElevatedRestart.h"
 #include "common/AppSettings.h"
+#include "sets/KeptEnds.h"
 #include "model/HandOver.h"
 #include "play/KeysEverywhere.h"
 #include "play/TriggerHook.h"

@@ -10,7 +10,7 @@
 
 #include "WinTestSupport.h"
 #include "bar/TimerBarDlg.h"
-#include "common/Sets.h"
+#include "sets/Sets.h"
 #include "editor/TimerEditDlg.h"
 #include "model/TimerSlots.h"
 #include "res/resource.h"

@@ -6,7 +6,7 @@
 #include <prsht.h>
 
 #include "common/AppSettings.h"
-#include "common/Sets.h"
+#include "sets/Sets.h"
 #include "framework/CodePage.h"
 #include "sets/SetFiles.h"
 #include "sets/SetMenu.h"

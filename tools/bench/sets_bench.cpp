@@ -7,7 +7,7 @@
 
 #include "bench_support.h"
 #include "common/AppSettings.h"
-#include "common/Sets.h"
+#include "sets/Sets.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "settings/TriggerNames.h"
+#include "common/TriggerNames.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX

@@ -1,4 +1,4 @@
-#include "editor/NameBox.h"
+#include "common/NameBox.h"
 
 #include <string>
 

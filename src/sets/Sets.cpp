@@ -1,4 +1,4 @@
-#include "common/Sets.h"
+#include "sets/Sets.h"
 
 #include <algorithm>
 
