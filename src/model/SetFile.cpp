@@ -148,6 +148,75 @@ std::string FormatSetFile(const SetFileContent& content, const KeyNamer& keyName
     return text;
 }
 
+namespace {
+
+// One slot's value, `what` of "slot N what = value"; false where it was brought into range.
+bool ParseSlotValue(SetFileSlot& slot, const SetFileSlot& defaults, const std::string& what, const std::string& value)
+{
+    long long number = 0;
+    bool inRange = true;
+    if (what == "icon") {
+        const bool place = Number(value, &number) && number >= 1 && number <= 24;
+        const bool code = Number(value, &number) && number >= 1000 && number <= 0x7FFFFFFF;
+        inRange = place || code;
+        slot.icon = place ? g_iconCatalogue.CodeAt(static_cast<std::int32_t>(number - 1))
+                    : code ? static_cast<std::int32_t>(number)
+                           : defaults.icon;
+    } else if (what == "name") {
+        slot.name = value;
+    } else if (what == "time") {
+        inRange = ParseTime(value, &number) && number <= kLongestSetTime;
+        slot.duration = !ParseTime(value, &number) ? defaults.duration
+                        : number > kLongestSetTime ? kLongestSetTime
+                                                   : static_cast<std::int32_t>(number);
+    } else if (what == "key") {
+        Trigger key = kNoTrigger;
+        inRange = ParseKey(value, &key);
+        slot.key = inRange ? key : defaults.key;
+    } else if (what == "second press") {
+        inRange = value == "stop" || value == "restart";
+        slot.press = value == "restart" ? SecondPress::Restart : SecondPress::Stop;
+    } else if (what == "sound") {
+        inRange = false;
+        for (int sound = 0; sound <= static_cast<int>(EndSound::None); ++sound) {
+            if (value != kSoundNames[sound]) continue;
+            slot.sound = static_cast<EndSound>(sound);
+            inRange = true;
+        }
+    } else if (what == "warning") {
+        slot.warn = ParseSwitch(value, &inRange);
+    } else if (what == "repeat") {
+        slot.repeat = ParseSwitch(value, &inRange);
+    }
+    return inRange;
+}
+
+// A "field = value" line after the first: the set's name or a slot's value.
+void ParseLine(ParsedSetFile& parsed, const SetFileContent& defaults, const std::string& line)
+{
+    const std::size_t equals = line.find('=');
+    if (equals == std::string::npos) return;
+    const std::string field = Trim(line.substr(0, equals));
+    const std::string value = Trim(line.substr(equals + 1));
+    if (field == "name") {
+        parsed.content.name = value;
+        parsed.named = true;
+        parsed.adjusted += ReplaceControlCharacters(parsed.content.name) ? 1 : 0;
+        return;
+    }
+    long long slotNumber = 0;
+    const std::size_t space = field.find(' ', 5);
+    if (field.rfind("slot ", 0) != 0 || space == std::string::npos ||
+        !Number(field.substr(5, space - 5), &slotNumber) || slotNumber < 1 || slotNumber > kTimerSlotCount) {
+        return;
+    }
+    const auto i = static_cast<std::size_t>(slotNumber - 1);
+    const bool inRange = ParseSlotValue(parsed.content.slots[i], defaults.slots[i], field.substr(space + 1), value);
+    parsed.adjusted += inRange ? 0 : 1;
+}
+
+}  // namespace
+
 ParsedSetFile ParseSetFile(const std::string& bytes)
 {
     ParsedSetFile parsed;
@@ -165,67 +234,9 @@ ParsedSetFile ParseSetFile(const std::string& bytes)
         const std::string line = Trim(text.substr(at, end - at));
         at = end + 1;
         if (line.empty() || line[0] == '#') continue;
-        if (first) {
-            if (line != kSetFileFirstLine) break;
-            first = false;
-            continue;
-        }
-        const std::size_t equals = line.find('=');
-        if (equals == std::string::npos) continue;
-        const std::string field = Trim(line.substr(0, equals));
-        const std::string value = Trim(line.substr(equals + 1));
-        if (field == "name") {
-            parsed.content.name = value;
-            parsed.named = true;
-            parsed.adjusted += ReplaceControlCharacters(parsed.content.name) ? 1 : 0;
-            continue;
-        }
-        long long slotNumber = 0;
-        const std::size_t space = field.find(' ', 5);
-        if (field.rfind("slot ", 0) != 0 || space == std::string::npos ||
-            !Number(field.substr(5, space - 5), &slotNumber) || slotNumber < 1 || slotNumber > kTimerSlotCount) {
-            continue;
-        }
-        const int i = static_cast<int>(slotNumber - 1);
-        SetFileSlot& slot = parsed.content.slots[i];
-        const std::string what = field.substr(space + 1);
-        long long number = 0;
-        bool inRange = true;
-        if (what == "icon") {
-            const bool place = Number(value, &number) && number >= 1 && number <= 24;
-            const bool code = Number(value, &number) && number >= 1000 && number <= 0x7FFFFFFF;
-            inRange = place || code;
-            slot.icon = place ? g_iconCatalogue.CodeAt(static_cast<std::int32_t>(number - 1))
-                        : code ? static_cast<std::int32_t>(number)
-                               : defaults.slots[i].icon;
-        } else if (what == "name") {
-            slot.name = value;
-        } else if (what == "time") {
-            inRange = ParseTime(value, &number) && number <= kLongestSetTime;
-            slot.duration = !ParseTime(value, &number) ? defaults.slots[i].duration
-                            : number > kLongestSetTime ? kLongestSetTime
-                                                       : static_cast<std::int32_t>(number);
-        } else if (what == "key") {
-            Trigger key = kNoTrigger;
-            inRange = ParseKey(value, &key);
-            slot.key = inRange ? key : defaults.slots[i].key;
-        } else if (what == "second press") {
-            inRange = value == "stop" || value == "restart";
-            slot.press = value == "restart" ? SecondPress::Restart : SecondPress::Stop;
-        } else if (what == "sound") {
-            inRange = false;
-            for (int sound = 0; sound <= static_cast<int>(EndSound::None); ++sound) {
-                if (value == kSoundNames[sound]) {
-                    slot.sound = static_cast<EndSound>(sound);
-                    inRange = true;
-                }
-            }
-        } else if (what == "warning") {
-            slot.warn = ParseSwitch(value, &inRange);
-        } else if (what == "repeat") {
-            slot.repeat = ParseSwitch(value, &inRange);
-        }
-        parsed.adjusted += inRange ? 0 : 1;
+        if (first && line != kSetFileFirstLine) break;
+        if (!first) ParseLine(parsed, defaults, line);
+        first = false;
     }
     if (first) {
         parsed.problem = SetFileProblem::NotASet;
