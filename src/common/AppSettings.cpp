@@ -181,7 +181,7 @@ void StoreTriggers(const SlotTriggers& triggers)
     g_triggers = triggers;
 }
 
-void ShowSetKeys(const SlotTriggers& set)
+void TakeShownSetKeys(const SlotTriggers& set)
 {
     TakeSlotKeys(g_triggers, set);
 }
@@ -197,7 +197,7 @@ void StoreAlerts(const SlotAlerts& alerts)
     g_alerts = alerts;
 }
 
-void ShowSetAlerts(const SlotAlerts& set)
+void TakeShownSetAlerts(const SlotAlerts& set)
 {
     g_alerts = set;
 }
@@ -249,7 +249,7 @@ void StoreOption(PlayOption option, bool on)
     WritePlayOption(AppProfile(), option, on);
 }
 
-void ShowOption(PlayOption option, bool on)
+void MarkOptionApplied(PlayOption option, bool on)
 {
     if (IsOption(option)) g_shown[option] = on && g_chosen[option];
 }

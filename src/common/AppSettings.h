@@ -34,19 +34,19 @@ bool IsOptionChosen(PlayOption option);
 void StoreOption(PlayOption option, bool on);
 // For this run only: a choice that cannot be applied (the system refused it)
 // shows off, and on again once it could be; the stored choice stays.
-void ShowOption(PlayOption option, bool on);
+void MarkOptionApplied(PlayOption option, bool on);
 // Each slot's trigger and second press, and the lockout: read with the
 // choices, written only when the settings window's OK stores them.
 const SlotTriggers& CurrentTriggers();
 void StoreTriggers(const SlotTriggers& triggers);
 // The keys of the set shown now (stored with it): the program's own keys stay.
-void ShowSetKeys(const SlotTriggers& set);
+void TakeShownSetKeys(const SlotTriggers& set);
 // Each slot's end sound, warning and repeat, of the set shown: read with the
 // choices, written only when the settings window's OK stores them, and then
 // only what changed; the one volume likewise.
 const SlotAlerts& CurrentAlerts();
 void StoreAlerts(const SlotAlerts& alerts);
-void ShowSetAlerts(const SlotAlerts& set);
+void TakeShownSetAlerts(const SlotAlerts& set);
 std::int32_t SoundVolume();
 void StoreSoundVolume(std::int32_t volume);
 // The bar's opacity in per cent, read with the choices, written when it changes.

@@ -12,7 +12,7 @@ void TakeChosenLanguage()
     SetResourceLanguage(language, LanguageChoice() == kLanguageAsWindows ? 0 : language);
 }
 
-void ShowLanguage(int choice)
+void ApplyLanguageChoice(int choice)
 {
     if (choice == LanguageChoice()) return;
     StoreLanguageChoice(choice);

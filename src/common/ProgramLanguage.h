@@ -6,4 +6,4 @@
 void TakeChosenLanguage();
 // The player chose another language: it is stored and shown at once in the
 // bar and the editor (the menu and the settings window take it as they open).
-void ShowLanguage(int choice);
+void ApplyLanguageChoice(int choice);

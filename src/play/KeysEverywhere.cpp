@@ -41,7 +41,7 @@ void WatchSessionIfChosen()
 // The hooks in as the player chose them; the menu shows what took.
 void ApplyChoice()
 {
-    ShowOption(TriggersEverywhere, IsChosen() && SetTriggerHooks(g_hWndBar));
+    MarkOptionApplied(TriggersEverywhere, IsChosen() && SetTriggerHooks(g_hWndBar));
     WatchSessionIfChosen();
 }
 
@@ -84,7 +84,7 @@ void CheckKeysEverywhere()
 {
     if (!IsChosen()) return;
     WatchSessionIfChosen();
-    if (WatchTriggerHooks() == HookHealth::Refused) ShowOption(TriggersEverywhere, false);
+    if (WatchTriggerHooks() == HookHealth::Refused) MarkOptionApplied(TriggersEverywhere, false);
 }
 
 void SuspendKeysEverywhere(bool suspend)

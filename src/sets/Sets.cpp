@@ -79,8 +79,8 @@ void Shown(const TimerSet& set)
 {
     g_shownName = set.name;
     std::copy(std::begin(set.slots), std::end(set.slots), g_timerSlots);
-    ShowSetKeys(set.triggers);
-    ShowSetAlerts(set.alerts);
+    TakeShownSetKeys(set.triggers);
+    TakeShownSetAlerts(set.alerts);
     for (HWND hWnd : {CProgramDialog::EditorWindow(), CProgramDialog::BarWindow()}) {
         if (hWnd) ::SendMessageW(hWnd, kSetShownMessage, 0, 0);
     }

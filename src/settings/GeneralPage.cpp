@@ -30,6 +30,6 @@ bool CGeneralPage::OnApply()
 {
     HWND hWndLanguage = ::GetDlgItem(m_hWnd, IDC_LANGUAGE);
     const auto chosen = ::SendMessageW(hWndLanguage, CB_GETCURSEL, 0, 0);
-    if (chosen != CB_ERR) ShowLanguage(static_cast<int>(::SendMessageW(hWndLanguage, CB_GETITEMDATA, chosen, 0)));
+    if (chosen != CB_ERR) ApplyLanguageChoice(static_cast<int>(::SendMessageW(hWndLanguage, CB_GETITEMDATA, chosen, 0)));
     return true;
 }
