@@ -40,6 +40,7 @@ add_library(tavorin_win STATIC
   src/bar/BarSeeThrough.cpp
   src/bar/TimerBarDlg.cpp
   src/common/NameBox.cpp
+  src/common/BarSeeThroughChoice.cpp
   src/editor/TimerEditDlg.cpp
   src/update/UpdateCheck.cpp
   src/play/KeysEverywhere.cpp

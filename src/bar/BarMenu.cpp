@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/AppSettings.h"
+#include "common/BarSeeThroughChoice.h"
 #include "sets/KeptEnds.h"
 #include "common/ProgramDialog.h"
 #include "common/SkinnedDialog.h"
@@ -31,8 +32,7 @@ void SwitchChoice(PlayOption option)
         CSkinnedDialog::SetDoubleSize(on);
         break;
     case ClickThrough:
-        StoreOption(option, on);
-        if (HWND hWndBar = CProgramDialog::BarWindow()) ::SendMessageW(hWndBar, kSeeThroughMessage, 0, 0);
+        ApplyBarSeeThrough(BarOpacity(), on);
         break;
     default:
         StoreOption(option, on);

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "common/AppSettings.h"
-#include "common/ProgramDialog.h"
+#include "common/BarSeeThroughChoice.h"
 #include "common/StartWithWindows.h"
 #include "res/resource.h"
 
@@ -28,11 +28,7 @@ bool CWindowPage::OnApply()
     const auto chosen = ::SendDlgItemMessageW(m_hWnd, IDC_OPACITY, CB_GETCURSEL, 0, 0);
     const std::int32_t opacity =
         chosen >= 0 && chosen < static_cast<LRESULT>(std::size(kOpacityChoices)) ? kOpacityChoices[chosen] : kOpaque;
-    const bool clickThrough = IsChecked(IDC_CLICK_THROUGH);
-    const bool barChanges = opacity != BarOpacity() || clickThrough != IsOptionOn(ClickThrough);
-    StoreBarOpacity(opacity);  // written only where it changed
-    if (clickThrough != IsOptionOn(ClickThrough)) StoreOption(ClickThrough, clickThrough);
-    if (barChanges && CProgramDialog::BarWindow()) ::SendMessageW(CProgramDialog::BarWindow(), kSeeThroughMessage, 0, 0);
+    ApplyBarSeeThrough(opacity, IsChecked(IDC_CLICK_THROUGH));
     const bool startWithWindows = IsChecked(IDC_START_WITH_WINDOWS);
     // A moved copy showed it off: turned on, the entry names this copy again.
     if (startWithWindows != m_startsWithWindows) StoreStartWithWindows(startWithWindows);
