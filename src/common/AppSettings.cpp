@@ -4,6 +4,7 @@
 
 #include "framework/CodePage.h"
 #include "framework/WinApp.h"
+#include "model/SlotFields.h"
 #include "model/HandOver.h"
 #include "model/Languages.h"
 #include "model/PlayGuards.h"

@@ -1,30 +1,7 @@
 #include "model/Alerts.h"
 
-#include <string>
-
 #include "model/SettingsStore.h"
 #include "model/SlotEnds.h"
-
-namespace {
-
-std::string Entry(const char* name, int slot)
-{
-    return std::string(name) + "#" + std::to_string(slot);
-}
-
-// 0 or 1 as stored; anything else is the default, off.
-bool ReadSwitch(SettingsProfile& profile, const char* section, const char* name, int slot)
-{
-    return profile.GetInt(section, Entry(name, slot).c_str(), 0) == 1;
-}
-
-void WriteIfChanged(SettingsProfile& profile, const char* section, const char* name, int slot, std::int32_t value,
-                    std::int32_t before)
-{
-    if (value != before) profile.WriteInt(section, Entry(name, slot).c_str(), value);
-}
-
-}  // namespace
 
 bool SlotAlerts::operator==(const SlotAlerts& other) const
 {
@@ -39,29 +16,6 @@ SlotAlerts DefaultSlotAlerts()
     SlotAlerts alerts{};
     for (EndSound& sound : alerts.sound) sound = EndSound::Chime;
     return alerts;
-}
-
-SlotAlerts ReadSlotAlerts(SettingsProfile& profile, const char* section)
-{
-    SlotAlerts alerts = DefaultSlotAlerts();
-    for (int i = 0; i < kTimerSlotCount; ++i) {
-        const std::int32_t sound = profile.GetInt(section, Entry("Sound", i).c_str(), 0);
-        if (sound >= 0 && sound <= static_cast<std::int32_t>(EndSound::None)) alerts.sound[i] = static_cast<EndSound>(sound);
-        alerts.warn[i] = ReadSwitch(profile, section, "Warn", i);
-        alerts.repeat[i] = ReadSwitch(profile, section, "Repeat", i);
-    }
-    return alerts;
-}
-
-void WriteSlotAlerts(SettingsProfile& profile, const char* section, const SlotAlerts& alerts,
-                     const SlotAlerts& before)
-{
-    for (int i = 0; i < kTimerSlotCount; ++i) {
-        WriteIfChanged(profile, section, "Sound", i, static_cast<std::int32_t>(alerts.sound[i]),
-                       static_cast<std::int32_t>(before.sound[i]));
-        WriteIfChanged(profile, section, "Warn", i, alerts.warn[i], before.warn[i]);
-        WriteIfChanged(profile, section, "Repeat", i, alerts.repeat[i], before.repeat[i]);
-    }
 }
 
 unsigned RepeatingSlots(const SlotAlerts& alerts)

@@ -26,11 +26,6 @@ struct SlotAlerts {
 
 // The chime for every slot, no warning, no repeat: the program as it always was.
 SlotAlerts DefaultSlotAlerts();
-// Odd values (absent, out of range) read as the defaults.
-SlotAlerts ReadSlotAlerts(SettingsProfile& profile, const char* section);
-// Only the values that differ from `before` (what the section holds now).
-void WriteSlotAlerts(SettingsProfile& profile, const char* section, const SlotAlerts& alerts,
-                     const SlotAlerts& before);
 // One bit per slot that starts again at its end (bit i for slot i).
 unsigned RepeatingSlots(const SlotAlerts& alerts);
 

@@ -8,36 +8,18 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 
-#include "model/Alerts.h"
-#include "model/TimerSlots.h"
-#include "model/Triggers.h"
+#include "model/SlotFields.h"
 
 constexpr char kSetFileFirstLine[] = "Tavorin set 1";
 constexpr std::size_t kLargestSetFile = 64 * 1024;
-// The longest time a slot can be set to (the editor's 99:59:59).
-constexpr std::int32_t kLongestSetTime = 99 * 3600 + 59 * 60 + 59;
-
-struct SetFileSlot {
-    std::int32_t icon;  // an icon code
-    std::string name;   // UTF-8
-    std::int32_t duration;
-    Trigger key;
-    SecondPress press;
-    EndSound sound;
-    bool warn;
-    bool repeat;
-};
-
+// A set as its file holds it: its slots' records with each icon as an icon
+// code and each name in UTF-8.
 struct SetFileContent {
     std::string name;  // UTF-8
-    SetFileSlot slots[kTimerSlotCount];
+    SlotRecords slots;
 };
-
-// A key's name as the player reads it ("F5", "Ctrl+3", "마우스 옆 버튼 1").
-using KeyNamer = std::function<std::string(Trigger)>;
 std::string FormatSetFile(const SetFileContent& content, const KeyNamer& keyName);
 
 enum class SetFileProblem { None, NotASet, TooLarge };

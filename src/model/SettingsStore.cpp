@@ -1,20 +1,7 @@
 #include "model/SettingsStore.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
-
-
-namespace {
-
-std::string SlotEntry(const char* format, int index)
-{
-    char entry[16];
-    std::snprintf(entry, sizeof entry, format, index);
-    return entry;
-}
-
-}  // namespace
 
 void CopySlotName(char (&field)[kSlotNameSize], const std::string& text, const SettingsProfile& profile)
 {
@@ -29,29 +16,6 @@ void CopySlotName(char (&field)[kSlotNameSize], const std::string& text, const S
     }
     std::memcpy(field, text.data(), kept);
     std::memset(field + kept, 0, kSlotNameSize - kept);
-}
-
-void LoadSlotSettings(SettingsProfile& profile, TimerSlot* slots, const char* section)
-{
-    for (int i = 0; i < kTimerSlotCount; ++i) {
-        TimerSlot& slot = slots[i];
-        slot.icon = profile.GetInt(section, SlotEntry("Icon#%d", i).c_str(), slot.icon);
-        slot.duration = profile.GetInt(section, SlotEntry("Time#%d", i).c_str(), slot.duration);
-        CopySlotName(slot.name, profile.GetString(section, SlotEntry("Name#%d", i).c_str(), ""), profile);
-    }
-}
-
-void SaveSlotSetting(SettingsProfile& profile, const TimerSlot* slots, int index, const char* section)
-{
-    const TimerSlot& slot = slots[index];
-    profile.WriteInt(section, SlotEntry("Icon#%d", index).c_str(), slot.icon);
-    profile.WriteInt(section, SlotEntry("Time#%d", index).c_str(), slot.duration);
-    profile.WriteString(section, SlotEntry("Name#%d", index).c_str(), SlotName(slot));
-}
-
-void SaveSlotSettings(SettingsProfile& profile, const TimerSlot* slots, const char* section)
-{
-    for (int i = 0; i < kTimerSlotCount; ++i) SaveSlotSetting(profile, slots, i, section);
 }
 
 std::optional<PixelPoint> ReadStoredPosition(SettingsProfile& profile, const char* leftName, const char* topName,

@@ -25,11 +25,6 @@ constexpr std::int32_t kNoStoredPosition = -1;
 // end on a character boundary, so a double-byte character is never split.
 void CopySlotName(char (&field)[kSlotNameSize], const std::string& text, const SettingsProfile& profile);
 
-// The slots' icons, durations and names, in section "Save" (or a set's own).
-void LoadSlotSettings(SettingsProfile& profile, TimerSlot* slots, const char* section = kSectionSave);
-void SaveSlotSettings(SettingsProfile& profile, const TimerSlot* slots, const char* section = kSectionSave);
-// One slot's three values, as SaveSlotSettings writes them.
-void SaveSlotSetting(SettingsProfile& profile, const TimerSlot* slots, int index, const char* section = kSectionSave);
 
 // The stored position of a window whose rectangle is now `current`, or nothing
 // when none is stored (the window is then centred).

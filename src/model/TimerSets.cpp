@@ -5,6 +5,7 @@
 
 #include "model/NameLimit.h"
 #include "model/SettingsStore.h"
+#include "model/SlotFields.h"
 #include "model/SlotEnds.h"
 
 namespace {
@@ -30,10 +31,13 @@ void ReadSetSlots(SettingsProfile& profile, const char* slotsSection, const char
                   bool withEnds, std::int32_t now)
 {
     std::copy(std::begin(g_timerSlotDefaults), std::end(g_timerSlotDefaults), set.slots);
-    LoadSlotSettings(profile, set.slots, slotsSection);
     set.triggers = DefaultSlotTriggers();
-    ReadSlotKeys(profile, keysSection, set.triggers);
-    set.alerts = ReadSlotAlerts(profile, keysSection);
+    set.alerts = DefaultSlotAlerts();
+    SlotRecords records = DefaultSlotRecords();
+    ReadSlotPart(profile, slotsSection, SlotPart::Slot, records);
+    ReadSlotPart(profile, keysSection, SlotPart::Keys, records);
+    ReadSlotPart(profile, keysSection, SlotPart::Alerts, records);
+    TakeRecords(records, set.slots, set.triggers, set.alerts);
     if (withEnds) RestoreSlotEnds(profile, set.slots, now, slotsSection, RepeatingSlots(set.alerts));
 }
 
@@ -42,10 +46,13 @@ void WriteSetSlots(SettingsProfile& profile, const char* slotsSection, const cha
                    bool withEnds)
 {
     if (withEnds) SaveSlotEnds(profile, set.slots, slotsSection);
-    SaveSlotSettings(profile, set.slots, slotsSection);
-    WriteSlotKeys(profile, keysSection, set.triggers);
+    const SlotRecords records = RecordsOf(set.slots, set.triggers, set.alerts);
+    WriteSlotPart(profile, slotsSection, SlotPart::Slot, records);
+    WriteSlotPart(profile, keysSection, SlotPart::Keys, records);
     // What differs from the section's values: a player who never set an alert writes none.
-    WriteSlotAlerts(profile, keysSection, set.alerts, ReadSlotAlerts(profile, keysSection));
+    SlotRecords stored = DefaultSlotRecords();
+    ReadSlotPart(profile, keysSection, SlotPart::Alerts, stored);
+    WriteSlotPart(profile, keysSection, SlotPart::Alerts, records, &stored);
 }
 
 void WriteShownSet(SettingsProfile& profile, const TimerSet& set, bool withEnds)

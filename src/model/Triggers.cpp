@@ -2,16 +2,6 @@
 
 #include <string>
 
-#include "model/SettingsStore.h"
-
-namespace {
-
-std::string Entry(const char* name, int slot)
-{
-    return std::string(name) + "#" + std::to_string(slot);
-}
-
-}  // namespace
 
 bool IsModifierKey(unsigned key)
 {
@@ -83,24 +73,6 @@ int SettleSlotKeys(SlotTriggers& triggers)
     return changed;
 }
 
-void ReadSlotKeys(SettingsProfile& profile, const char* section, SlotTriggers& triggers)
-{
-    for (int i = 0; i < kTimerSlotCount; ++i) {
-        triggers.key[i] = static_cast<std::uint32_t>(profile.GetInt(section, Entry("Key", i).c_str(), 0));
-        triggers.press[i] = profile.GetInt(section, Entry("Press", i).c_str(), 0) == 1 ? SecondPress::Restart
-                                                                                        : SecondPress::Stop;
-    }
-    SettleSlotKeys(triggers);
-}
-
-void WriteSlotKeys(SettingsProfile& profile, const char* section, const SlotTriggers& triggers)
-{
-    for (int i = 0; i < kTimerSlotCount; ++i) {
-        profile.WriteInt(section, Entry("Key", i).c_str(), static_cast<std::int32_t>(triggers.key[i]));
-        profile.WriteInt(section, Entry("Press", i).c_str(), static_cast<std::int32_t>(triggers.press[i]));
-    }
-}
-
 void TakeSlotKeys(SlotTriggers& to, const SlotTriggers& from)
 {
     for (int i = 0; i < kTimerSlotCount; ++i) {
@@ -118,31 +90,6 @@ int DropProgramKeys(SlotTriggers& slots, const SlotTriggers& program)
         ++dropped;
     }
     return dropped;
-}
-
-SlotTriggers ReadSlotTriggers(SettingsProfile& profile)
-{
-    SlotTriggers triggers = DefaultSlotTriggers();
-    ReadSlotKeys(profile, kSectionOption, triggers);
-    const std::int32_t lockout = profile.GetInt(kSectionOption, "KeyLockout", 0);
-    triggers.lockoutMs = lockout >= 0 && lockout <= kLongestLockoutMs ? lockout : 0;
-    const auto pause = static_cast<std::uint32_t>(profile.GetInt(kSectionOption, "PauseKey", 0));
-    if (IsUsableTrigger(pause)) triggers.pause = pause;
-    const auto nextSet = static_cast<std::uint32_t>(profile.GetInt(kSectionOption, "NextSetKey", 0));
-    if (IsUsableTrigger(nextSet) && nextSet != triggers.pause) triggers.nextSet = nextSet;
-    DropProgramKeys(triggers, triggers);
-    return triggers;
-}
-
-void WriteSlotTriggers(SettingsProfile& profile, const SlotTriggers& triggers, const SlotTriggers& before)
-{
-    WriteSlotKeys(profile, kSectionOption, triggers);
-    profile.WriteInt(kSectionOption, "KeyLockout", triggers.lockoutMs);
-    // Written only by a player who sets them: the values stay as they were for everyone else.
-    if (triggers.pause != before.pause) profile.WriteInt(kSectionOption, "PauseKey", static_cast<std::int32_t>(triggers.pause));
-    if (triggers.nextSet != before.nextSet) {
-        profile.WriteInt(kSectionOption, "NextSetKey", static_cast<std::int32_t>(triggers.nextSet));
-    }
 }
 
 int SlotWithTrigger(const SlotTriggers& triggers, Trigger trigger, int except)

@@ -66,18 +66,6 @@ constexpr int kNextSetHolder = kTimerSlotCount + 1;
 
 // Every slot on its digit key, a second press stopping, no lockout.
 SlotTriggers DefaultSlotTriggers();
-// Odd values (absent, another type, unusable, already taken by a lower slot)
-// read as the slot's default (none, if a lower slot holds even that); a
-// lockout outside 0 to 2000 ms as 0; a pause or next-set key that is odd as
-// none, a next-set key that is the pause key's as none. The program's own
-// keys belong to no slot: a slot stored with one reads as having no key.
-SlotTriggers ReadSlotTriggers(SettingsProfile& profile);
-// Over what was stored before (`before`).
-void WriteSlotTriggers(SettingsProfile& profile, const SlotTriggers& triggers, const SlotTriggers& before);
-// The part that belongs to a set of slots: each slot's trigger and second
-// press, in section "Option" or the set's own (the rest of `triggers` is kept).
-void ReadSlotKeys(SettingsProfile& profile, const char* section, SlotTriggers& triggers);
-void WriteSlotKeys(SettingsProfile& profile, const char* section, const SlotTriggers& triggers);
 // Brings each slot's key into what it can be: unusable, or a lower slot's,
 // as its default (none, if a lower slot holds even that). How many changed.
 int SettleSlotKeys(SlotTriggers& triggers);

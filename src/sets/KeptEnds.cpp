@@ -1,6 +1,7 @@
 #include "sets/KeptEnds.h"
 
 #include "common/AppSettings.h"
+#include "model/SlotFields.h"
 #include "model/HandOver.h"
 #include "model/SettingsStore.h"
 #include "model/SlotEnds.h"

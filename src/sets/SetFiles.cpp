@@ -131,11 +131,11 @@ SetFileContent SetFileOf(const TimerSet& set)
 {
     SetFileContent content;
     content.name = set.name;
-    for (int i = 0; i < kTimerSlotCount; ++i) {
-        const TimerSlot& slot = set.slots[i];
-        content.slots[i] = {g_iconCatalogue.CodeOfSlotIcon(slot.icon), Utf8(MultiByteToWide(SlotName(slot))),
-                            slot.duration, set.triggers.key[i], set.triggers.press[i], set.alerts.sound[i],
-                            set.alerts.warn[i], set.alerts.repeat[i]};
+    content.slots = RecordsOf(set.slots, set.triggers, set.alerts);
+    // A file names icons by their codes and holds text in UTF-8.
+    for (SlotRecord& slot : content.slots) {
+        slot.icon = g_iconCatalogue.CodeOfSlotIcon(slot.icon);
+        slot.name = Utf8(MultiByteToWide(slot.name));
     }
     return content;
 }
@@ -144,25 +144,19 @@ TimerSet SetOfFile(const SetFileContent& content, int* adjusted)
 {
     TimerSet set;
     set.name = content.name;
+    std::copy(std::begin(g_timerSlotDefaults), std::end(g_timerSlotDefaults), set.slots);
     set.triggers = DefaultSlotTriggers();
     set.alerts = DefaultSlotAlerts();
-    for (int i = 0; i < kTimerSlotCount; ++i) {
-        const SetFileSlot& from = content.slots[i];
-        TimerSlot& slot = set.slots[i];
-        slot = g_timerSlotDefaults[i];
-        slot.icon = from.icon;
-        slot.duration = from.duration;
+    SlotRecords records = content.slots;
+    for (SlotRecord& slot : records) {
         // The slot's name in the ANSI code page, cut as the registry's is.
-        const std::wstring wide = MultiByteToWide(from.name, CP_UTF8);
-        const std::string bytes = WideToMultiByte(wide);
-        CopySlotName(slot.name, bytes, AppProfile());
-        if (MultiByteToWide(SlotName(slot)) != wide) ++*adjusted;
-        set.triggers.key[i] = from.key;
-        set.triggers.press[i] = from.press;
-        set.alerts.sound[i] = from.sound;
-        set.alerts.warn[i] = from.warn;
-        set.alerts.repeat[i] = from.repeat;
+        const std::wstring wide = MultiByteToWide(slot.name, CP_UTF8);
+        char name[kSlotNameSize];
+        CopySlotName(name, WideToMultiByte(wide), AppProfile());
+        slot.name = name;
+        if (MultiByteToWide(slot.name) != wide) ++*adjusted;
     }
+    TakeRecords(records, set.slots, set.triggers, set.alerts);
     // The set's own name: characters the code page cannot hold become "_".
     // Past twice the longest a name may be nothing can be kept.
     std::wstring name = MultiByteToWide(content.name, CP_UTF8).substr(0, 2 * kNameByteLimit);

@@ -4,6 +4,7 @@
 
 #include "common/AppSettings.h"
 #include "common/ProgramDialog.h"
+#include "model/SlotFields.h"
 #include "model/NameLimit.h"
 #include "framework/CodePage.h"
 #include "framework/WinApp.h"

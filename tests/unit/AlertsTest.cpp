@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "MemoryProfile.h"
+#include "model/SlotFields.h"
 #include "model/Alerts.h"
 #include "model/WaveSamples.h"
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "model/SlotFields.h"
 #include "model/SetFile.h"
 
 namespace {
@@ -20,9 +21,9 @@ TEST(SetFile, ASetReadsBackAsItWasWritten)
 {
     SetFileContent content = DefaultSetFileContent();
     content.name = u8"전사 (2)";
-    content.slots[0] = {3058, u8"해독제 = 물약", 5400, MakeTrigger('3', kModControl), SecondPress::Restart,
+    content.slots[0] = {3058, 5400, u8"해독제 = 물약", MakeTrigger('3', kModControl), SecondPress::Restart,
                         EndSound::Gong, true, true};
-    content.slots[8] = {3001, "", 0, kSideButton1, SecondPress::Stop, EndSound::None, false, false};  // a code no icon has: kept as it is
+    content.slots[8] = {3001, 0, "", kSideButton1, SecondPress::Stop, EndSound::None, false, false};  // a code no icon has: kept as it is
     const std::string text = FormatSetFile(content, KeyName);
     EXPECT_NE(text.find("slot 1 key = Ctrl+3 (131123)\n"), std::string::npos) << text;
     EXPECT_NE(text.find("slot 1 icon = 14\n"), std::string::npos) << "the catalogue's place";
@@ -35,8 +36,8 @@ TEST(SetFile, ASetReadsBackAsItWasWritten)
         EXPECT_EQ(read.adjusted, 0);
         EXPECT_EQ(read.content.name, content.name);
         for (int i = 0; i < kTimerSlotCount; ++i) {
-            const SetFileSlot& a = read.content.slots[i];
-            const SetFileSlot& b = content.slots[i];
+            const SlotRecord& a = read.content.slots[i];
+            const SlotRecord& b = content.slots[i];
             EXPECT_EQ(std::tie(a.icon, a.name, a.duration, a.key, a.press, a.sound, a.warn, a.repeat),
                       std::tie(b.icon, b.name, b.duration, b.key, b.press, b.sound, b.warn, b.repeat))
                 << i;
@@ -46,7 +47,7 @@ TEST(SetFile, ASetReadsBackAsItWasWritten)
 
 TEST(SetFile, OddValuesAreBroughtIntoRangeAndCounted)
 {
-    const SetFileSlot built = DefaultSetFileContent().slots[0];
+    const SlotRecord built = DefaultSetFileContent().slots[0];
     const struct {
         std::string text;
         std::int32_t icon, duration;
@@ -76,7 +77,7 @@ TEST(SetFile, OddValuesAreBroughtIntoRangeAndCounted)
     for (const auto& row : rows) {
         const ParsedSetFile read = ParseSetFile(row.text);
         ASSERT_EQ(read.problem, SetFileProblem::None) << row.text;
-        const SetFileSlot& slot = read.content.slots[0];
+        const SlotRecord& slot = read.content.slots[0];
         EXPECT_EQ(std::tie(slot.icon, slot.duration, slot.key, slot.press, slot.sound, slot.warn),
                   std::tie(row.icon, row.duration, row.key, row.press, row.sound, row.warn))
             << row.text;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "MemoryProfile.h"
+#include "model/SlotFields.h"
 #include "model/Placement.h"
 #include "model/SettingsStore.h"
 
