@@ -267,6 +267,19 @@ void TakeRecords(const SlotRecords& records, TimerSlot* slots, SlotTriggers& tri
     }
 }
 
+bool TakeChangedValues(SlotPart part, const SlotRecords& shown, const SlotRecords& edited, SlotRecords& into)
+{
+    bool changed = false;
+    for (std::size_t i = 0; i < into.size(); ++i) {
+        for (const SlotField& field : kSlotFields) {
+            if (field.part != part || field.get(edited[i]) == field.get(shown[i])) continue;
+            field.put(into[i], field.get(edited[i]));
+            changed = true;
+        }
+    }
+    return changed;
+}
+
 void ReadSlotPart(SettingsProfile& profile, const char* section, SlotPart part, SlotRecords& records)
 {
     for (int i = 0; i < kTimerSlotCount; ++i) {

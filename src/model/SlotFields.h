@@ -64,6 +64,10 @@ SlotRecords DefaultSlotRecords();
 SlotRecords RecordsOf(const TimerSlot* slots, const SlotTriggers& triggers, const SlotAlerts& alerts);
 void TakeRecords(const SlotRecords& records, TimerSlot* slots, SlotTriggers& triggers, SlotAlerts& alerts);
 
+// The values of `part` that `edited` changes from `shown`, put into `into`
+// (a page's edit over the set as it stands now); whether there were any.
+bool TakeChangedValues(SlotPart part, const SlotRecords& shown, const SlotRecords& edited, SlotRecords& into);
+
 // The values of one part of every slot, read from `section`: odd or absent
 // ones keep what `records` holds. A slot's keys are then settled as
 // SettleSlotKeys does.

@@ -296,33 +296,25 @@ bool RenameSet(SetId id, const std::wstring& name)
     return true;
 }
 
-bool StoreSetKeys(SetId id, const SlotTriggers& keys)
+bool StoreSetChanges(SetId id, SlotPart part, const SlotRecords& shown, const SlotRecords& edited)
 {
+    const std::optional<TimerSet> set = FindSet(id);
+    if (!set) return false;
+    const SlotRecords before = RecordsOf(set->slots, set->triggers, set->alerts);
+    SlotRecords records = before;
+    if (!TakeChangedValues(part, shown, edited, records)) return true;
     if (id == g_shownId) {
+        TimerSlot slots[kTimerSlotCount];  // the pages change no slot's own values
         SlotTriggers triggers = CurrentTriggers();
-        TakeSlotKeys(triggers, keys);
-        StoreTriggers(triggers);
+        SlotAlerts alerts = CurrentAlerts();
+        TakeRecords(records, slots, triggers, alerts);
+        if (part == SlotPart::Keys) StoreTriggers(triggers);
+        if (part == SlotPart::Alerts) StoreAlerts(alerts);
         return true;
     }
-    const std::optional<std::size_t> at = OtherAt(id);
-    if (!at) return false;
-    StoredSet& other = g_others[*at];
-    TakeSlotKeys(other.set.triggers, keys);
-    WriteSlotKeys(AppProfile(), SetSection(other.section).c_str(), other.set.triggers);
-    return true;
-}
-
-bool StoreSetAlerts(SetId id, const SlotAlerts& alerts)
-{
-    if (id == g_shownId) {
-        StoreAlerts(alerts);
-        return true;
-    }
-    const std::optional<std::size_t> at = OtherAt(id);
-    if (!at) return false;
-    StoredSet& other = g_others[*at];
-    WriteSlotAlerts(AppProfile(), SetSection(other.section).c_str(), alerts, other.set.alerts);
-    other.set.alerts = alerts;
+    StoredSet& other = g_others[*OtherAt(id)];
+    TakeRecords(records, other.set.slots, other.set.triggers, other.set.alerts);
+    WriteSlotPart(AppProfile(), SetSection(other.section).c_str(), part, records, &before);
     return true;
 }
 

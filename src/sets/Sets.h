@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "model/SlotFields.h"
 #include "model/TimerSets.h"
 
 // At start-up, before the slots and the choices are read: a switch cut short
@@ -56,11 +57,11 @@ bool AddSet(TimerSet set, int* adjusted = nullptr);
 // Where the set shown goes, the next one shows. Never the last set.
 bool DeleteSet(SetId id);
 bool RenameSet(SetId id, const std::wstring& name);
-// A set's slot keys and second presses (the program's own keys aside), and
-// its alerts, as the settings window's OK stores them, shown or not. False
-// where the set was deleted meanwhile.
-bool StoreSetKeys(SetId id, const SlotTriggers& keys);
-bool StoreSetAlerts(SetId id, const SlotAlerts& alerts);
+// The values of one part of a set's slots (their keys or their alerts) that a
+// page changed from `shown` to `edited`, stored into the set as it stands
+// now, shown or not: nothing else of it changes. False where the set was
+// deleted meanwhile.
+bool StoreSetChanges(SetId id, SlotPart part, const SlotRecords& shown, const SlotRecords& edited);
 // A slot of any set but `except` whose key this is.
 struct SlotOfSet {
     SetId set;

@@ -119,15 +119,10 @@ void CAlertPage::OnSlide(UINT id)
 bool CAlertPage::OnApply()
 {
     StoreSoundVolume(ChosenVolume());  // written only where it changed
-    const SlotAlerts& shown = m_set.AtOpen().alerts;
-    if (m_edit == shown || !m_set.StillThere()) return true;
+    const TimerSet& atOpen = m_set.AtOpen();
+    if (m_edit == atOpen.alerts || !m_set.StillThere()) return true;
     // The slots changed here, over the set as it stands now.
-    SlotAlerts alerts = FindSet(m_set.Id())->alerts;
-    for (int i = 0; i < kTimerSlotCount; ++i) {
-        if (m_edit.sound[i] != shown.sound[i]) alerts.sound[i] = m_edit.sound[i];
-        if (m_edit.warn[i] != shown.warn[i]) alerts.warn[i] = m_edit.warn[i];
-        if (m_edit.repeat[i] != shown.repeat[i]) alerts.repeat[i] = m_edit.repeat[i];
-    }
-    StoreSetAlerts(m_set.Id(), alerts);
+    StoreSetChanges(m_set.Id(), SlotPart::Alerts, RecordsOf(atOpen.slots, atOpen.triggers, atOpen.alerts),
+                    RecordsOf(atOpen.slots, atOpen.triggers, m_edit));
     return true;
 }

@@ -204,15 +204,10 @@ void CKeyPage::StoreChanges()
     if (m_edit.nextSet != m_shown.nextSet) program.nextSet = m_edit.nextSet;
     if (!(program == CurrentTriggers())) StoreTriggers(program);
     // The edited set's slots changed here, over its keys as they stand now.
-    bool slotsChanged = false;
-    for (int i = 0; i < kTimerSlotCount; ++i) {
-        slotsChanged = slotsChanged || m_edit.key[i] != m_shown.key[i] || m_edit.press[i] != m_shown.press[i];
-    }
-    if (!slotsChanged || !m_set.StillThere()) return;
-    SlotTriggers keys = FindSet(m_set.Id())->triggers;
-    for (int i = 0; i < kTimerSlotCount; ++i) {
-        if (m_edit.key[i] != m_shown.key[i]) keys.key[i] = m_edit.key[i];
-        if (m_edit.press[i] != m_shown.press[i]) keys.press[i] = m_edit.press[i];
-    }
-    StoreSetKeys(m_set.Id(), keys);
+    const TimerSet& atOpen = m_set.AtOpen();
+    const SlotRecords shown = RecordsOf(atOpen.slots, m_shown, atOpen.alerts);
+    const SlotRecords edited = RecordsOf(atOpen.slots, m_edit, atOpen.alerts);
+    SlotRecords scratch = shown;
+    if (!TakeChangedValues(SlotPart::Keys, shown, edited, scratch) || !m_set.StillThere()) return;
+    StoreSetChanges(m_set.Id(), SlotPart::Keys, shown, edited);
 }

@@ -22,6 +22,17 @@ std::string SectionOf(const std::string& name)
     return "(none)";
 }
 
+// Slot 1 of a set given a key and an end sound, as the settings window's pages store them.
+void GiveSlotOne(SetId id, Trigger key, EndSound sound)
+{
+    const TimerSet set = *FindSet(id);
+    const SlotRecords shown = RecordsOf(set.slots, set.triggers, set.alerts);
+    SlotRecords edited = shown;
+    edited[0].key = key;
+    edited[0].sound = sound;
+    ASSERT_TRUE(StoreSetChanges(id, SlotPart::Keys, shown, edited) && StoreSetChanges(id, SlotPart::Alerts, shown, edited));
+}
+
 }  // namespace
 
 class Sets : public ProgramWindows {
@@ -108,16 +119,10 @@ TEST_F(Sets, NoMoreThanThirtyAndNeverTheLastDeleted)
 TEST_F(Sets, TheSettingsWindowStoresIntoTheSetItOpenedForWhicheverShowsMeanwhile)
 {
     const SetId first = ShownSetId();  // 기본
-    SlotTriggers keys = CurrentTriggers();
-    SlotAlerts alerts = CurrentAlerts();
-    keys.key[0] = VK_F5;
-    alerts.sound[0] = EndSound::Bell;
-    ASSERT_TRUE(StoreSetKeys(first, keys) && StoreSetAlerts(first, alerts));
+    GiveSlotOne(first, VK_F5, EndSound::Bell);
     ASSERT_TRUE(NewSet(first, L"B"));
     const SetId b = ShownSetId();
-    keys.key[0] = VK_F6;
-    alerts.sound[0] = EndSound::Gong;
-    ASSERT_TRUE(StoreSetKeys(b, keys) && StoreSetAlerts(b, alerts));
+    GiveSlotOne(b, VK_F6, EndSound::Gong);
     ASSERT_TRUE(ShowNextSet());
     ASSERT_EQ(ShownSetId(), first);
     const auto slotOne = [](SetId id) { return std::make_pair(FindSet(id)->triggers.key[0], FindSet(id)->alerts.sound[0]); };
@@ -195,9 +200,10 @@ TEST_F(Sets, TheProgramsOwnKeysBelongToNoSlotOfAnySet)
 {
     ASSERT_TRUE(NewSet(ShownSetId(), L"B"));
     const SetId b = ShownSetId();
-    SlotTriggers keys = CurrentTriggers();
-    keys.key[2] = VK_F9;
-    ASSERT_TRUE(StoreSetKeys(b, keys));
+    const SlotRecords shown = RecordsOf(g_timerSlots, CurrentTriggers(), CurrentAlerts());
+    SlotRecords edited = shown;
+    edited[2].key = VK_F9;
+    ASSERT_TRUE(StoreSetChanges(b, SlotPart::Keys, shown, edited));
     ASSERT_TRUE(ShowNextSet());  // 기본
 
     // F9 as the next-set key is refused, naming B's slot; a change of the pause key made
@@ -227,7 +233,7 @@ TEST_F(Sets, TheProgramsOwnKeysBelongToNoSlotOfAnySet)
     EXPECT_EQ(CurrentTriggers().key[0], kNoTrigger);
 
     // A conflict stored before reads in the program key's favour.
-    keys = CurrentTriggers();
+    SlotTriggers keys = CurrentTriggers();
     keys.nextSet = VK_F9;
     StoreTriggers(keys);
     SettleOtherSetsKeys();
