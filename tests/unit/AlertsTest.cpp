@@ -33,32 +33,8 @@ std::vector<std::uint8_t> Wave(const std::vector<std::int16_t>& samples)
 
 }  // namespace
 
-TEST(Alerts, StoredChoicesReadBackAndOddOnesReadAsTheDefaults)
+TEST(Alerts, AVolumeIsAStepFrom0To100OrReadsAsFull)
 {
-    const struct {
-        const char* entry;
-        std::int32_t stored;
-        EndSound sound;
-        bool warn, repeat;
-    } rows[] = {
-        {"Sound#3", 2, EndSound::Beeps, false, false},
-        {"Sound#3", 4, EndSound::None, false, false},
-        {"Sound#3", 5, EndSound::Chime, false, false},
-        {"Sound#3", -1, EndSound::Chime, false, false},
-        {"Warn#3", 1, EndSound::Chime, true, false},
-        {"Warn#3", 2, EndSound::Chime, false, false},
-        {"Repeat#3", 1, EndSound::Chime, false, true},
-        {"Repeat#3", -1, EndSound::Chime, false, false},
-    };
-    for (const auto& row : rows) {
-        MemoryProfile profile;
-        profile.Set("Set4", row.entry, row.stored);
-        const SlotAlerts read = ReadSlotAlerts(profile, "Set4");
-        EXPECT_EQ(read.sound[3], row.sound) << row.entry << row.stored;
-        EXPECT_EQ(read.warn[3], row.warn) << row.entry << row.stored;
-        EXPECT_EQ(read.repeat[3], row.repeat) << row.entry << row.stored;
-        EXPECT_EQ(RepeatingSlots(read), row.repeat ? 1u << 3 : 0u);
-    }
     for (const std::int32_t volume : {0, 50, 100, 55, 110, -10}) {
         MemoryProfile profile;
         profile.Set("Option", kEntrySoundVolume, volume);
@@ -76,6 +52,7 @@ TEST(Alerts, OnlyWhatChangedIsWritten)
     WriteSlotAlerts(profile, "Option", after, before);
     EXPECT_EQ(profile.traffic, (std::vector<std::string>{"write Option/Sound#0", "write Option/Repeat#8"}));
     EXPECT_EQ(ReadSlotAlerts(profile, "Option"), after);
+    EXPECT_EQ(RepeatingSlots(after), 1u << 8);
 }
 
 TEST(Alerts, AWarningComesOnceAsTheSlotCrossesIntoItsRedPhase)
