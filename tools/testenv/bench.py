@@ -88,7 +88,13 @@ def reg_set(section, name, value, kind=None):
 
 def reg_values(section):
     """{name: (type, value)} of one section; REG_DWORD values as signed ints."""
-    out = wine("reg", "query", f"{PROGRAM_KEY}\\{section}", check=False)
+    code, raw = run_wine(["reg", "query", f"{PROGRAM_KEY}\\{section}"])
+    if code != 0:
+        # Seen once on a loaded machine: a query of a section that was there
+        # failed and read as empty. Once more before it counts as absent.
+        time.sleep(0.5)
+        code, raw = run_wine(["reg", "query", f"{PROGRAM_KEY}\\{section}"])
+    out = raw.decode("cp949", "replace")
     values = {}
     for line in out.splitlines():
         parts = line.strip().split(None, 2)
