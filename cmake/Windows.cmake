@@ -57,6 +57,7 @@ add_library(tavorin_win STATIC
   src/settings/SettingsWindow.cpp
   src/common/TriggerNames.cpp
   src/sets/SetFiles.cpp
+  src/sets/SetGone.cpp
   src/sets/SetMenu.cpp
   src/sets/SetNameDialog.cpp
 )

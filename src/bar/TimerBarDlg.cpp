@@ -150,6 +150,18 @@ void CTimerBarDlg::OnLanguageShown()
     Invalidate();
 }
 
+void CTimerBarDlg::FollowSetChange(SetId id, LPARAM what)
+{
+    if (what & SetShown) {
+        // Another set's slots; a running slot ends at its own tick.
+        m_pressMemory = PressMemory{};
+        ::SetTimer(m_hWnd, BarTimerId, kStartTickMs, nullptr);
+    }
+    if (id == ShownSetId() && (what & (SetShown | SetKeysChanged))) FollowStoredTriggers();
+    // The title names the set shown where there are more; any change may show.
+    Invalidate();
+}
+
 void CTimerBarDlg::PaintTitle(HDC dc)
 {
     CSelectObject selectFont(dc, m_fontTitle);
@@ -310,12 +322,8 @@ bool CTimerBarDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*
         Invalidate();  // the lock at the title
         *result = 0;
         return true;
-    case kSetShownMessage:
-        // Its slots, their triggers and the title; a running slot ends at its own tick.
-        FollowStoredTriggers();
-        m_pressMemory = PressMemory{};
-        ::SetTimer(m_hWnd, BarTimerId, kStartTickMs, nullptr);
-        Invalidate();
+    case kSetChangedMessage:
+        FollowSetChange(static_cast<SetId>(wParam), lParam);
         *result = 0;
         return true;
     case kForwardedKeyMessage: {

@@ -9,6 +9,7 @@
 #include "bar/BarSeeThrough.h"
 #include "bar/BarView.h"
 #include "framework/Gdi.h"
+#include "model/TimerSets.h"
 #include "model/Triggers.h"
 #include "skin/SkinCanvas.h"
 #include "skin/WindowDrag.h"
@@ -52,6 +53,9 @@ private:
     void PaintTexts(HDC dc);
     // The title, what a pause adds to it, and the mark of a game above us.
     void LoadTitleTexts();
+    // What the sets' owner told: a switch, or a change of the set shown (its
+    // keys the hooks follow) or of another (the title's count of sets).
+    void FollowSetChange(SetId id, LPARAM what);
     void PaintTitle(HDC dc);
     // The lock at the title while clicks pass through the bar.
     void PaintLock(HDC dc, int left);

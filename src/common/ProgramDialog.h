@@ -25,8 +25,17 @@ KeyEvent ForwardedKey(WPARAM wParam);
 constexpr UINT kRestartElevatedMessage = WM_APP + 0x24;
 // To either: write what its close writes (places, the pin), before the session ends.
 constexpr UINT kSaveStateMessage = WM_APP + 0x22;
-// To both: another set of slots is shown now (the editor drops its edit).
-constexpr UINT kSetShownMessage = WM_APP + 0x25;
+// To both, from the sets' owner: set wParam (its SetId) changed, in the ways
+// of lParam (SetChange bits). With SetShown it is the set shown now.
+constexpr UINT kSetChangedMessage = WM_APP + 0x25;
+enum SetChange : LPARAM {
+    SetShown = 1,
+    SetRenamed = 2,
+    SetDeleted = 4,
+    SetSlotsChanged = 8,  // a slot's icon, name or duration
+    SetKeysChanged = 16,
+    SetAlertsChanged = 32,
+};
 // To the bar: its opacity or click-through changed.
 constexpr UINT kSeeThroughMessage = WM_APP + 0x26;
 // To both: the program speaks another language now; each shows its texts and pictures in it.

@@ -26,6 +26,9 @@ enum EditorPlace : int {
 
 extern const HitRect EditorHitRects[kEditorHitRectCount];
 
+// In the title strip, right of the skin's own title: the edited set's name.
+constexpr HitRect kEditorSetNameRect{130, 4, 468, 26};
+
 inline bool IsIconCell(int place)
 {
     return place >= kIconCellFirst && place < kIconCellFirst + kIconCellCount;

@@ -1,7 +1,8 @@
 #include "editor/TimerEditDlg.h"
 
 #include "common/AppSettings.h"
-#include "sets/KeptEnds.h"
+#include "sets/SetGone.h"
+#include "sets/Sets.h"
 #include "editor/EditorLayout.h"
 #include "model/NameLimit.h"
 #include "framework/CodePage.h"
@@ -33,6 +34,7 @@ UINT TimerPeriod(unsigned timerId)
 CTimerEditDlg::CTimerEditDlg(CWnd* pParent) : CSkinnedDialog(IDD_TIMER_EDIT, pParent)
 {
     m_fontDigits.CreateFontW(16, FW_BOLD, DEFAULT_CHARSET, L"굴림체");
+    m_fontSetName.CreateFontW(12, FW_BOLD, DEFAULT_CHARSET, L"굴림");
     m_penSelected.CreatePen(PS_SOLID, 3, RGB(255, 0, 0));
     m_penCell.CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
 }
@@ -40,14 +42,21 @@ CTimerEditDlg::CTimerEditDlg(CWnd* pParent) : CSkinnedDialog(IDD_TIMER_EDIT, pPa
 void CTimerEditDlg::Open(int slot)
 {
     if (slot < 0 || slot >= kTimerSlotCount) return;
-    const TimerSlot& edited = g_timerSlots[slot];
     m_nSlot = slot;
+    m_set = ShownSetId();
+    m_strSetName = ShownSetName();
     ++m_nOpening;
-    m_nIconCode = edited.icon < kIconCellCount ? g_iconCatalogue.CodeAt(edited.icon) : edited.icon;
+    Reload();
+    m_nIconCode = m_base.icon < kIconCellCount ? g_iconCatalogue.CodeAt(m_base.icon) : m_base.icon;
     m_nTimeOffset = 0;
-    m_strName = MultiByteToWide(SlotName(edited));
+    m_strName = MultiByteToWide(SlotName(m_base));
     UpdateData(FALSE);
     Invalidate();
+}
+
+void CTimerEditDlg::Reload()
+{
+    if (const std::optional<TimerSet> set = FindSet(m_set)) m_base = set->slots[m_nSlot];
 }
 
 bool CTimerEditDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
@@ -67,10 +76,9 @@ bool CTimerEditDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         SavePlace();
         *result = 0;
         return true;
-    case kSetShownMessage:
-        // Its edit was of a slot of the set no longer shown.
-        if (IsWindowVisible()) ShowWindow(SW_HIDE);
-        ++m_nOpening;
+    case kSetChangedMessage:
+        // Its edit stays with its set, whichever shows; the title names it.
+        if (IsWindowVisible()) Invalidate();
         *result = 0;
         return true;
     default:
@@ -138,6 +146,20 @@ void CTimerEditDlg::ComposeFrame(HDC dc)
 {
     DrawSkinAndIcons(dc);
     DrawDuration(dc);
+    DrawSetName(dc);
+}
+
+void CTimerEditDlg::DrawSetName(HDC dc)
+{
+    const std::wstring name = NameOfSet(m_set);
+    if (SetCount() < 2 || name.empty()) return;
+    CSelectObject selectFont(dc, m_fontSetName);
+    ::SetBkMode(dc, TRANSPARENT);
+    const COLORREF before = ::SetTextColor(dc, RGB(255, 255, 255));
+    // Right of the skin's own title, clipped however long the name.
+    RECT title = ToRect(kEditorSetNameRect);
+    ::DrawTextW(dc, name.c_str(), -1, &title, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    ::SetTextColor(dc, before);
 }
 
 void CTimerEditDlg::DrawSkinAndIcons(HDC dc)
@@ -193,12 +215,12 @@ void CTimerEditDlg::DrawDuration(HDC dc)
 
 std::int32_t CTimerEditDlg::EditedTotal() const
 {
-    return CommittedDuration(g_timerSlots[m_nSlot].duration, m_nTimeOffset);
+    return CommittedDuration(m_base.duration, m_nTimeOffset);
 }
 
 void CTimerEditDlg::Step(Spin spin)
 {
-    m_nTimeOffset = SpinOffset(spin, g_timerSlots[m_nSlot].duration, m_nTimeOffset);
+    m_nTimeOffset = SpinOffset(spin, m_base.duration, m_nTimeOffset);
 }
 
 void CTimerEditDlg::ApplyTimers(const TimerChange& change)
@@ -347,30 +369,33 @@ void CTimerEditDlg::DropMouse()
 
 void CTimerEditDlg::Commit(bool withName)
 {
-    // What the editor shows now goes to the slot it shows now: the report of a
-    // long name below runs a message loop, in which the bar stays usable and
-    // may open the editor on another slot.
+    // What the editor shows now goes to the slot and the set it shows now: the
+    // report of a long name below runs a message loop, in which the bar stays
+    // usable and may open the editor on another slot.
     const int index = m_nSlot;
+    const SetId set = m_set;
     const unsigned opening = m_nOpening;
-    const std::int32_t icon = m_nIconCode;
-    const std::int32_t duration = EditedTotal();
-    TimerSlot& slot = g_timerSlots[index];
+    SlotRecord edited{};
+    edited.icon = m_nIconCode;
+    edited.duration = EditedTotal();
+    edited.name = SlotName(m_base);
     if (withName) {
         const std::wstring name = WindowText(m_nameBox);
         UpdateData(TRUE);  // a name too long is reported, and committed cut to the field
-        CopySlotName(slot.name, WideToMultiByte(name), AppProfile());
+        char field[kSlotNameSize];
+        CopySlotName(field, WideToMultiByte(name), AppProfile());
+        edited.name = field;
     }
-    slot.icon = icon;
-    slot.duration = duration;
-    SaveSlotSetting(index);
-    KeepSlotEnd(index);
+    const bool stored = StoreSlotEdit(set, index, edited);
     if (m_nOpening != opening) {
         // Opened again meanwhile: that edit goes on, from what is stored now.
-        if (m_nSlot == index) Open(index);
+        if (m_nSlot == index && m_set == set) Reload();
         RefreshWindows(Repaint::EditorAndBar);
         return;
     }
+    if (!stored) TellSetGone(m_strSetName);
     // The offset now lives in the duration; the editor shows the same total.
+    Reload();
     m_nTimeOffset = 0;
     RefreshWindows(Repaint::EditorAndBar);
     ShowWindow(SW_HIDE);

@@ -10,6 +10,7 @@
 #include "common/NameBox.h"
 #include "editor/EditorRules.h"
 #include "framework/Gdi.h"
+#include "model/TimerSets.h"
 #include "skin/SkinCanvas.h"
 #include "skin/WindowDrag.h"
 
@@ -17,8 +18,9 @@ class CTimerEditDlg : public CSkinnedDialog {
 public:
     explicit CTimerEditDlg(CWnd* pParent = nullptr);
 
-    // Starts editing slot 0-8: its icon, name and duration, with no pending
-    // change. Neither shows nor moves the window.
+    // Starts editing slot 0-8 of the set shown: its icon, name and duration,
+    // with no pending change. The edit stays with that set whichever is shown
+    // when the player commits. Neither shows nor moves the window.
     void Open(int slot);
     // Shows the editor in front, above the bar also while the bar is always
     // on top (`aboveTopmost`).
@@ -54,6 +56,10 @@ protected:
 private:
     void DrawSkinAndIcons(HDC dc);
     void DrawDuration(HDC dc);
+    // Where there is more than one set, the title names the edited one.
+    void DrawSetName(HDC dc);
+    // The edited slot's values as its set holds them now.
+    void Reload();
 
     void Step(Spin spin);
     void ApplyTimers(const TimerChange& change);
@@ -75,8 +81,12 @@ private:
     std::int32_t m_nTimeOffset = 0;  // pending change to the slot's duration, in seconds
     std::int32_t m_nIconCode = 0;    // the selected catalogue code
     int m_nSlot = 0;                 // the slot being edited, 0-8
+    SetId m_set = 0;                 // of this set, the one shown when it opened
+    std::wstring m_strSetName;       // its name then, for the box if it goes
+    TimerSlot m_base{};              // the slot's values before the edit
     unsigned m_nOpening = 0;         // counts the openings, so a commit knows whether its edit still shows
     CFont m_fontDigits;
+    CFont m_fontSetName;
     CPen m_penSelected;
     CPen m_penCell;
     CWindowDrag m_drag;  // m_drag.m_ptPress is also the press point of a hold

@@ -1,5 +1,6 @@
 #include "sets/SetMenu.h"
 
+#include "sets/SetGone.h"
 #include "sets/Sets.h"
 #include "framework/MessageBox.h"
 #include "framework/WinApp.h"
@@ -35,11 +36,6 @@ std::optional<std::wstring> NameProblem(const std::wstring& name, const std::opt
 void Tell(UINT nIDText)
 {
     AfxMessageBox(CurrentMessageBoxContext(), LoadResourceString(nIDText), MB_OK | MB_ICONEXCLAMATION);
-}
-
-void TellGone(const std::wstring& name)
-{
-    AfxMessageBox(CurrentMessageBoxContext(), FormatResourceString(IDS_SET_GONE, {name}), MB_OK | MB_ICONEXCLAMATION);
 }
 
 }  // namespace
@@ -98,7 +94,7 @@ void RunSetCommand(UINT command, HWND hWndBar)
         const auto name = AskSetName(hWndOwner, TitleNamingSet(LoadResourceString(IDS_NEW_SET_TITLE), asked),
                                      UniqueSetName(askedName),
                                      [](const std::wstring& wanted) { return NameProblem(wanted, std::nullopt); });
-        if (name && !FindSet(asked)) TellGone(askedName);
+        if (name && !FindSet(asked)) TellSetGone(askedName);
         if (name) NewSet(asked, *name);
         return;
     }
@@ -106,7 +102,7 @@ void RunSetCommand(UINT command, HWND hWndBar)
         const auto name = AskSetName(hWndOwner, TitleNamingSet(LoadResourceString(IDS_RENAME_SET_TITLE), asked),
                                      askedName,
                                      [&askedName](const std::wstring& wanted) { return NameProblem(wanted, askedName); });
-        if (name && !FindSet(asked)) TellGone(askedName);
+        if (name && !FindSet(asked)) TellSetGone(askedName);
         if (name) RenameSet(asked, *name);
         return;
     }
@@ -114,7 +110,7 @@ void RunSetCommand(UINT command, HWND hWndBar)
         if (SetCount() > 1 && AfxMessageBox(CurrentMessageBoxContext(),
                                             FormatResourceString(IDS_SET_DELETE_ASK, {askedName}),
                                             MB_YESNO | MB_ICONQUESTION) == IDYES) {
-            if (!FindSet(asked)) TellGone(askedName);
+            if (!FindSet(asked)) TellSetGone(askedName);
             DeleteSet(asked);
         }
         return;

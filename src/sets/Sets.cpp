@@ -74,17 +74,35 @@ std::vector<std::string> TakenSections()
     return taken;
 }
 
+// Once per change, whoever made it: which set, and what of it.
+void TellWindows(SetId id, SetChange what)
+{
+    for (HWND hWnd : {CProgramDialog::EditorWindow(), CProgramDialog::BarWindow()}) {
+        if (hWnd) ::SendMessageW(hWnd, kSetChangedMessage, static_cast<WPARAM>(id), what);
+    }
+}
+
+SetChange ChangeOf(SlotPart part)
+{
+    switch (part) {
+    case SlotPart::Keys:
+        return SetKeysChanged;
+    case SlotPart::Alerts:
+        return SetAlertsChanged;
+    default:
+        return SetSlotsChanged;
+    }
+}
+
 // The windows show the set now shown: the bar its slots and title, the
-// hooks its keys; an edit of the set before goes.
+// hooks its keys.
 void Shown(const TimerSet& set)
 {
     g_shownName = set.name;
     std::copy(std::begin(set.slots), std::end(set.slots), g_timerSlots);
     TakeShownSetKeys(set.triggers);
     TakeShownSetAlerts(set.alerts);
-    for (HWND hWnd : {CProgramDialog::EditorWindow(), CProgramDialog::BarWindow()}) {
-        if (hWnd) ::SendMessageW(hWnd, kSetShownMessage, 0, 0);
-    }
+    TellWindows(g_shownId, SetShown);
 }
 
 // Shows `chosen` (from g_others at `from`, or a new set): the set shown goes
@@ -275,6 +293,7 @@ bool DeleteSet(SetId id)
     if (!at || SetCount() < 2) return false;
     DeleteStoredSet(AppProfile(), g_others[*at].section);
     g_others.erase(g_others.begin() + static_cast<std::ptrdiff_t>(*at));
+    TellWindows(id, SetDeleted);
     return true;
 }
 
@@ -287,12 +306,12 @@ bool RenameSet(SetId id, const std::wstring& name)
     if (id == g_shownId) {
         g_shownName = Utf8(name);
         AppProfile().WriteText(kSectionOption, kEntrySetName, g_shownName);
-        if (HWND hWndBar = CProgramDialog::BarWindow()) ::InvalidateRect(hWndBar, nullptr, FALSE);
-        return true;
+    } else {
+        StoredSet& other = g_others[*OtherAt(id)];
+        other.set.name = Utf8(name);
+        AppProfile().WriteText(SetSection(other.section).c_str(), kEntrySetName, other.set.name);
     }
-    StoredSet& other = g_others[*OtherAt(id)];
-    other.set.name = Utf8(name);
-    AppProfile().WriteText(SetSection(other.section).c_str(), kEntrySetName, other.set.name);
+    TellWindows(id, SetRenamed);
     return true;
 }
 
@@ -310,11 +329,38 @@ bool StoreSetChanges(SetId id, SlotPart part, const SlotRecords& shown, const Sl
         TakeRecords(records, slots, triggers, alerts);
         if (part == SlotPart::Keys) StoreTriggers(triggers);
         if (part == SlotPart::Alerts) StoreAlerts(alerts);
-        return true;
+    } else {
+        StoredSet& other = g_others[*OtherAt(id)];
+        TakeRecords(records, other.set.slots, other.set.triggers, other.set.alerts);
+        WriteSlotPart(AppProfile(), SetSection(other.section).c_str(), part, records, &before);
     }
-    StoredSet& other = g_others[*OtherAt(id)];
-    TakeRecords(records, other.set.slots, other.set.triggers, other.set.alerts);
-    WriteSlotPart(AppProfile(), SetSection(other.section).c_str(), part, records, &before);
+    TellWindows(id, ChangeOf(part));
+    return true;
+}
+
+bool StoreSlotEdit(SetId id, int slot, const SlotRecord& edited)
+{
+    const std::optional<TimerSet> set = FindSet(id);
+    if (!set || slot < 0 || slot >= kTimerSlotCount) return false;
+    const SlotRecords before = RecordsOf(set->slots, set->triggers, set->alerts);
+    SlotRecords records = before;
+    SlotRecord& record = records[static_cast<std::size_t>(slot)];
+    record.icon = edited.icon;
+    record.duration = edited.duration;
+    record.name = edited.name;
+    if (id == g_shownId) {
+        // A running slot runs on; its kept end follows its duration.
+        SlotTriggers triggers = CurrentTriggers();
+        SlotAlerts alerts = CurrentAlerts();
+        TakeRecords(records, g_timerSlots, triggers, alerts);
+        SaveSlotSetting(slot);
+        if (IsOptionOn(KeepRunning)) SaveSlotEnd(AppProfile(), g_timerSlots, slot);
+    } else {
+        StoredSet& other = g_others[*OtherAt(id)];
+        TakeRecords(records, other.set.slots, other.set.triggers, other.set.alerts);
+        WriteSlotPart(AppProfile(), SetSection(other.section).c_str(), SlotPart::Slot, records, &before, slot);
+    }
+    TellWindows(id, SetSlotsChanged);
     return true;
 }
 

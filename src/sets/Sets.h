@@ -62,6 +62,10 @@ bool RenameSet(SetId id, const std::wstring& name);
 // now, shown or not: nothing else of it changes. False where the set was
 // deleted meanwhile.
 bool StoreSetChanges(SetId id, SlotPart part, const SlotRecords& shown, const SlotRecords& edited);
+// The editor's edit of one slot's own values (icon, name, duration) made
+// for set `id`, stored into it shown or not; a running slot runs on. False
+// where the set was deleted meanwhile.
+bool StoreSlotEdit(SetId id, int slot, const SlotRecord& edited);
 // A slot of any set but `except` whose key this is.
 struct SlotOfSet {
     SetId set;

@@ -1,8 +1,6 @@
 #include "settings/EditedSet.h"
 
-#include "framework/MessageBox.h"
-#include "framework/WinApp.h"
-#include "res/resource.h"
+#include "sets/SetGone.h"
 
 CEditedSet::CEditedSet() : m_id(ShownSetId()), m_atOpen(ShownSet()), m_name(ShownSetName()) {}
 
@@ -11,7 +9,7 @@ bool CEditedSet::StillThere()
     if (FindSet(m_id)) return true;
     if (!m_bTold) {
         m_bTold = true;
-        AfxMessageBox(CurrentMessageBoxContext(), FormatResourceString(IDS_SET_GONE, {m_name}));
+        TellSetGone(m_name);
     }
     return false;
 }

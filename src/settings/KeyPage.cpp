@@ -191,7 +191,6 @@ bool CKeyPage::OnApply()
     m_edit.lockoutMs = !read ? 0 : static_cast<std::int32_t>(lockout > kLongestLockoutMs ? kLongestLockoutMs : lockout);
     if (m_edit == m_shown) return true;  // nothing changed: nothing written
     StoreChanges();
-    FollowStoredTriggers();
     return true;
 }
 
@@ -202,8 +201,12 @@ void CKeyPage::StoreChanges()
     if (m_edit.lockoutMs != m_shown.lockoutMs) program.lockoutMs = m_edit.lockoutMs;
     if (m_edit.pause != m_shown.pause) program.pause = m_edit.pause;
     if (m_edit.nextSet != m_shown.nextSet) program.nextSet = m_edit.nextSet;
-    if (!(program == CurrentTriggers())) StoreTriggers(program);
-    // The edited set's slots changed here, over its keys as they stand now.
+    if (!(program == CurrentTriggers())) {
+        StoreTriggers(program);
+        FollowStoredTriggers();
+    }
+    // The edited set's slots changed here, over its keys as they stand now
+    // (the owner tells the bar, whose hooks follow the set shown).
     const TimerSet& atOpen = m_set.AtOpen();
     const SlotRecords shown = RecordsOf(atOpen.slots, m_shown, atOpen.alerts);
     const SlotRecords edited = RecordsOf(atOpen.slots, m_edit, atOpen.alerts);

@@ -66,6 +66,9 @@ def test_two_sets_keep_their_own_running_slots_across_switches_and_a_restart(pro
 
     # A slot of the new set changed, and one of each set running.
     editor = run.open_editor(0)
+    set_name = lambda: bench.window_image(editor).crop((130, 4, 468, 26)).getdata()
+    bench.wait_until(lambda: sum(1 for p in set_name() if min(p[:3]) > 230) > 20, 5, 0.1,
+                     "the editor's title names its set in white")
     bench.click(editor, *HOUR_UP)
     bench.click(editor, *OK)
     run.editor(visible=False)

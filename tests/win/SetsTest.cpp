@@ -78,9 +78,7 @@ TEST_F(Sets, EachSetKeepsItsOwnSlotsKeysAndRunningTimersWhileAnotherIsShown)
 {
     const std::int32_t now = CurrentSlotTime();
     ToggleTimerSlot(0, now);
-    OpenEditor(4);
     ASSERT_TRUE(NewSet(ShownSetId(), L"B"));
-    EXPECT_FALSE(::IsWindowVisible(Editor())) << "an edit of the set before goes";
     EXPECT_EQ(TakeRunning(), std::vector<int>{}) << "a new set starts with nothing running";
     SlotTriggers keys = CurrentTriggers();
     keys.key[0] = VK_F5;
@@ -168,6 +166,42 @@ TEST_F(Sets, TheSettingsWindowStoresIntoTheSetItOpenedForWhicheverShowsMeanwhile
     EXPECT_EQ(gone.boxes, std::vector<std::wstring>{L"그사이에 기본 세트가 지워졌습니다. 그 세트에는 아무것도 바꾸지 않았습니다."});
     EXPECT_EQ(ShownSetId(), b);
     EXPECT_EQ(CurrentTriggers().key[2], DefaultTrigger(2));
+}
+
+TEST_F(Sets, TheEditorCommitsIntoTheSetItOpenedOnWhicheverShowsMeanwhile)
+{
+    constexpr POINT kHourUp{89, 139}, kOk{321, 178};
+    const auto click = [](POINT at) {
+        Mouse(Editor(), WM_LBUTTONDOWN, at.x, at.y);
+        Mouse(Editor(), WM_LBUTTONUP, at.x, at.y);
+    };
+    const std::int32_t duration = g_timerSlotDefaults[4].duration;
+    const SetId first = ShownSetId();
+    ASSERT_TRUE(NewSet(first, L"B"));
+    const SetId b = ShownSetId();
+    ASSERT_TRUE(ShowNextSet());  // 기본
+
+    // Opened on 기본, an hour more, B shown meanwhile (the next-set key), OK: 기본 has it.
+    OpenEditor(4);
+    click(kHourUp);
+    ASSERT_TRUE(ShowNextSet());
+    EXPECT_TRUE(::IsWindowVisible(Editor())) << "a switch changes nothing the editor holds";
+    click(kOk);
+    EXPECT_FALSE(::IsWindowVisible(Editor()));
+    EXPECT_EQ(FindSet(first)->slots[4].duration, duration + 3600);
+    EXPECT_EQ(g_timerSlots[4].duration, duration) << "B, shown, keeps its own";
+    ASSERT_TRUE(ShowNextSet());
+    EXPECT_EQ(AppProfile().GetInt("Save", "Time#4", -1), duration + 3600) << "stored in 기본's own section, and back";
+
+    // Opened on B, B deleted meanwhile, OK: stored nowhere, and the player is told.
+    ASSERT_TRUE(ShowNextSet());
+    OpenEditor(4);
+    click(kHourUp);
+    ASSERT_TRUE(DeleteSet(b));
+    const SettingsRun gone = AnswerBoxes([&click, kOk] { click(kOk); });
+    EXPECT_EQ(gone.boxes, std::vector<std::wstring>{L"그사이에 B 세트가 지워졌습니다. 그 세트에는 아무것도 바꾸지 않았습니다."});
+    EXPECT_EQ(g_timerSlots[4].duration, duration + 3600) << "기본 untouched";
+    EXPECT_FALSE(::IsWindowVisible(Editor()));
 }
 
 TEST_F(Sets, TheDeleteBoxAndTheNameDialogActOnTheSetTheyAskedAbout)
