@@ -12,6 +12,7 @@ HHOOK g_hKeyHook = nullptr;
 HHOOK g_hMouseHook = nullptr;
 HWND g_hWndTarget = nullptr;
 HookInstaller* g_install = ::SetWindowsHookExW;
+KeyStateReader* g_readKey = ::GetAsyncKeyState;
 // The keys and buttons some slot has as its trigger; the rest pass unlooked at.
 bool g_watched[256] = {};
 bool g_anyMouseTrigger = false;
@@ -59,7 +60,7 @@ void Press(unsigned key, bool down, DWORD time)
 // The keys the system holds down now.
 void SweepKeyboard(bool (&down)[HookWatch::kKeyCount])
 {
-    for (int key = 0; key < HookWatch::kKeyCount; ++key) down[key] = (::GetAsyncKeyState(key) & 0x8000) != 0;
+    for (int key = 0; key < HookWatch::kKeyCount; ++key) down[key] = (g_readKey(key) & 0x8000) != 0;
 }
 
 void Unhook(HHOOK& hHook)
@@ -170,6 +171,11 @@ void WatchTriggers(const SlotTriggers& triggers)
 void SetHookInstaller(HookInstaller* install)
 {
     g_install = install ? install : ::SetWindowsHookExW;
+}
+
+void SetKeyStateReader(KeyStateReader* read)
+{
+    g_readKey = read ? read : ::GetAsyncKeyState;
 }
 
 HookHealth WatchTriggerHooks()

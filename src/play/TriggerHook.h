@@ -31,6 +31,9 @@ void WatchTriggers(const SlotTriggers& triggers);
 // How hooks are installed: SetWindowsHookExW, or a stand-in for tests.
 using HookInstaller = HHOOK WINAPI(int, HOOKPROC, HINSTANCE, DWORD);
 void SetHookInstaller(HookInstaller* install);
+// How the keys held are read: GetAsyncKeyState, or a stand-in for tests.
+using KeyStateReader = SHORT WINAPI(int);
+void SetKeyStateReader(KeyStateReader* read);
 
 // Once a second or so while the hooks are in: a keyboard hook the system
 // dropped (keys held that it never saw) is installed again.

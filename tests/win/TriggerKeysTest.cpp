@@ -68,6 +68,9 @@ protected:
         triggers.key[0] = VK_F5;
         triggers.key[1] = MakeTrigger('3', kModControl);
         triggers.key[2] = kSideButton1;
+        triggers.key[5] = MakeTrigger(VK_F6, kModAlt);
+        triggers.key[6] = MakeTrigger(VK_F7, kModShift);
+        triggers.key[7] = MakeTrigger(VK_F8, kModWin);
         StoreTriggers(triggers);
         FollowStoredTriggers();
     }
@@ -161,6 +164,13 @@ TEST_F(TriggerKeys, WithTheHooksInTheirReportActsInOurWindowsUnlessTheFocusTakes
         {OnBar, '5', {4}, "a digit at the bar"},
         {OnBar, '3', {1}, "Ctrl+3 with the left Ctrl", VK_LCONTROL},
         {OnBar, '3', {1}, "and with the right", VK_RCONTROL},
+        {OnBar, VK_F6, {5}, "Alt+F6 with the left Alt", VK_LMENU},
+        {OnBar, VK_F6, {5}, "and with AltGr, the right", VK_RMENU},
+        {OnBar, VK_F7, {6}, "Shift+F7 with the left Shift", VK_LSHIFT},
+        {OnBar, VK_F7, {6}, "and with the right", VK_RSHIFT},
+        {OnBar, VK_F8, {7}, "Windows+F8 with the left Windows key", VK_LWIN},
+        {OnBar, VK_F8, {7}, "and with the right", VK_RWIN},
+        {OnBar, VK_F8, {}, "F8 alone is no slot's key"},
         {OnName, VK_F5, {0}, "in the name box, a key that types nothing"},
         {OnName, '5', {}, "in the name box, a character it takes"},
         {OnName, kSideButton1, {2}, "in the name box, a side button"},
@@ -237,6 +247,8 @@ TEST_F(Catcher, TakesTheFirstKeyOrButtonAtItsReleaseAndNothingElseSeesIt)
         {{{WM_MBUTTONDOWN, 0}, {WM_MBUTTONUP, 0}}, 0, Caught, kMiddleButton, "the middle button"},
         {{{WM_KEYDOWN, VK_ESCAPE}, {WM_KEYUP, VK_ESCAPE}}, 0, Stopped, 0, "Escape"},
         {{{WM_LBUTTONDOWN, 0}}, 0, Stopped, 0, "a left click"},
+        {{{WM_KEYDOWN, VK_F7}, {WM_KILLFOCUS, 0}}, 0, Caught, VK_F7, "the focus gone with a key down: that key"},
+        {{{WM_KILLFOCUS, 0}}, 0, Stopped, 0, "the focus gone with none"},
     };
     for (const auto& row : rows) {
         std::optional<std::optional<Trigger>> caught;
