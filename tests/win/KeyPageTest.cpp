@@ -131,6 +131,35 @@ TEST_F(KeyPage, OkStoresTheSecondPressTheLockoutAndTheGameAndTheHooksFollowAtOnc
     SwitchKeysEverywhere(false);
 }
 
+TEST_F(KeyPage, EachProgramValueChangedAloneIsStoredAndTheOthersKept)
+{
+    const struct {
+        const char* what;
+        std::function<void(HWND)> change;
+        int pause, nextSet, lockout;  // as stored after OK
+    } rows[] = {
+        {"the pause key", [](HWND page) { SelectRow(page, IDC_SLOT_LIST, kPauseRow); CatchKey(page, VK_F9); }, VK_F9,
+         VK_F10, 300},
+        {"the next-set key", [](HWND page) { SelectRow(page, IDC_SLOT_LIST, kPauseRow + 1); CatchKey(page, VK_F11); },
+         VK_F8, VK_F11, 300},
+        {"the lockout", [](HWND page) { ::SetDlgItemTextW(page, IDC_LOCKOUT, L"500"); }, VK_F8, VK_F10, 500},
+    };
+    for (const auto& row : rows) {
+        AfxGetApp()->WriteProfileInt(L"Option", L"PauseKey", VK_F8);
+        AfxGetApp()->WriteProfileInt(L"Option", L"NextSetKey", VK_F10);
+        AfxGetApp()->WriteProfileInt(L"Option", L"KeyLockout", 300);
+        LoadOptions();
+        RunSettings(Bar(), [&row](HWND sheet, HWND page) {
+            row.change(page);
+            Press(sheet, PSBTN_OK);
+        });
+        EXPECT_EQ(Stored("PauseKey"), row.pause) << row.what;
+        EXPECT_EQ(Stored("NextSetKey"), row.nextSet) << row.what;
+        EXPECT_EQ(Stored("KeyLockout"), row.lockout) << row.what;
+        EXPECT_EQ(CurrentTriggers().nextSet, static_cast<Trigger>(row.nextSet)) << row.what << ": applied at once";
+    }
+}
+
 TEST_F(KeyPage, CancelACloseAndAnOkWithoutChangesStoreNothing)
 {
     const DWORD before = StoredValueCount();

@@ -37,6 +37,24 @@ std::uint32_t OkButtonChecksum()
     return sum;
 }
 
+// The editor as it shows now: its title (skin) and its OK and Cancel.
+std::uint32_t EditorChecksum()
+{
+    HWND hWnd = CProgramDialog::EditorWindow();
+    ::UpdateWindow(hWnd);
+    PixelBuffer buffer(480, 220);
+    HDC dc = ::GetDC(hWnd);
+    ::BitBlt(buffer.dc(), 0, 0, 480, 220, dc, 0, 0, SRCCOPY);
+    ::ReleaseDC(hWnd, dc);
+    std::uint32_t sum = 0;
+    for (const RECT& part : {RECT{0, 0, 130, 30}, RECT{300, 168, 402, 188}}) {
+        for (LONG y = part.top; y < part.bottom; ++y) {
+            for (LONG x = part.left; x < part.right; ++x) sum = sum * 31 + buffer.At(x, y);
+        }
+    }
+    return sum;
+}
+
 void ChooseLanguage(int index)
 {
     RunSettings(CProgramDialog::BarWindow(), [=](HWND sheet, HWND) {
@@ -86,6 +104,8 @@ TEST_F(Language, TextsAndPicturesComeInTheLanguageShownAndFromKoreanWhereItHasNo
 TEST_F(Language, TheGeneralPageStoresAChangeOnlyAndTheWindowsShowItAtOnce)
 {
     const std::uint32_t korean = OkButtonChecksum();
+    OpenEditor(0);
+    const std::uint32_t koreanEditor = EditorChecksum();
     const DWORD before = StoredValueCount();
     ChooseLanguage(0);  // as Windows, as it was
     EXPECT_EQ(StoredValueCount(), before) << "no change, nothing written";
@@ -95,7 +115,9 @@ TEST_F(Language, TheGeneralPageStoresAChangeOnlyAndTheWindowsShowItAtOnce)
     EXPECT_EQ(Stored("Language"), 2);
     EXPECT_EQ(LanguageChoice(), 2);
     EXPECT_EQ(ResourceLanguage(), kEnglish);
+    EXPECT_EQ(SystemTextsLanguage(), kEnglish) << "a choice labels Windows' own buttons too";
     EXPECT_NE(OkButtonChecksum(), korean) << "the editor's buttons drawn again in English";
+    EXPECT_NE(EditorChecksum(), koreanEditor) << "the editor shows its English title and buttons at once";
     RunSettings(Bar(), [](HWND sheet, HWND) {
         HWND page = ShowPage(sheet, kGeneralPage);
         wchar_t text[64] = {};
@@ -109,7 +131,13 @@ TEST_F(Language, TheGeneralPageStoresAChangeOnlyAndTheWindowsShowItAtOnce)
     ChooseLanguage(1);  // Korean, over a Korean Windows too
     EXPECT_EQ(Stored("Language"), 1);
     EXPECT_EQ(ResourceLanguage(), kKorean);
+    EXPECT_EQ(SystemTextsLanguage(), kKorean);
     EXPECT_EQ(OkButtonChecksum(), korean);
+    EXPECT_EQ(EditorChecksum(), koreanEditor);
+
+    ChooseLanguage(0);  // following Windows again: its own buttons stay its own
+    EXPECT_EQ(Stored("Language"), 0);
+    EXPECT_EQ(SystemTextsLanguage(), 0);
 }
 
 TEST_F(Language, AnImportSaysHowManyValuesItMendedInWordsThatCountAndKeepsItsNameAsWritten)

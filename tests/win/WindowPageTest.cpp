@@ -7,6 +7,7 @@
 #include <prsht.h>
 
 #include "common/AppSettings.h"
+#include "bar/BarSeeThrough.h"
 #include "common/StartWithWindows.h"
 #include "settings/SettingsWindow.h"
 
@@ -127,6 +128,8 @@ TEST_F(WindowPage, TheStartWithWindowsCheckShowsWhetherTheRunEntryNamesThisCopyA
 {
     const std::wstring mine = L"\"" + ProgramPath() + L"\"";
     const std::wstring moved = L"\"C:\\Old place\\Tavorin.exe\"";
+    std::wstring upper = mine;
+    ::CharUpperW(upper.data());
     const struct {
         std::wstring stored;  // the Run entry before
         bool shown, click;
@@ -135,6 +138,10 @@ TEST_F(WindowPage, TheStartWithWindowsCheckShowsWhetherTheRunEntryNamesThisCopyA
         {L"(none)", false, true, mine},
         {mine, true, false, mine},
         {mine, true, true, L"(none)"},
+        {upper, true, false, upper},  // as Windows may write it back: paths are not case-sensitive
+        {ProgramPath() + L"  ", true, false, ProgramPath() + L"  "},  // unquoted (no spaces in this copy's path)
+        {mine + L" /minimized", true, false, mine + L" /minimized"},
+        {L"\"" + ProgramPath() + L" 2\"", false, false, L"\"" + ProgramPath() + L" 2\""},  // a copy beside it
         {moved, false, false, moved},  // a moved copy's entry: shown off, left alone
         {moved, false, true, mine},
     };
@@ -161,4 +168,19 @@ TEST_F(WindowPage, AHoveredBarShowsInFullAndFadesAgainEachTimeThePointerLeaves)
         ::SetCursorPos(bar.right + 50, bar.bottom + 50);
         EXPECT_TRUE(AlphaBecomes(153)) << "gone again, time " << time;
     }
+}
+
+TEST_F(WindowPage, AClickThroughBarBeingDraggedTakesTheMouseUntilTheDragEnds)
+{
+    const auto poll = [] { ::SendMessageW(Bar(), WM_TIMER, kSeeThroughTimerId, 0); };
+    ChangeOnPage(-1, true, false);
+    poll();
+    EXPECT_EQ(BarStyle(), kSeeThroughStyles);
+    Mouse(Bar(), WM_LBUTTONDOWN, 100, 10);  // with Ctrl held over the title: a drag
+    ASSERT_EQ(::GetCapture(), Bar());
+    poll();  // Ctrl let go (it is not held here): the drag goes on
+    EXPECT_EQ(BarStyle(), WS_EX_LAYERED);
+    Mouse(Bar(), WM_LBUTTONUP, 100, 10);
+    poll();
+    EXPECT_EQ(BarStyle(), kSeeThroughStyles) << "dropped: clicks pass again";
 }
