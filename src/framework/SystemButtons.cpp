@@ -7,15 +7,13 @@
 
 namespace {
 
-constexpr int kApplyButton = 0x3021;  // a property sheet's Apply
-
 struct ButtonText {
     int id;
     UINT text;
 };
+// The settings window has no Apply: the boxes' and the sheet's buttons are these.
 constexpr ButtonText kButtons[] = {
-    {IDOK, AFX_IDS_BUTTON_OK},   {IDCANCEL, AFX_IDS_BUTTON_CANCEL},     {IDYES, AFX_IDS_BUTTON_YES},
-    {IDNO, AFX_IDS_BUTTON_NO},   {kApplyButton, AFX_IDS_BUTTON_APPLY},
+    {IDOK, AFX_IDS_BUTTON_OK}, {IDCANCEL, AFX_IDS_BUTTON_CANCEL}, {IDYES, AFX_IDS_BUTTON_YES}, {IDNO, AFX_IDS_BUTTON_NO},
 };
 
 }  // namespace

@@ -14,7 +14,6 @@ constexpr UINT AFX_IDS_BUTTON_OK = 0xF201;
 constexpr UINT AFX_IDS_BUTTON_CANCEL = 0xF202;
 constexpr UINT AFX_IDS_BUTTON_YES = 0xF206;
 constexpr UINT AFX_IDS_BUTTON_NO = 0xF207;
-constexpr UINT AFX_IDS_BUTTON_APPLY = 0xF221;
 
-// Relabels the dialog's OK, Cancel, Yes, No and Apply buttons, those it has.
+// Relabels the dialog's OK, Cancel, Yes and No buttons, those it has.
 void LabelSystemButtons(HWND hWndDialog);
