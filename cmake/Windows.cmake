@@ -46,6 +46,8 @@ add_library(tavorin_win STATIC
   src/play/KeysEverywhere.cpp
   src/play/TriggerHook.cpp
   src/play/AlertSounds.cpp
+  src/play/Speech.cpp
+  src/play/SpokenAlerts.cpp
   src/play/FrontProgram.cpp
   src/settings/KeyCatcher.cpp
   src/settings/KeyPage.cpp

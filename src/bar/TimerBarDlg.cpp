@@ -17,6 +17,7 @@
 #include "play/FrontProgram.h"
 #include "play/TriggerHook.h"
 #include "play/AlertSounds.h"
+#include "play/SpokenAlerts.h"
 #include "play/KeysEverywhere.h"
 #include "res/resource.h"
 #include "skin/SpriteCache.h"
@@ -214,8 +215,8 @@ void CTimerBarDlg::OnTimer(UINT_PTR nIDEvent)
     }
     const std::int32_t now = CurrentSlotTime();
     const SlotTickCues cues = TickSlotsWithAlerts(g_timerSlots, CurrentAlerts(), now);
-    // Several sounds due in one tick give one.
-    PlayAlert(ChooseCue(cues, CurrentAlerts(), IsOptionOn(ExpirySound), EndSoundPeaks()));
+    // Several sounds due in one tick give one; the slots that speak, one utterance.
+    SoundTick(cues);
     for (int i = 0; i < kTimerSlotCount; ++i) {
         if (cues.repeated & (1u << i)) KeepSlotEnd(i);  // its end moved on
     }

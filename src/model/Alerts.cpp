@@ -6,7 +6,10 @@
 bool SlotAlerts::operator==(const SlotAlerts& other) const
 {
     for (int i = 0; i < kTimerSlotCount; ++i) {
-        if (sound[i] != other.sound[i] || warn[i] != other.warn[i] || repeat[i] != other.repeat[i]) return false;
+        if (sound[i] != other.sound[i] || warn[i] != other.warn[i] || repeat[i] != other.repeat[i] ||
+            speak[i] != other.speak[i]) {
+            return false;
+        }
     }
     return true;
 }

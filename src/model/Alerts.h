@@ -1,8 +1,9 @@
 // What each slot makes heard: its end sound, a warning tick as it turns red,
-// and a start again at its end. Stored per slot in section "Option" (or a
-// set's own) as "Sound#0".."Sound#8" (0 chime, 1 bell, 2 two beeps, 3 low
-// gong, 4 nothing), "Warn#0".."Warn#8" and "Repeat#0".."Repeat#8" (0/1); one
-// "SoundVolume" (0 to 100 in steps of 10) in "Option". No Windows here.
+// a start again at its end, and its name spoken. Stored per slot in section
+// "Option" (or a set's own) as "Sound#0".."Sound#8" (0 chime, 1 bell, 2 two
+// beeps, 3 low gong, 4 nothing), "Warn#0".."Warn#8" and "Repeat#0".."Repeat#8"
+// (0/1), "Speak#0".."Speak#8" (SpeakMode); one "SoundVolume" (0 to 100 in
+// steps of 10) in "Option". No Windows here.
 #pragma once
 
 #include <cstdint>
@@ -16,15 +17,21 @@ constexpr std::int32_t kLoudestVolume = 100;
 constexpr std::int32_t kVolumeStep = 10;
 constexpr char kEntrySoundVolume[] = "SoundVolume";
 
+// A slot that speaks says its name at its end instead of its end sound, and
+// with WarningAndEnd its name and the minutes left as it turns red instead of
+// the tick.
+enum class SpeakMode : std::int32_t { Off = 0, End = 1, WarningAndEnd = 2 };
+
 struct SlotAlerts {
     EndSound sound[kTimerSlotCount];
     bool warn[kTimerSlotCount];
     bool repeat[kTimerSlotCount];
+    SpeakMode speak[kTimerSlotCount];
     bool operator==(const SlotAlerts& other) const;
     bool operator!=(const SlotAlerts& other) const { return !(*this == other); }
 };
 
-// The chime for every slot, no warning, no repeat: the program as it always was.
+// The chime for every slot, no warning, no repeat, no speech: the program as it always was.
 SlotAlerts DefaultSlotAlerts();
 // One bit per slot that starts again at its end (bit i for slot i).
 unsigned RepeatingSlots(const SlotAlerts& alerts);

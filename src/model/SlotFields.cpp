@@ -109,6 +109,28 @@ bool ZeroOrOne(std::int32_t stored)
     return stored == 0 || stored == 1;
 }
 
+bool IsSpeakMode(std::int32_t stored)
+{
+    return stored >= 0 && stored <= static_cast<std::int32_t>(SpeakMode::WarningAndEnd);
+}
+
+constexpr const char* kSpeakNames[] = {"off", "end", "warning and end"};
+
+std::string WriteSpeak(std::int32_t mode, const KeyNamer&)
+{
+    return kSpeakNames[IsSpeakMode(mode) ? mode : 0];
+}
+
+// Anything but the three is off, brought into range.
+bool ReadSpeak(const std::string& text, std::int32_t* value)
+{
+    *value = 0;
+    for (std::int32_t mode = 0; mode < static_cast<std::int32_t>(std::size(kSpeakNames)); ++mode) {
+        if (text == kSpeakNames[mode]) *value = mode;
+    }
+    return *value != 0 || text == kSpeakNames[0];
+}
+
 std::string OnOff(std::int32_t on, const KeyNamer&)
 {
     return on ? "on" : "off";
@@ -207,7 +229,7 @@ std::size_t LastRowOfSlotPart()
 
 }  // namespace
 
-const std::array<SlotField, 7> kSlotFields = {{
+const std::array<SlotField, 8> kSlotFields = {{
     {"Icon", SlotPart::Slot, "icon", [](const SlotRecord& r) { return r.icon; },
      [](SlotRecord& r, std::int32_t v) { r.icon = v; }, Any, WriteIcon, ReadIcon},
     {"Time", SlotPart::Slot, "time", [](const SlotRecord& r) { return r.duration; },
@@ -222,13 +244,15 @@ const std::array<SlotField, 7> kSlotFields = {{
      [](SlotRecord& r, std::int32_t v) { r.warn = v != 0; }, ZeroOrOne, OnOff, ReadOnOff},
     {"Repeat", SlotPart::Alerts, "repeat", [](const SlotRecord& r) { return static_cast<std::int32_t>(r.repeat); },
      [](SlotRecord& r, std::int32_t v) { r.repeat = v != 0; }, ZeroOrOne, OnOff, ReadOnOff},
+    {"Speak", SlotPart::Alerts, "speak", [](const SlotRecord& r) { return static_cast<std::int32_t>(r.speak); },
+     [](SlotRecord& r, std::int32_t v) { r.speak = static_cast<SpeakMode>(v); }, IsSpeakMode, WriteSpeak, ReadSpeak},
 }};
 
 SlotRecord DefaultSlotRecord(int slot)
 {
     const TimerSlot& builtIn = g_timerSlotDefaults[slot];
     return {builtIn.icon, builtIn.duration, SlotName(builtIn), DefaultTrigger(slot), SecondPress::Stop,
-            EndSound::Chime, false, false};
+            EndSound::Chime, false, false, SpeakMode::Off};
 }
 
 SlotRecords DefaultSlotRecords()
@@ -244,7 +268,7 @@ SlotRecords RecordsOf(const TimerSlot* slots, const SlotTriggers& triggers, cons
     for (int i = 0; i < kTimerSlotCount; ++i) {
         records[static_cast<std::size_t>(i)] = {slots[i].icon,     slots[i].duration, SlotName(slots[i]),
                                                 triggers.key[i],   triggers.press[i], alerts.sound[i],
-                                                alerts.warn[i],    alerts.repeat[i]};
+                                                alerts.warn[i],    alerts.repeat[i],  alerts.speak[i]};
     }
     return records;
 }
@@ -264,6 +288,7 @@ void TakeRecords(const SlotRecords& records, TimerSlot* slots, SlotTriggers& tri
         alerts.sound[i] = record.sound;
         alerts.warn[i] = record.warn;
         alerts.repeat[i] = record.repeat;
+        alerts.speak[i] = record.speak;
     }
 }
 

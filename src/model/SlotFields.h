@@ -26,6 +26,7 @@ struct SlotRecord {
     EndSound sound;
     bool warn;
     bool repeat;
+    SpeakMode speak;
 };
 using SlotRecords = std::array<SlotRecord, kTimerSlotCount>;
 
@@ -54,7 +55,7 @@ struct SlotField {
     bool (*read)(const std::string& text, std::int32_t* value);
 };
 // In the order they are stored and written, the name after the slot's own values.
-extern const std::array<SlotField, 7> kSlotFields;
+extern const std::array<SlotField, 8> kSlotFields;
 
 // The built-in slot i: its icon, duration and name, its digit key, the chime.
 SlotRecord DefaultSlotRecord(int slot);

@@ -1,17 +1,28 @@
 #include "settings/AlertPage.h"
 
+#include <iterator>
+#include <optional>
 #include <string>
 
 #include "common/AppSettings.h"
 #include "framework/WinApp.h"
-#include "play/AlertSounds.h"
+#include "play/SpokenAlerts.h"
 #include "res/resource.h"
 
 namespace {
 
-enum Column { SlotColumn, NameColumn, SoundColumn, WarnColumn, RepeatColumn };
+enum Column { SlotColumn, NameColumn, SoundColumn, WarnColumn, RepeatColumn, SpeakColumn };
 // In EndSound order, "nothing" last.
 constexpr UINT kSoundNames[] = {IDS_SOUND_CHIME, IDS_SOUND_BELL, IDS_SOUND_BEEPS, IDS_SOUND_GONG, IDS_SOUND_NONE};
+// In SpeakMode order.
+constexpr UINT kSpeakNames[] = {IDS_SPEAK_OFF, IDS_SPEAK_END, IDS_SPEAK_WARNING_END};
+
+void FillCombo(HWND hWndCombo, const UINT* texts, std::size_t count)
+{
+    for (std::size_t at = 0; at < count; ++at) {
+        ::SendMessageW(hWndCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(LoadResourceString(texts[at]).c_str()));
+    }
+}
 
 std::wstring OnMark(bool on)
 {
@@ -24,18 +35,17 @@ CAlertPage::CAlertPage(CEditedSet& set) : CPropertyPage(IDD_PAGE_ALERTS), m_set(
 
 void CAlertPage::OnInitPage()
 {
-    HWND hWndSound = ::GetDlgItem(m_hWnd, IDC_ALERT_SOUND);
-    for (UINT text : kSoundNames) {
-        ::SendMessageW(hWndSound, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(LoadResourceString(text).c_str()));
-    }
+    FillCombo(::GetDlgItem(m_hWnd, IDC_ALERT_SOUND), kSoundNames, std::size(kSoundNames));
+    FillCombo(::GetDlgItem(m_hWnd, IDC_ALERT_SPEAK), kSpeakNames, std::size(kSpeakNames));
     ::SendDlgItemMessageW(m_hWnd, IDC_SOUND_VOLUME, TBM_SETRANGE, FALSE, MAKELPARAM(0, kLoudestVolume / kVolumeStep));
     ::SendDlgItemMessageW(m_hWnd, IDC_SOUND_VOLUME, TBM_SETPOS, TRUE, SoundVolume() / kVolumeStep);
     ShowVolume();
-    m_list.Fill(::GetDlgItem(m_hWnd, IDC_ALERT_LIST), {{IDS_COLUMN_SLOT, 14},
-                                                       {IDS_COLUMN_NAME, 30},
-                                                       {IDS_COLUMN_SOUND, 26},
-                                                       {IDS_COLUMN_WARN, 15},
-                                                       {IDS_COLUMN_REPEAT, 15}},
+    m_list.Fill(::GetDlgItem(m_hWnd, IDC_ALERT_LIST), {{IDS_COLUMN_SLOT, 12},
+                                                       {IDS_COLUMN_NAME, 26},
+                                                       {IDS_COLUMN_SOUND, 20},
+                                                       {IDS_COLUMN_WARN, 12},
+                                                       {IDS_COLUMN_REPEAT, 12},
+                                                       {IDS_COLUMN_SPEAK, 18}},
                 m_set.AtOpen().slots);
     for (int row = 0; row < kTimerSlotCount; ++row) ShowRow(row);
     m_list.Select(0);
@@ -47,6 +57,9 @@ void CAlertPage::ShowRow(int row)
     m_list.SetCell(row, SoundColumn, LoadResourceString(kSoundNames[static_cast<int>(m_edit.sound[row])]));
     m_list.SetCell(row, WarnColumn, OnMark(m_edit.warn[row]));
     m_list.SetCell(row, RepeatColumn, OnMark(m_edit.repeat[row]));
+    const SpeakMode speak = m_edit.speak[row];
+    m_list.SetCell(row, SpeakColumn, speak == SpeakMode::Off ? std::wstring()
+                                                             : LoadResourceString(kSpeakNames[static_cast<int>(speak)]));
 }
 
 void CAlertPage::ShowSelected()
@@ -56,7 +69,8 @@ void CAlertPage::ShowSelected()
     ::SendDlgItemMessageW(m_hWnd, IDC_ALERT_SOUND, CB_SETCURSEL, slot ? static_cast<int>(m_edit.sound[row]) : -1, 0);
     SetCheck(IDC_ALERT_WARN, slot && m_edit.warn[row]);
     SetCheck(IDC_ALERT_REPEAT, slot && m_edit.repeat[row]);
-    for (int id : {IDC_ALERT_SOUND, IDC_ALERT_TRY, IDC_ALERT_WARN, IDC_ALERT_REPEAT}) {
+    ::SendDlgItemMessageW(m_hWnd, IDC_ALERT_SPEAK, CB_SETCURSEL, slot ? static_cast<int>(m_edit.speak[row]) : -1, 0);
+    for (int id : {IDC_ALERT_SOUND, IDC_ALERT_TRY, IDC_ALERT_WARN, IDC_ALERT_REPEAT, IDC_ALERT_SPEAK}) {
         ::EnableWindow(::GetDlgItem(m_hWnd, id), slot);
     }
 }
@@ -72,16 +86,22 @@ void CAlertPage::ShowVolume()
     ::SetDlgItemTextW(m_hWnd, IDC_SOUND_VOLUME_TEXT, (std::to_wstring(ChosenVolume()) + L" %").c_str());
 }
 
+std::optional<int> CAlertPage::Chosen(UINT id, UINT code, int last) const
+{
+    if (code != CBN_SELCHANGE) return std::nullopt;
+    const auto chosen = static_cast<int>(::SendDlgItemMessageW(m_hWnd, static_cast<int>(id), CB_GETCURSEL, 0, 0));
+    return chosen >= 0 && chosen <= last ? std::optional<int>(chosen) : std::nullopt;
+}
+
 bool CAlertPage::OnCommand(UINT id, UINT code)
 {
     const int row = m_list.Selected();
     if (row < 0 || row >= kTimerSlotCount) return false;
     switch (id) {
     case IDC_ALERT_SOUND: {
-        if (code != CBN_SELCHANGE) return false;
-        const auto chosen = static_cast<int>(::SendDlgItemMessageW(m_hWnd, IDC_ALERT_SOUND, CB_GETCURSEL, 0, 0));
-        if (chosen < 0 || chosen > static_cast<int>(EndSound::None)) return false;
-        m_edit.sound[row] = static_cast<EndSound>(chosen);
+        const std::optional<int> chosen = Chosen(id, code, static_cast<int>(EndSound::None));
+        if (!chosen) return false;
+        m_edit.sound[row] = static_cast<EndSound>(*chosen);
         break;
     }
     case IDC_ALERT_WARN:
@@ -92,10 +112,19 @@ bool CAlertPage::OnCommand(UINT id, UINT code)
         if (code != BN_CLICKED) return false;
         m_edit.repeat[row] = IsChecked(IDC_ALERT_REPEAT);
         break;
-    case IDC_ALERT_TRY:
+    case IDC_ALERT_SPEAK: {
+        const std::optional<int> chosen = Chosen(id, code, static_cast<int>(SpeakMode::WarningAndEnd));
+        if (!chosen) return false;
+        m_edit.speak[row] = static_cast<SpeakMode>(*chosen);
+        break;
+    }
+    case IDC_ALERT_TRY: {
         if (code != BN_CLICKED) return false;
-        PlaySoundAt(m_edit.sound[row], ChosenVolume());
+        const bool heard = TrySlotEnd(row, SlotName(m_set.AtOpen().slots[row]), m_edit.sound[row], m_edit.speak[row],
+                                      ChosenVolume());
+        ::SetDlgItemTextW(m_hWnd, IDC_ALERT_SPEAK_NOTE, heard ? L"" : LoadResourceString(IDS_SPEECH_NO_VOICE).c_str());
         return true;
+    }
     default:
         return false;
     }

@@ -1,8 +1,10 @@
 // The settings window's page of alerts: the nine slots of the edited set with
-// their end sound, warning and repeat, controls below for the slot chosen, a
-// try-out of its sound, and the one volume. It works on a copy, stored only
+// their end sound, warning, repeat and speech, controls below for the slot
+// chosen, a try-out of its end as it will be heard, and the one volume. It works on a copy, stored only
 // by OK, and then only what changed.
 #pragma once
+
+#include <optional>
 
 #include "framework/PropertySheet.h"
 #include "model/Alerts.h"
@@ -25,6 +27,8 @@ private:
     void ShowSelected();
     void ShowVolume();
     std::int32_t ChosenVolume() const;
+    // A combo box's new choice, where it is one of 0 to `last`; nothing for any other notification.
+    std::optional<int> Chosen(UINT id, UINT code, int last) const;
 
     CEditedSet& m_set;
     SlotAlerts m_edit;

@@ -47,6 +47,23 @@ def test_each_end_sound_is_heard_as_itself_and_a_slot_with_nothing_chosen_stays_
     recording.stop()
 
 
+def test_a_slot_that_speaks_where_no_voice_can_is_heard_as_the_chime(program):
+    """Wine's voice refuses to speak: the slot's sound plays instead, the chime where it has none."""
+    for name, value in (("ExpirySound", 1), ("Sound#0", 4), ("Speak#0", 1)):
+        bench.reg_set("Option", name, value)
+    bench.reg_set("Save", "Time#0", 1)
+    run = program()
+    run.bar()
+    recording = bench.Recording()
+    bench.key("1")
+    recording.wait_sounds(1)
+    samples = recording.wait_more(0.5)
+    [(start, end)] = bench.sounds(samples)
+    alike = {name: bench.likeness(samples[start:end], bench.wave_samples(name)) for name in SOUNDS}
+    assert max(alike, key=alike.get) == "chime" and alike["chime"] > 0.8, alike
+    recording.stop()
+
+
 def test_two_ends_in_one_second_sound_once_and_half_volume_halves_the_peak(program):
     bench.reg_set("Option", "ExpirySound", 1)
     peaks = {}

@@ -22,7 +22,7 @@ TEST(SetFile, ASetReadsBackAsItWasWritten)
     SetFileContent content = DefaultSetFileContent();
     content.name = u8"전사 (2)";
     content.slots[0] = {3058, 5400, u8"해독제 = 물약", MakeTrigger('3', kModControl), SecondPress::Restart,
-                        EndSound::Gong, true, true};
+                        EndSound::Gong, true, true, SpeakMode::WarningAndEnd};
     content.slots[8] = {3001, 0, "", kSideButton1, SecondPress::Stop, EndSound::None, false, false};  // a code no icon has: kept as it is
     const std::string text = FormatSetFile(content, KeyName);
     EXPECT_NE(text.find("slot 1 key = Ctrl+3 (131123)\n"), std::string::npos) << text;
@@ -30,6 +30,7 @@ TEST(SetFile, ASetReadsBackAsItWasWritten)
     EXPECT_NE(text.find("slot 1 time = 1:30:00\n"), std::string::npos);
     EXPECT_NE(text.find("slot 1 sound = gong\n"), std::string::npos);
     EXPECT_NE(text.find("slot 9 sound = none\n"), std::string::npos);
+    EXPECT_NE(text.find("slot 1 speak = warning and end\n"), std::string::npos);
     for (const std::string& written : {text, "\xEF\xBB\xBF" + text, "# kept by hand\r\n" + text}) {
         const ParsedSetFile read = ParseSetFile(written);
         ASSERT_EQ(read.problem, SetFileProblem::None);
@@ -38,8 +39,8 @@ TEST(SetFile, ASetReadsBackAsItWasWritten)
         for (int i = 0; i < kTimerSlotCount; ++i) {
             const SlotRecord& a = read.content.slots[i];
             const SlotRecord& b = content.slots[i];
-            EXPECT_EQ(std::tie(a.icon, a.name, a.duration, a.key, a.press, a.sound, a.warn, a.repeat),
-                      std::tie(b.icon, b.name, b.duration, b.key, b.press, b.sound, b.warn, b.repeat))
+            EXPECT_EQ(std::tie(a.icon, a.name, a.duration, a.key, a.press, a.sound, a.warn, a.repeat, a.speak),
+                      std::tie(b.icon, b.name, b.duration, b.key, b.press, b.sound, b.warn, b.repeat, b.speak))
                 << i;
         }
     }
@@ -82,6 +83,12 @@ TEST(SetFile, OddValuesAreBroughtIntoRangeAndCounted)
                   std::tie(row.icon, row.duration, row.key, row.press, row.sound, row.warn))
             << row.text;
         EXPECT_EQ(read.adjusted, row.adjusted) << row.text;
+    }
+    for (const auto& [text, speak, adjusted] : {std::tuple{"end", SpeakMode::End, 0}, {"off", SpeakMode::Off, 0},
+                                               {"loud", SpeakMode::Off, 1}}) {
+        const ParsedSetFile read = ParseSetFile(Slot1("speak", text));
+        EXPECT_EQ(read.content.slots[0].speak, speak) << text;
+        EXPECT_EQ(read.adjusted, adjusted) << text;
     }
     // As in the registry, the lower slot keeps a key two slots have.
     EXPECT_EQ(ParseSetFile(Slot1("key", "2")).content.slots[1].key, kNoTrigger);

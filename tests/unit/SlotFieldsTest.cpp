@@ -34,6 +34,7 @@ TEST(SlotFields, AStoredValueReadsAsItsValueTakesItAndAnOddOneAsTheSlotsDefault)
         {"Press", 1, 1}, {"Press", 2, 0}, {"Press", std::string("1"), 0},
         {"Sound", 2, 2}, {"Sound", 4, 4}, {"Sound", 5, 0}, {"Sound", -1, 0},
         {"Warn", 1, 1}, {"Warn", 2, 0}, {"Repeat", 1, 1}, {"Repeat", -1, 0},
+        {"Speak", 2, 2}, {"Speak", 3, 0}, {"Speak", std::string("1"), 0},
     };
     for (const auto& row : rows) {
         const SlotField* field = nullptr;

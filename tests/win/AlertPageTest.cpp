@@ -11,18 +11,27 @@
 
 #include "common/AppSettings.h"
 #include "play/AlertSounds.h"
+#include "play/Speech.h"
 #include "settings/SettingsWindow.h"
 
 namespace {
 
 constexpr int kAlertPage = 1;
-enum Column { SoundColumn = 2, WarnColumn, RepeatColumn };
+enum Column { SoundColumn = 2, WarnColumn, RepeatColumn, SpeakColumn };
 
 std::vector<std::pair<AlertCue, std::int32_t>> g_played;
 
 void RecordCue(const AlertCue& cue, std::int32_t volume)
 {
     g_played.emplace_back(cue, volume);
+}
+
+std::vector<std::wstring> g_said;
+
+bool NoVoice(const std::wstring& text, const std::vector<std::uint16_t>&, std::int32_t volume)
+{
+    g_said.push_back(text + L" @" + std::to_wstring(volume));
+    return false;
 }
 
 }  // namespace
@@ -41,6 +50,7 @@ protected:
     void TearDown() override
     {
         SetAlertPlayer(nullptr);
+        SetSpeaker(nullptr);
         ProgramWindows::TearDown();
         LoadOptions();
     }
@@ -113,4 +123,30 @@ TEST_F(AlertPage, OkStoresOnlyWhatChangedAndAppliesItAtOnce)
     EXPECT_EQ(CurrentAlerts().sound[5], EndSound::None) << "applied at once";
     EXPECT_EQ(RepeatingSlots(CurrentAlerts()), 1u << 5);
     EXPECT_EQ(SoundVolume(), 50);
+}
+
+TEST_F(AlertPage, ASlotSetToSpeakIsStoredAndItsTestSaysItOrSaysThatNoVoiceCould)
+{
+    SetSpeaker(NoVoice);
+    std::wstring note;
+    RunSettings(Bar(), [&note](HWND sheet, HWND) {
+        HWND page = ShowPage(sheet, kAlertPage);
+        SelectRow(page, IDC_ALERT_LIST, 2);
+        ChooseInCombo(page, IDC_ALERT_SPEAK, 2);  // at the warning and the end
+        EXPECT_EQ(CellText(page, IDC_ALERT_LIST, 2, SpeakColumn), L"경고와 끝에");
+        EXPECT_EQ(CellText(page, IDC_ALERT_LIST, 1, SpeakColumn), L"");
+        SlideTo(page, IDC_SOUND_VOLUME, 4);
+        ClickButton(page, IDC_ALERT_TRY);
+        wchar_t text[128] = L"";
+        ::GetDlgItemTextW(page, IDC_ALERT_SPEAK_NOTE, text, 128);
+        note = text;
+        Press(sheet, PSBTN_OK);
+    });
+    EXPECT_EQ(g_said, std::vector<std::wstring>{L"3번 @40"}) << "the end as it will be said, at the volume chosen";
+    ASSERT_EQ(g_played.size(), 1u);
+    EXPECT_EQ(g_played[0].first, (AlertCue{AlertCue::End, EndSound::Bell})) << "no voice: its sound instead";
+    EXPECT_EQ(note, L"어떤 음성도 말하지 못해 끝 소리를 대신 들려 주었습니다.");
+    EXPECT_EQ(Stored("Speak#2"), 2);
+    EXPECT_EQ(Stored("Speak#1"), -1) << "only what changed";
+    EXPECT_EQ(CurrentAlerts().speak[2], SpeakMode::WarningAndEnd);
 }

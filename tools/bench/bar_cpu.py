@@ -123,6 +123,8 @@ def main():
         recording.stop()
         print(f"sounds played: {played}, {1000 * (sounding - quiet) / max(played, 1):.0f} ms of CPU each"
               " (the system's audio path: Wine's mixer and its server)")
+    spoken = all_nine("bar, all nine running, speaking, none due", {**ALERTS, **SPEAKING}, [3600] * 9)
+    print(f"ratio speech on / off, all running, none due: {spoken / quiet:.2f} (goal 1)")
     opaque_ratio = all_nine("bar at 60 %, all nine running", {"Opacity": 60}, [3600] * 9) / busy
     print(f"ratio 60 % / opaque, all running: {opaque_ratio:.2f} (goal 1)")
 
@@ -130,6 +132,9 @@ def main():
 # Every slot has a sound, a warning and a repeat.
 ALERTS = {**{f"Sound#{i}": i % 4 for i in range(9)}, **{f"Warn#{i}": 1 for i in range(9)},
           **{f"Repeat#{i}": 1 for i in range(9)}, "ExpirySound": 1}
+
+# Every slot says its warning and its end.
+SPEAKING = {f"Speak#{i}": 2 for i in range(9)}
 
 
 def all_nine(label, options, times):

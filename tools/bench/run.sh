@@ -6,7 +6,7 @@ cd "$(dirname "$0")/../.."
 root=$(pwd)
 scripts/setup.sh
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target Tavorin inspector bare_window startup_bench skin_bench ideal_popup hook_bench sets_bench
+cmake --build --preset win64 --target Tavorin inspector bare_window startup_bench skin_bench ideal_popup hook_bench sets_bench speech_bench
 
 prefix="$root/build/win64/bench-prefix"
 tools/testenv/prepare-prefix.sh "$prefix" >/dev/null
@@ -28,6 +28,8 @@ tools/testenv/desktop.sh bash -c '
   wine "$2/skin_bench.exe"
   echo "== sets =="
   wine "$2/sets_bench.exe"
+  echo "== speech =="
+  wine "$2/speech_bench.exe"
   echo "== the hooks, per event =="
   wine "$2/hook_bench.exe"
   echo "== CPU of the windows =="

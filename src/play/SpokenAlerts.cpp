@@ -1,0 +1,57 @@
+#include "play/SpokenAlerts.h"
+
+#include "common/AppSettings.h"
+#include "framework/CodePage.h"
+#include "framework/ResourceLanguage.h"
+#include "framework/WinApp.h"
+#include "model/Speech.h"
+#include "play/AlertSounds.h"
+#include "play/Speech.h"
+#include "res/resource.h"
+
+namespace {
+
+SpeechWords Words()
+{
+    return {LoadResourceString(IDS_SPEECH_SLOT), LoadResourceString(IDS_SPEECH_MINUTE),
+            LoadResourceString(IDS_SPEECH_MINUTES)};
+}
+
+bool Say(const SlotTickCues& spoken, const TimerSlot* slots, const std::wstring* names, std::int32_t volume)
+{
+    const std::wstring text = SpokenText(spoken, slots, names, Words());
+    return SpeakText(text, VoiceLanguages(text, ResourceLanguage()), volume);
+}
+
+}  // namespace
+
+void SoundTick(const SlotTickCues& cues)
+{
+    const SlotAlerts& alerts = CurrentAlerts();
+    const bool endSoundsOn = IsOptionOn(ExpirySound);
+    const SlotTickCues spoken = SpokenCues(cues, alerts, endSoundsOn);
+    AlertCue cue = ChooseCue(CuesWithout(cues, spoken), alerts, endSoundsOn, EndSoundPeaks());
+    if (spoken.ended | spoken.warned) {
+        std::wstring names[kTimerSlotCount];
+        for (int i = 0; i < kTimerSlotCount; ++i) names[i] = MultiByteToWide(SlotName(g_timerSlots[i]));
+        if (!Say(spoken, g_timerSlots, names, SoundVolume())) {
+            cue = ChooseCue(cues, SoundingInstead(alerts, spoken), endSoundsOn, EndSoundPeaks());
+        }
+    }
+    PlayAlert(cue);
+}
+
+bool TrySlotEnd(int slot, const std::string& name, EndSound sound, SpeakMode speak, std::int32_t volume)
+{
+    if (slot < 0 || slot >= kTimerSlotCount) return true;
+    const SlotTickCues ended{1u << slot, 0, 0};
+    std::wstring names[kTimerSlotCount];
+    names[slot] = MultiByteToWide(name);
+    if (speak == SpeakMode::Off) {
+        PlaySoundAt(sound, volume);
+        return true;
+    }
+    if (Say(ended, g_timerSlots, names, volume)) return true;
+    PlaySoundAt(sound == EndSound::None ? EndSound::Chime : sound, volume);
+    return false;
+}
