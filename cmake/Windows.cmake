@@ -101,7 +101,7 @@ function(tavorin_wine_environment test_name)
   set_tests_properties(${test_name} PROPERTIES
     FIXTURES_REQUIRED ${ARG_PREFIX}
     RESOURCE_LOCK wine-display
-    ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/${ARG_PREFIX};WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=;LANG=ko_KR.UTF-8;LC_ALL=ko_KR.UTF-8;TAVORIN_EXE=${ARG_PROGRAM};TAVORIN_INSPECTOR=$<TARGET_FILE:inspector>;TAVORIN_URL_RECORDER=$<TARGET_FILE:url_recorder>")
+    ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/${ARG_PREFIX};WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=;LANG=ko_KR.UTF-8;LC_ALL=ko_KR.UTF-8;TAVORIN_EXE=${ARG_PROGRAM};TAVORIN_INSPECTOR=$<TARGET_FILE:inspector>;TAVORIN_URL_RECORDER=$<TARGET_FILE:url_recorder>;TAVORIN_STAND_IN_VOICE=$<TARGET_FILE:stand_in_voice>")
 endfunction()
 
 function(tavorin_wine_prefix name)

@@ -7,6 +7,7 @@
 #include <sapi.h>
 
 #include <cwchar>
+#include <utility>
 
 #include "framework/LateLibrary.h"
 
@@ -17,6 +18,7 @@ constexpr GUID kIidSpVoice = {0x6c44df74, 0x72b9, 0x4992, {0xa1, 0xec, 0xef, 0x9
 constexpr GUID kClsidTokenCategory = {0xa910187f, 0x0c7a, 0x45ac, {0x92, 0xcc, 0x59, 0xed, 0xaf, 0xb7, 0x7b, 0x53}};
 constexpr GUID kIidTokenCategory = {0x2d3d3845, 0x39af, 0x4850, {0xbb, 0xf9, 0x40, 0xb4, 0x97, 0x80, 0x01, 0x1d}};
 constexpr wchar_t kVoicesCategory[] = L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Speech\\Voices";
+constexpr std::size_t kMostVoices = 64;
 
 using CoInitializeExFn = HRESULT WINAPI(LPVOID, DWORD);
 using CoCreateInstanceFn = HRESULT WINAPI(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*);
@@ -43,26 +45,62 @@ ISpVoice* Voice(CoCreateInstanceFn* create)
     return g_voice;
 }
 
-// The first voice installed for a language, or null.
-ISpObjectToken* VoiceFor(CoCreateInstanceFn* create, std::uint16_t language)
+// The languages a voice speaks: its "Language" attribute, LANGIDs in hex
+// separated by semicolons ("409;9").
+std::vector<std::uint16_t> LanguagesOf(ISpObjectToken* token)
+{
+    std::vector<std::uint16_t> languages;
+    ISpDataKey* attributes = nullptr;
+    if (FAILED(token->OpenKey(L"Attributes", &attributes)) || !attributes) return languages;
+    LPWSTR text = nullptr;
+    if (SUCCEEDED(attributes->GetStringValue(L"Language", &text)) && text) {
+        for (wchar_t* at = text; *at;) {
+            wchar_t* end = nullptr;
+            const unsigned long language = std::wcstoul(at, &end, 16);
+            if (end == at) break;
+            languages.push_back(static_cast<std::uint16_t>(language));
+            at = *end == L';' ? end + 1 : end;
+        }
+        ::CoTaskMemFree(text);
+    }
+    attributes->Release();
+    return languages;
+}
+
+// The first voice installed that speaks the first of `languages` it can (by
+// primary language: a British voice speaks English), or null. Windows can
+// filter by attribute itself; Wine cannot, so the voices are read here.
+ISpObjectToken* VoiceFor(CoCreateInstanceFn* create, const std::vector<std::uint16_t>& languages)
 {
     ISpObjectTokenCategory* category = nullptr;
     if (FAILED(create(kClsidTokenCategory, nullptr, CLSCTX_ALL, kIidTokenCategory,
                       reinterpret_cast<void**>(&category))) || !category) {
         return nullptr;
     }
-    ISpObjectToken* token = nullptr;
+    std::vector<std::pair<ISpObjectToken*, std::vector<std::uint16_t>>> voices;
     IEnumSpObjectTokens* tokens = nullptr;
-    wchar_t wanted[32];
-    std::swprintf(wanted, 32, L"Language=%X", language);
-    if (SUCCEEDED(category->SetId(kVoicesCategory, FALSE)) && SUCCEEDED(category->EnumTokens(wanted, nullptr, &tokens)) &&
+    if (SUCCEEDED(category->SetId(kVoicesCategory, FALSE)) && SUCCEEDED(category->EnumTokens(nullptr, nullptr, &tokens)) &&
         tokens) {
+        ISpObjectToken* token = nullptr;
         ULONG fetched = 0;
-        if (tokens->Next(1, &token, &fetched) != S_OK || fetched != 1) token = nullptr;
+        while (voices.size() < kMostVoices && tokens->Next(1, &token, &fetched) == S_OK && fetched == 1 && token) {
+            voices.emplace_back(token, LanguagesOf(token));
+        }
         tokens->Release();
     }
     category->Release();
-    return token;
+    ISpObjectToken* chosen = nullptr;
+    for (const std::uint16_t language : languages) {
+        for (const auto& [token, spoken] : voices) {
+            for (const std::uint16_t each : spoken) {
+                if (!chosen && PRIMARYLANGID(each) == PRIMARYLANGID(language)) chosen = token;
+            }
+        }
+    }
+    for (const auto& voice : voices) {
+        if (voice.first != chosen) voice.first->Release();
+    }
+    return chosen;
 }
 
 bool SpeakWithSapi(const std::wstring& text, const std::vector<std::uint16_t>& languages, std::int32_t volume)
@@ -70,8 +108,7 @@ bool SpeakWithSapi(const std::wstring& text, const std::vector<std::uint16_t>& l
     CoCreateInstanceFn* create = Creator();
     ISpVoice* voice = create ? Voice(create) : nullptr;
     if (!voice) return false;
-    ISpObjectToken* token = nullptr;
-    for (std::size_t at = 0; at < languages.size() && !token; ++at) token = VoiceFor(create, languages[at]);
+    ISpObjectToken* token = VoiceFor(create, languages);
     voice->SetVoice(token);  // none of them: the default voice
     if (token) token->Release();
     voice->SetVolume(static_cast<USHORT>(volume));
