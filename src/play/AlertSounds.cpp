@@ -41,19 +41,20 @@ ResourceBytes SoundResource(int sound)
     return {static_cast<const std::uint8_t*>(data), ::SizeofResource(module, found)};
 }
 
-using PlaySoundFn = BOOL WINAPI(LPCWSTR, HMODULE, DWORD);
+WavePlayer* g_wavePlayer = nullptr;
 
-PlaySoundFn* PlaySoundFunction()
+WavePlayer* PlaySoundFunction()
 {
+    if (g_wavePlayer) return g_wavePlayer;
     // Loaded at the first sound and kept: an asynchronous sound plays on from it.
     static CLateLibrary winmm(L"winmm.dll");
-    return winmm.Get<PlaySoundFn>("PlaySoundW");
+    return winmm.Get<WavePlayer>("PlaySoundW");
 }
 
 void Play(int sound, std::int32_t volume)
 {
     if (volume <= 0) return;
-    PlaySoundFn* play = PlaySoundFunction();
+    WavePlayer* play = PlaySoundFunction();
     if (!play) return;
     PreparedSound& prepared = g_prepared[sound];
     if (prepared.volume != volume) {
@@ -104,4 +105,9 @@ const std::int32_t (&EndSoundPeaks())[kEndSoundCount]
 void SetAlertPlayer(AlertPlayer* player)
 {
     g_player = player;
+}
+
+void SetWavePlayer(WavePlayer* player)
+{
+    g_wavePlayer = player;
 }

@@ -6,6 +6,11 @@
 
 #include <cstdint>
 
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
 #include "model/Alerts.h"
 
 // At the volume stored (SoundVolume()).
@@ -18,3 +23,7 @@ const std::int32_t (&EndSoundPeaks())[kEndSoundCount];
 // How a cue sounds: through winmm, or a stand-in for tests.
 using AlertPlayer = void(const AlertCue& cue, std::int32_t volume);
 void SetAlertPlayer(AlertPlayer* player);
+// What plays a prepared wave from memory: winmm's PlaySoundW, or a stand-in
+// for tests that reads the wave handed to it.
+using WavePlayer = BOOL WINAPI(LPCWSTR sound, HMODULE module, DWORD flags);
+void SetWavePlayer(WavePlayer* player);

@@ -1,7 +1,7 @@
 """Each slot's own trigger on the real program: keys, key combinations and
-mouse side buttons from another program, what a second press does, the
-lockout, and setting a trigger in the settings window."""
-import time
+mouse side buttons from another program, and setting a trigger in the
+settings window. What a second press, a held press and the lockout do is
+proven natively and with the real bar."""
 
 import bench
 
@@ -63,32 +63,6 @@ def test_keys_combinations_and_a_side_button_from_another_program(program):
         bench.click_bare(bar)
         bench.key("9")
         bench.wait_running(bar, idle, [2, 8], what="slots 1 and 5 not started, 9 from the bar")
-
-
-def end_of(slot):
-    return bench.reg_values("Save").get(f"End#{slot}", (None, None))[1]
-
-
-def test_restart_mode_a_held_press_and_the_lockout(program):
-    bench.reg_set("Option", "KeepRunning", 1)  # each action writes the slot's end at once
-    bench.reg_set("Option", "Press#3", 1)
-    bench.reg_set("Option", "KeyLockout", 600)
-    run = program()
-    bench.click_bare(run.bar())
-    bench.key("4")
-    first = bench.wait_until(lambda: end_of(3), 5, 0.1, "slot 4 started")
-    bench.wait_until(lambda: time.time() >= first - 240 + 2, 5, 0.1, "two seconds on the clock")  # it runs 240 s
-    bench.key("4")  # a second press restarts it from its full time
-    bench.wait_until(lambda: end_of(3) >= first + 2, 5, 0.1, "slot 4 restarted")
-    bench.xdotool("keydown", "4")
-    time.sleep(1.3)  # held for a second or more
-    bench.xdotool("keyup", "4")
-    bench.wait_until(lambda: end_of(3) == 0, 5, 0.1, "slot 4 stopped by the long press")
-
-    bench.key("5", "5")  # the second within the lockout is ignored...
-    time.sleep(0.7)  # ...and a press after the lockout acts: it stops slot 5, which only the first started
-    bench.key("5")
-    bench.wait_until(lambda: end_of(4) == 0, 5, 0.1, "slot 5 stopped")
 
 
 def catch(sheet, *keys):

@@ -114,7 +114,7 @@ TEST_F(BarTick, SlotsThatSpeakSayTheirNamesAsOneUtteranceAndSoundWhereNoVoiceCan
         std::vector<AlertCue> played;
     } rows[] = {
         {true, {0, 1, 2}, {L"해독제, 3번, 음식 1분 @100"}, {{AlertCue::End, EndSound::Gong}}},
-        {false, {0, 2}, {L"해독제, 3번, 음식 1분 @100"}, {{AlertCue::End, EndSound::Chime}}},
+        {false, {0}, {L"해독제, 음식 1분 @100"}, {{AlertCue::End, EndSound::Chime}}},
         {true, {}, {L"음식 1분 @100"}, {}},  // the warning said, not ticked
     };
     for (const auto& row : rows) {
