@@ -1,6 +1,7 @@
 #include "model/Speech.h"
 
 #include <algorithm>
+#include <cwchar>
 
 namespace {
 
@@ -72,4 +73,30 @@ std::vector<std::uint16_t> VoiceLanguages(const std::wstring& text, std::uint16_
         if (std::find(languages.begin(), languages.end(), language) == languages.end()) languages.push_back(language);
     }
     return languages;
+}
+
+std::vector<std::uint16_t> ParseVoiceLanguages(const std::wstring& attribute)
+{
+    std::vector<std::uint16_t> languages;
+    for (const wchar_t* at = attribute.c_str(); *at;) {
+        wchar_t* end = nullptr;
+        const unsigned long language = std::wcstoul(at, &end, 16);
+        if (end == at || language > 0xFFFF) break;
+        languages.push_back(static_cast<std::uint16_t>(language));
+        at = *end == L';' ? end + 1 : end;
+    }
+    return languages;
+}
+
+int ChooseVoice(const std::vector<std::vector<std::uint16_t>>& voices, const std::vector<std::uint16_t>& wanted)
+{
+    constexpr auto primary = [](std::uint16_t language) { return language & 0x3FF; };
+    for (const std::uint16_t language : wanted) {
+        for (std::size_t voice = 0; voice < voices.size(); ++voice) {
+            for (const std::uint16_t spoken : voices[voice]) {
+                if (primary(spoken) == primary(language)) return static_cast<int>(voice);
+            }
+        }
+    }
+    return -1;
 }

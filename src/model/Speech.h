@@ -35,3 +35,11 @@ std::wstring SpokenText(const SlotTickCues& spoken, const TimerSlot* slots, cons
 // holds Hangul, then the program's language, then English. Where none of
 // them has a voice, the system's default voice speaks.
 std::vector<std::uint16_t> VoiceLanguages(const std::wstring& text, std::uint16_t programLanguage);
+
+// A voice's "Language" attribute as Windows stores it, LANGIDs in hex
+// separated by semicolons ("409;9"), read up to the first that is none.
+std::vector<std::uint16_t> ParseVoiceLanguages(const std::wstring& attribute);
+// Of the voices installed (each by the languages it speaks), the first that
+// speaks the first of `wanted` that any of them can, by primary language (a
+// British voice speaks English); -1 where none does.
+int ChooseVoice(const std::vector<std::vector<std::uint16_t>>& voices, const std::vector<std::uint16_t>& wanted);

@@ -6,10 +6,9 @@
 #include <windows.h>
 #include <sapi.h>
 
-#include <cwchar>
-#include <utility>
 
 #include "framework/LateLibrary.h"
+#include "model/Speech.h"
 
 namespace {
 
@@ -45,8 +44,7 @@ ISpVoice* Voice(CoCreateInstanceFn* create)
     return g_voice;
 }
 
-// The languages a voice speaks: its "Language" attribute, LANGIDs in hex
-// separated by semicolons ("409;9").
+// The languages a voice speaks, by its "Language" attribute.
 std::vector<std::uint16_t> LanguagesOf(ISpObjectToken* token)
 {
     std::vector<std::uint16_t> languages;
@@ -54,22 +52,16 @@ std::vector<std::uint16_t> LanguagesOf(ISpObjectToken* token)
     if (FAILED(token->OpenKey(L"Attributes", &attributes)) || !attributes) return languages;
     LPWSTR text = nullptr;
     if (SUCCEEDED(attributes->GetStringValue(L"Language", &text)) && text) {
-        for (wchar_t* at = text; *at;) {
-            wchar_t* end = nullptr;
-            const unsigned long language = std::wcstoul(at, &end, 16);
-            if (end == at) break;
-            languages.push_back(static_cast<std::uint16_t>(language));
-            at = *end == L';' ? end + 1 : end;
-        }
+        languages = ParseVoiceLanguages(text);
         ::CoTaskMemFree(text);
     }
     attributes->Release();
     return languages;
 }
 
-// The first voice installed that speaks the first of `languages` it can (by
-// primary language: a British voice speaks English), or null. Windows can
-// filter by attribute itself; Wine cannot, so the voices are read here.
+// The voice to say text of `languages`, or null for the default voice.
+// Windows can filter the voices by attribute itself; Wine cannot, so every
+// voice is read here.
 ISpObjectToken* VoiceFor(CoCreateInstanceFn* create, const std::vector<std::uint16_t>& languages)
 {
     ISpObjectTokenCategory* category = nullptr;
@@ -77,30 +69,25 @@ ISpObjectToken* VoiceFor(CoCreateInstanceFn* create, const std::vector<std::uint
                       reinterpret_cast<void**>(&category))) || !category) {
         return nullptr;
     }
-    std::vector<std::pair<ISpObjectToken*, std::vector<std::uint16_t>>> voices;
+    std::vector<ISpObjectToken*> voices;
+    std::vector<std::vector<std::uint16_t>> spoken;
     IEnumSpObjectTokens* tokens = nullptr;
     if (SUCCEEDED(category->SetId(kVoicesCategory, FALSE)) && SUCCEEDED(category->EnumTokens(nullptr, nullptr, &tokens)) &&
         tokens) {
         ISpObjectToken* token = nullptr;
         ULONG fetched = 0;
         while (voices.size() < kMostVoices && tokens->Next(1, &token, &fetched) == S_OK && fetched == 1 && token) {
-            voices.emplace_back(token, LanguagesOf(token));
+            voices.push_back(token);
+            spoken.push_back(LanguagesOf(token));
         }
         tokens->Release();
     }
     category->Release();
-    ISpObjectToken* chosen = nullptr;
-    for (const std::uint16_t language : languages) {
-        for (const auto& [token, spoken] : voices) {
-            for (const std::uint16_t each : spoken) {
-                if (!chosen && PRIMARYLANGID(each) == PRIMARYLANGID(language)) chosen = token;
-            }
-        }
+    const int chosen = ChooseVoice(spoken, languages);
+    for (int at = 0; at < static_cast<int>(voices.size()); ++at) {
+        if (at != chosen) voices[static_cast<std::size_t>(at)]->Release();
     }
-    for (const auto& voice : voices) {
-        if (voice.first != chosen) voice.first->Release();
-    }
-    return chosen;
+    return chosen >= 0 ? voices[static_cast<std::size_t>(chosen)] : nullptr;
 }
 
 bool SpeakWithSapi(const std::wstring& text, const std::vector<std::uint16_t>& languages, std::int32_t volume)

@@ -8,10 +8,6 @@ WS_EX_TOPMOST = 0x8
 WM_DISPLAYCHANGE = 0x007E
 
 
-def slot_icon(slot_icons, slot):
-    return bench.art_pixels(f"icon{slot_icons[slot]}.bmp")
-
-
 # The bitmaps the built-in slots show: catalogue indices 0 14 3 4 6 11 12 21 22.
 DEFAULT_BITMAPS = [20001, 20015, 20004, 20005, 20007, 20012, 20013, 20022, 20023]
 

@@ -35,10 +35,10 @@ std::vector<std::uint8_t> Wave(const std::vector<std::int16_t>& samples)
 
 TEST(Alerts, AVolumeIsAStepFrom0To100OrReadsAsFull)
 {
-    for (const std::int32_t volume : {0, 50, 100, 55, 110, -10}) {
+    for (const auto& [stored, read] : {std::pair{0, 0}, {50, 50}, {100, 100}, {55, 100}, {110, 100}, {-10, 100}}) {
         MemoryProfile profile;
-        profile.Set("Option", kEntrySoundVolume, volume);
-        EXPECT_EQ(ReadSoundVolume(profile), volume % 10 == 0 && volume >= 0 && volume <= 100 ? volume : 100);
+        profile.Set("Option", kEntrySoundVolume, stored);
+        EXPECT_EQ(ReadSoundVolume(profile), read) << stored;
     }
 }
 

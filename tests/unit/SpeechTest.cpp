@@ -76,14 +76,15 @@ TEST(Speech, AVoiceOfTheTextsLanguageThenTheProgramsThenEnglish)
     for (const auto& row : rows) EXPECT_EQ(VoiceLanguages(row.text, row.program), row.voices) << row.text;
 }
 
-TEST(Speech, WhereNoVoiceSpeaksTheSpokenSlotsSoundTheirEndSoundOrTheChime)
+TEST(Speech, TheFirstVoiceOfTheFirstLanguageAnyCanSpeak)
 {
-    SlotAlerts alerts = DefaultSlotAlerts();
-    alerts.sound[0] = EndSound::None;
-    alerts.sound[1] = EndSound::Gong;
-    alerts.sound[2] = EndSound::None;  // not spoken: stays silent
-    const SlotAlerts sounding = SoundingInstead(alerts, {0b11, 0, 0});
-    EXPECT_EQ(sounding.sound[0], EndSound::Chime);
-    EXPECT_EQ(sounding.sound[1], EndSound::Gong);
-    EXPECT_EQ(sounding.sound[2], EndSound::None);
+    const std::vector<std::vector<std::uint16_t>> voices = {
+        ParseVoiceLanguages(L"809"), ParseVoiceLanguages(L"409;9"), ParseVoiceLanguages(L"412"), ParseVoiceLanguages(L"x")};
+    EXPECT_EQ(voices[1], (std::vector<std::uint16_t>{0x409, 0x9}));
+    EXPECT_TRUE(voices[3].empty()) << "an attribute that names none";
+    const struct {
+        std::vector<std::uint16_t> wanted;
+        int voice;
+    } rows[] = {{{0x0412, 0x0409}, 2}, {{0x0409}, 0}, {{0x0407, 0x0409}, 0}, {{0x0407}, -1}, {{}, -1}};
+    for (const auto& row : rows) EXPECT_EQ(ChooseVoice(voices, row.wanted), row.voice) << &row - rows;
 }
