@@ -41,6 +41,7 @@ add_library(tavorin_win STATIC
   src/bar/TimerBarDlg.cpp
   src/common/NameBox.cpp
   src/common/BarSeeThroughChoice.cpp
+  src/common/ShapeWarningChoice.cpp
   src/editor/TimerEditDlg.cpp
   src/update/UpdateCheck.cpp
   src/play/KeysEverywhere.cpp

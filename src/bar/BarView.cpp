@@ -1,12 +1,13 @@
 #include "bar/BarView.h"
 
-BarView MakeBarView(const TimerSlot* slots, std::int32_t now, int hover, int pin)
+BarView MakeBarView(const TimerSlot* slots, std::int32_t now, int hover, int pin, bool shapeWarning)
 {
     BarView view{};
     for (int i = 0; i < kTimerSlotCount; ++i) {
         const TimerSlot& slot = slots[i];
         const bool running = slot.state == Running;
-        view.slots[i] = {SlotDisplaySeconds(slot), running, running && now % 2 != 0, IsSlotWarning(slot, now)};
+        view.slots[i] = {SlotDisplaySeconds(slot), running, running && now % 2 != 0, IsSlotWarning(slot, now),
+                         SlotWarningShape(slot, now, shapeWarning)};
     }
     view.hover = hover;
     view.pin = pin;

@@ -6,16 +6,18 @@
 #include <cstdint>
 
 #include "model/TimerSlots.h"
+#include "model/WarningShape.h"
 
 struct BarSlotView {
     std::int32_t seconds;  // the time shown
     bool running;
     bool oddSecond;  // a running icon's jump phase
     bool warning;    // the red box of the last minutes
+    WarningShape shape;  // and its shape, where the player wants one
     bool operator==(const BarSlotView& other) const
     {
         return seconds == other.seconds && running == other.running && oddSecond == other.oddSecond &&
-               warning == other.warning;
+               warning == other.warning && shape == other.shape;
     }
 };
 
@@ -30,7 +32,7 @@ struct BarView {
     bool operator!=(const BarView& other) const { return !(*this == other); }
 };
 
-BarView MakeBarView(const TimerSlot* slots, std::int32_t now, int hover, int pin);
+BarView MakeBarView(const TimerSlot* slots, std::int32_t now, int hover, int pin, bool shapeWarning = false);
 
 // What the bar shows changes only as the wall clock passes a whole second:
 // the delay from `epochMilliseconds` to the bar's next tick, just past the

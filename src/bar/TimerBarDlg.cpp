@@ -26,6 +26,7 @@ namespace {
 
 constexpr COLORREF kBoxWhite = RGB(255, 255, 255);
 constexpr COLORREF kBoxRed = RGB(255, 0, 0);
+constexpr int kThickFrameExtra = 2;  // pixels of frame a shape warning adds inside the box's own
 constexpr RECT kTitleRect{7, 3, 200, 20};
 constexpr int kTitleGap = 4;  // between the title and the marks after it
 constexpr int kLockWidth = 7;
@@ -69,8 +70,8 @@ void CTimerBarDlg::ComposeFrame(HDC dc)
 {
     const std::int32_t now = CurrentSlotTime();
     PaintSlots(dc, now);
-    PaintTexts(dc);
-    m_lastView = MakeBarView(g_timerSlots, now, m_nHover, m_bAlwaysOnTop);
+    PaintTexts(dc, now);
+    m_lastView = MakeBarView(g_timerSlots, now, m_nHover, m_bAlwaysOnTop, IsShapeWarningOn());
 }
 
 void CTimerBarDlg::PaintSlots(HDC dc, std::int32_t now)
@@ -85,6 +86,13 @@ void CTimerBarDlg::PaintSlots(HDC dc, std::int32_t now)
 
         CSelectObject selectBrush(dc, IsSlotWarning(slot, now) ? m_brushRed : m_brushWhite);
         ::Rectangle(dc, box.left, box.top, box.right, box.bottom);
+        if (SlotWarningShape(slot, now, IsShapeWarningOn()).thickFrame) {
+            // Three pixels of frame in place of one: a warning without colour.
+            for (int inset = 1; inset <= kThickFrameExtra; ++inset) {
+                const RECT frame{box.left + inset, box.top + inset, box.right - inset, box.bottom - inset};
+                ::FrameRect(dc, &frame, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+            }
+        }
 
         const SIZE size = icon->Size();
         const PixelPoint at = BarIconPosition(box, size.cx, size.cy, slot.state == Running, now);
@@ -98,7 +106,7 @@ void CTimerBarDlg::PaintSlots(HDC dc, std::int32_t now)
     m_canvas.DrawSprite(ResourceSprite(IDB_BAR_CLOSE), close.left, close.top, close.Width(), close.Height());
 }
 
-void CTimerBarDlg::PaintTexts(HDC dc)
+void CTimerBarDlg::PaintTexts(HDC dc, std::int32_t now)
 {
     ::SetBkMode(dc, TRANSPARENT);
     PaintTitle(dc);
@@ -121,7 +129,9 @@ void CTimerBarDlg::PaintTexts(HDC dc)
         const int saved = ::SaveDC(dc);
         ::IntersectClipRect(dc, column.left, column.top, column.right, column.bottom);
         const std::string text = FormatSlotTime(SlotDisplaySeconds(slot));
-        ::DrawTextA(dc, text.c_str(), -1, &time, DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOCLIP);
+        if (!SlotWarningShape(slot, now, IsShapeWarningOn()).digitsOut) {
+            ::DrawTextA(dc, text.c_str(), -1, &time, DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOCLIP);
+        }
         ::RestoreDC(dc, saved);
 
         if (m_nHover == i) {
@@ -221,7 +231,7 @@ void CTimerBarDlg::OnTimer(UINT_PTR nIDEvent)
         if (cues.repeated & (1u << i)) KeepSlotEnd(i);  // its end moved on
     }
     WatchKeysEverywhere();
-    if (MakeBarView(g_timerSlots, now, m_nHover, m_bAlwaysOnTop) != m_lastView) Invalidate();
+    if (MakeBarView(g_timerSlots, now, m_nHover, m_bAlwaysOnTop, IsShapeWarningOn()) != m_lastView) Invalidate();
     ScheduleTick();
     CSkinnedDialog::OnTimer(nIDEvent);
 }

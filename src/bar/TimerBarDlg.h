@@ -50,7 +50,7 @@ private:
     // Writes the bar's place and the pin, as its close does.
     void SaveState();
     void PaintSlots(HDC dc, std::int32_t now);
-    void PaintTexts(HDC dc);
+    void PaintTexts(HDC dc, std::int32_t now);
     // The title, what a pause adds to it, and the mark of a game above us.
     void LoadTitleTexts();
     // What the sets' owner told: a switch, or a change of the set shown (its

@@ -11,6 +11,7 @@
 #include "model/Placement.h"
 #include "model/SettingsStore.h"
 #include "model/SlotEnds.h"
+#include "model/WarningShape.h"
 #include "skin/WinRect.h"
 
 namespace {
@@ -21,6 +22,7 @@ SlotTriggers g_triggers = DefaultSlotTriggers();
 SlotAlerts g_alerts = DefaultSlotAlerts();
 std::int32_t g_volume = kLoudestVolume;
 std::int32_t g_opacity = kOpaque;
+std::int32_t g_shapeWarning = 0;
 std::int32_t g_language = kLanguageAsWindows;
 std::wstring g_gameProgram;
 constexpr char kEntryGameProgram[] = "GameProgram";
@@ -156,6 +158,7 @@ void LoadOptions()
     g_alerts = ReadSlotAlerts(AppProfile(), kSectionOption);
     g_volume = ReadSoundVolume(AppProfile());
     g_opacity = ReadOpacity(AppProfile());
+    g_shapeWarning = ReadShapeWarning(AppProfile()) ? 1 : 0;
     g_language = ReadLanguageChoice(AppProfile());
     g_gameProgram = GameProgramOf(MultiByteToWide(AppProfile().GetText(kSectionOption, kEntryGameProgram), CP_UTF8));
 }
@@ -221,6 +224,16 @@ std::int32_t BarOpacity()
 void StoreBarOpacity(std::int32_t opacity)
 {
     StoreNumberIfChanged(g_opacity, kEntryOpacity, opacity);
+}
+
+bool IsShapeWarningOn()
+{
+    return g_shapeWarning == 1;
+}
+
+void StoreShapeWarning(bool on)
+{
+    StoreNumberIfChanged(g_shapeWarning, kEntryShapeWarning, on ? 1 : 0);
 }
 
 std::int32_t LanguageChoice()

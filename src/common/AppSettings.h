@@ -52,6 +52,9 @@ void StoreSoundVolume(std::int32_t volume);
 // The bar's opacity in per cent, read with the choices, written when it changes.
 std::int32_t BarOpacity();
 void StoreBarOpacity(std::int32_t opacity);
+// The warning by shape as well as colour ("ShapeWarning"); written only where it changed.
+bool IsShapeWarningOn();
+void StoreShapeWarning(bool on);
 // The language chosen (a row of kLanguages, or following Windows), read with
 // the choices, written when it changes.
 std::int32_t LanguageChoice();

@@ -5,6 +5,7 @@
 
 #include "common/AppSettings.h"
 #include "common/BarSeeThroughChoice.h"
+#include "common/ShapeWarningChoice.h"
 #include "common/StartWithWindows.h"
 #include "res/resource.h"
 
@@ -19,6 +20,7 @@ void CWindowPage::OnInitPage()
         if (choice == BarOpacity()) ::SendMessageW(hWndOpacity, CB_SETCURSEL, at, 0);
     }
     SetCheck(IDC_CLICK_THROUGH, IsOptionOn(ClickThrough));
+    SetCheck(IDC_SHAPE_WARNING, IsShapeWarningOn());
     m_startsWithWindows = IsStartingWithWindows();
     SetCheck(IDC_START_WITH_WINDOWS, m_startsWithWindows);
 }
@@ -29,6 +31,7 @@ bool CWindowPage::OnApply()
     const std::int32_t opacity =
         chosen >= 0 && chosen < static_cast<LRESULT>(std::size(kOpacityChoices)) ? kOpacityChoices[chosen] : kOpaque;
     ApplyBarSeeThrough(opacity, IsChecked(IDC_CLICK_THROUGH));
+    ApplyShapeWarning(IsChecked(IDC_SHAPE_WARNING));
     const bool startWithWindows = IsChecked(IDC_START_WITH_WINDOWS);
     // A moved copy showed it off: turned on, the entry names this copy again.
     if (startWithWindows != m_startsWithWindows) StoreStartWithWindows(startWithWindows);

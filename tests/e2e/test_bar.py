@@ -110,6 +110,31 @@ def test_a_short_slot_flashes_red_in_odd_seconds_and_ends_by_itself(program):
                      bench.region_of(idle, (0, 20, 480, 100)), 8, 0.2, "idle again, showing its duration")
 
 
+def test_a_warning_shows_by_shape_too_at_both_sizes(program):
+    """With the shape warning on, a red box's frame is thicker and its last ten seconds' digits blink out."""
+    for scale in (1, 2):
+        for name, value in (("ShapeWarning", 1), ("DoubleSize", scale - 1)):
+            bench.reg_set("Option", name, value)
+        bench.reg_set("Save", "Time#0", 6)
+        run = program()
+        bar = run.bar(scale=scale)
+        bench.click_bare(bar, scale)
+        bench.key("1")
+
+        def look(image):
+            at = lambda x, y: image.getpixel((x * scale, y * scale))  # noqa: E731
+            left, top, right, bottom = (v * scale for v in bench.time_box(0))
+            digits = any(sum(image.getpixel((x, y))) < 150 for x in range(left, right) for y in range(61 * scale, bottom))
+            return at(22, 32), at(24, 34), digits
+
+        red, white, black = (255, 0, 0), (255, 255, 255), (0, 0, 0)
+        bench.wait_until(lambda: look(bench.window_image(bar)) == (black, red, False), 5, 0.05,
+                         f"at {scale}x a red second: a thick frame, no digits")
+        bench.wait_until(lambda: look(bench.window_image(bar)) == (white, white, True), 5, 0.05,
+                         f"at {scale}x the second after: the frame and the digits as ever")
+        run.kill()
+
+
 def test_a_slot_whose_icon_has_no_bitmap_gets_no_box_but_keeps_its_time(program):
     bench.reg_set("Save", "Icon#4", 3001)   # no such code
     bench.reg_set("Save", "Icon#5", -3)     # below 24: index -3 is no entry

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "MemoryProfile.h"
 #include "bar/BarView.h"
 
 namespace {
@@ -49,4 +50,28 @@ TEST(BarView, TheNextTickFallsJustPastTheNextSecond)
     EXPECT_EQ(MillisecondsToNextTick(1'700'000'000'999), 16);
     EXPECT_EQ(MillisecondsToNextTick(1'700'000'000'400), 615);
     EXPECT_EQ(MillisecondsToNextTick(-1), 16) << "before 1970: still the next second";
+}
+
+TEST(BarView, WithTheShapeWarningARedBoxIsFramedThickAndItsLastTenSecondsBlinkOut)
+{
+    const struct {
+        std::int32_t remaining, now;
+        bool shapeWarning;
+        WarningShape shape;
+    } rows[] = {
+        {55, 1001, true, {true, false}},  {55, 1002, true, {}},  // the red's odd seconds only
+        {10, 1001, true, {true, true}},   {11, 1001, true, {true, false}},
+        {10, 1001, false, {}},            {61, 1001, true, {}},  // off; not red yet
+    };
+    for (const auto& row : rows) {
+        Slots t;
+        t.slots[2] = TimerSlot{0, row.remaining, 600, Running, row.now, ""};
+        EXPECT_EQ(MakeBarView(t.slots, row.now, -1, 0, row.shapeWarning).slots[2].shape, row.shape) << &row - rows;
+    }
+    MemoryProfile profile;
+    for (const auto& [stored, on] : {std::pair<MemoryProfile::Value, bool>{1, true}, {0, false}, {2, false},
+                                     {std::string("1"), false}}) {
+        profile.Set("Option", "ShapeWarning", stored);
+        EXPECT_EQ(ReadShapeWarning(profile), on);
+    }
 }

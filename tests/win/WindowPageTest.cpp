@@ -95,6 +95,13 @@ TEST_F(WindowPage, OkStoresOnlyWhatChangedAndTheBarFollowsAtOnce)
     EXPECT_EQ(Stored("Opacity"), 100);
     EXPECT_EQ(Stored("ClickThrough"), 0);
     EXPECT_EQ(BarStyle(), 0) << "opaque again, as the bar always was";
+
+    RunSettings(Bar(), [](HWND sheet, HWND) {
+        ClickButton(ShowPage(sheet, kWindowPage), IDC_SHAPE_WARNING);
+        Press(sheet, PSBTN_OK);
+    });
+    EXPECT_EQ(Stored("ShapeWarning"), 1);
+    EXPECT_TRUE(IsShapeWarningOn()) << "the bar shows it from its next frame";
 }
 
 TEST_F(WindowPage, ThePageShowsTheStoredLookAndAnOkWithoutAChangeKeepsIt)
@@ -103,6 +110,7 @@ TEST_F(WindowPage, ThePageShowsTheStoredLookAndAnOkWithoutAChangeKeepsIt)
         for (const int clickThrough : {0, 1}) {
             AfxGetApp()->WriteProfileInt(L"Option", L"Opacity", opacity);
             AfxGetApp()->WriteProfileInt(L"Option", L"ClickThrough", clickThrough);
+            AfxGetApp()->WriteProfileInt(L"Option", L"ShapeWarning", clickThrough);  // each way, with it
             LoadOptions();
             ::SendMessageW(Bar(), kSeeThroughMessage, 0, 0);
             const LONG_PTR style = BarStyle();
@@ -111,7 +119,8 @@ TEST_F(WindowPage, ThePageShowsTheStoredLookAndAnOkWithoutAChangeKeepsIt)
             RunSettings(Bar(), [&](HWND sheet, HWND) {
                 HWND page = ShowPage(sheet, kWindowPage);
                 ::GetDlgItemTextW(page, IDC_OPACITY, shown, 16);
-                checked = ::IsDlgButtonChecked(page, IDC_CLICK_THROUGH) == BST_CHECKED;
+                checked = ::IsDlgButtonChecked(page, IDC_CLICK_THROUGH) == BST_CHECKED &&
+                          ::IsDlgButtonChecked(page, IDC_SHAPE_WARNING) == BST_CHECKED;
                 Press(sheet, PSBTN_OK);
             });
             const std::wstring what = std::to_wstring(opacity) + L" %";
@@ -119,6 +128,7 @@ TEST_F(WindowPage, ThePageShowsTheStoredLookAndAnOkWithoutAChangeKeepsIt)
             EXPECT_EQ(checked, clickThrough == 1) << opacity;
             EXPECT_EQ(Stored("Opacity"), opacity);
             EXPECT_EQ(Stored("ClickThrough"), clickThrough);
+            EXPECT_EQ(Stored("ShapeWarning"), clickThrough);
             EXPECT_EQ(BarStyle(), style) << opacity << " " << clickThrough;
         }
     }
