@@ -12,6 +12,7 @@
 #include "common/AppSettings.h"
 #include "play/KeysEverywhere.h"
 #include "play/TriggerHook.h"
+#include "sets/Sets.h"
 #include "settings/SettingsWindow.h"
 
 namespace {
@@ -158,6 +159,22 @@ TEST_F(KeyPage, EachProgramValueChangedAloneIsStoredAndTheOthersKept)
         EXPECT_EQ(Stored("KeyLockout"), row.lockout) << row.what;
         EXPECT_EQ(CurrentTriggers().nextSet, static_cast<Trigger>(row.nextSet)) << row.what << ": applied at once";
     }
+    // The hooks follow at once: the new next-set key, pressed in the game, shows the next set.
+    ASSERT_TRUE(SwitchKeysEverywhere(true));
+    ASSERT_TRUE(NewSet(ShownSetId(), L"B"));
+    RunSettings(Bar(), [&rows](HWND sheet, HWND page) {
+        rows[1].change(page);
+        Press(sheet, PSBTN_OK);
+    });
+    KBDLLHOOKSTRUCT event{};
+    event.vkCode = VK_F11;
+    TriggerKeyProc(HC_ACTION, WM_KEYDOWN, reinterpret_cast<LPARAM>(&event));
+    event.flags = LLKHF_UP;
+    TriggerKeyProc(HC_ACTION, WM_KEYUP, reinterpret_cast<LPARAM>(&event));
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
+    EXPECT_EQ(ShownSetName(), L"기본");
+    SwitchKeysEverywhere(false);
 }
 
 TEST_F(KeyPage, CancelACloseAndAnOkWithoutChangesStoreNothing)
