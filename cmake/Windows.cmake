@@ -41,7 +41,7 @@ add_library(tavorin_win STATIC
   src/bar/TimerBarDlg.cpp
   src/common/NameBox.cpp
   src/common/BarSeeThroughChoice.cpp
-  src/common/ShapeWarningChoice.cpp
+  src/common/WindowSwitchChoice.cpp
   src/editor/TimerEditDlg.cpp
   src/update/UpdateCheck.cpp
   src/play/KeysEverywhere.cpp
@@ -50,6 +50,7 @@ add_library(tavorin_win STATIC
   src/play/Speech.cpp
   src/play/SpokenAlerts.cpp
   src/play/FrontProgram.cpp
+  src/play/FrontWatch.cpp
   src/settings/KeyCatcher.cpp
   src/settings/KeyPage.cpp
   src/settings/EditedSet.cpp

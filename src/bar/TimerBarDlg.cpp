@@ -15,6 +15,8 @@
 #include "model/SettingsStore.h"
 #include "model/TimerSlots.h"
 #include "play/FrontProgram.h"
+#include "play/FrontWatch.h"
+#include "model/PlayGuards.h"
 #include "play/TriggerHook.h"
 #include "play/AlertSounds.h"
 #include "play/SpokenAlerts.h"
@@ -71,7 +73,7 @@ void CTimerBarDlg::ComposeFrame(HDC dc)
     const std::int32_t now = CurrentSlotTime();
     PaintSlots(dc, now);
     PaintTexts(dc, now);
-    m_lastView = MakeBarView(g_timerSlots, now, m_nHover, m_bAlwaysOnTop, IsShapeWarningOn());
+    m_lastView = MakeBarView(g_timerSlots, now, m_nHover, m_bAlwaysOnTop, IsSwitchOn(WindowSwitch::ShapeWarning));
 }
 
 void CTimerBarDlg::PaintSlots(HDC dc, std::int32_t now)
@@ -86,7 +88,7 @@ void CTimerBarDlg::PaintSlots(HDC dc, std::int32_t now)
 
         CSelectObject selectBrush(dc, IsSlotWarning(slot, now) ? m_brushRed : m_brushWhite);
         ::Rectangle(dc, box.left, box.top, box.right, box.bottom);
-        if (SlotWarningShape(slot, now, IsShapeWarningOn()).thickFrame) {
+        if (SlotWarningShape(slot, now, IsSwitchOn(WindowSwitch::ShapeWarning)).thickFrame) {
             // Three pixels of frame in place of one: a warning without colour.
             for (int inset = 1; inset <= kThickFrameExtra; ++inset) {
                 const RECT frame{box.left + inset, box.top + inset, box.right - inset, box.bottom - inset};
@@ -129,7 +131,7 @@ void CTimerBarDlg::PaintTexts(HDC dc, std::int32_t now)
         const int saved = ::SaveDC(dc);
         ::IntersectClipRect(dc, column.left, column.top, column.right, column.bottom);
         const std::string text = FormatSlotTime(SlotDisplaySeconds(slot));
-        if (!SlotWarningShape(slot, now, IsShapeWarningOn()).digitsOut) {
+        if (!SlotWarningShape(slot, now, IsSwitchOn(WindowSwitch::ShapeWarning)).digitsOut) {
             ::DrawTextA(dc, text.c_str(), -1, &time, DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOCLIP);
         }
         ::RestoreDC(dc, saved);
@@ -231,7 +233,9 @@ void CTimerBarDlg::OnTimer(UINT_PTR nIDEvent)
         if (cues.repeated & (1u << i)) KeepSlotEnd(i);  // its end moved on
     }
     WatchKeysEverywhere();
-    if (MakeBarView(g_timerSlots, now, m_nHover, m_bAlwaysOnTop, IsShapeWarningOn()) != m_lastView) Invalidate();
+    FollowFront();  // the front watch tells at once; the tick makes sure
+    const BarView view = MakeBarView(g_timerSlots, now, m_nHover, m_bAlwaysOnTop, IsSwitchOn(WindowSwitch::ShapeWarning));
+    if (view != m_lastView) Invalidate();
     ScheduleTick();
     CSkinnedDialog::OnTimer(nIDEvent);
 }
@@ -269,7 +273,25 @@ void CTimerBarDlg::WatchKeysEverywhere()
 void CTimerBarDlg::TogglePause()
 {
     m_bPaused = !m_bPaused;
+    FollowFront();
     Invalidate();
+}
+
+void CTimerBarDlg::FollowFront()
+{
+    const bool gameNamed = !GameProgram().empty();
+    const bool chosen = IsSwitchOn(WindowSwitch::HideWithoutGame) && gameNamed;
+    WatchFront(m_hWnd, chosen);  // the system asked only while the choice needs it
+    if (!chosen && !m_bHiddenWithoutGame) return;  // as the bar always was: nothing to look at
+    HWND hWndFront = ::GetForegroundWindow();
+    const FrontWindow front = IsWindowOfThisProcess(hWndFront) ? FrontWindow::Ours
+                              : IsChosenGameInFront()         ? FrontWindow::Game
+                                                              : FrontWindow::Other;
+    const bool hide = IsBarHidden(chosen, gameNamed, m_bPaused, front);
+    if (hide == m_bHiddenWithoutGame) return;
+    m_bHiddenWithoutGame = hide;
+    // Hidden, it is gone from the screen and from clicks; shown again where it was, the game keeping the keyboard.
+    ShowWindow(hide ? SW_HIDE : SW_SHOWNOACTIVATE);
 }
 
 void CTimerBarDlg::OnTriggerReleased(Trigger trigger, std::uint32_t heldMs)
@@ -331,6 +353,15 @@ bool CTimerBarDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*
     case kSeeThroughMessage:
         m_seeThrough.Follow(m_hWnd);
         Invalidate();  // the lock at the title
+        *result = 0;
+        return true;
+    case kFrontChangedMessage:
+        FollowFront();
+        *result = 0;
+        return true;
+    case kWindowSwitchMessage:
+        FollowFront();
+        Invalidate();
         *result = 0;
         return true;
     case kSetChangedMessage:
@@ -464,6 +495,7 @@ void CTimerBarDlg::OnDestroy()
 {
     Leave(ProgramWindow::Bar);
     StopKeysEverywhere();
+    WatchFront(m_hWnd, false);
     SaveState();
     CSkinnedDialog::OnDestroy();
 }

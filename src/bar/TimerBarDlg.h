@@ -56,6 +56,8 @@ private:
     // What the sets' owner told: a switch, or a change of the set shown (its
     // keys the hooks follow) or of another (the title's count of sets).
     void FollowSetChange(SetId id, LPARAM what);
+    // Hidden while the one game is not in front, where the player chose so.
+    void FollowFront();
     void PaintTitle(HDC dc);
     // The lock at the title while clicks pass through the bar.
     void PaintLock(HDC dc, int left);
@@ -88,6 +90,7 @@ private:
     BarView m_lastView{};    // what the last frame showed
     KeyPresses m_presses;    // the modifiers and hold of the keys pressed at the bar
     PressMemory m_pressMemory;
+    bool m_bHiddenWithoutGame = false;
     bool m_bPaused = false;      // triggers from other programs wait for the pause key, this run only
     bool m_bFrontAbove = false;  // the program in front runs above us (its keys never reach the hook)
 

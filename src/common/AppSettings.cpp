@@ -11,7 +11,6 @@
 #include "model/Placement.h"
 #include "model/SettingsStore.h"
 #include "model/SlotEnds.h"
-#include "model/WarningShape.h"
 #include "skin/WinRect.h"
 
 namespace {
@@ -22,7 +21,7 @@ SlotTriggers g_triggers = DefaultSlotTriggers();
 SlotAlerts g_alerts = DefaultSlotAlerts();
 std::int32_t g_volume = kLoudestVolume;
 std::int32_t g_opacity = kOpaque;
-std::int32_t g_shapeWarning = 0;
+std::int32_t g_switches[static_cast<int>(WindowSwitch::kCount)] = {};
 std::int32_t g_language = kLanguageAsWindows;
 std::wstring g_gameProgram;
 constexpr char kEntryGameProgram[] = "GameProgram";
@@ -158,7 +157,9 @@ void LoadOptions()
     g_alerts = ReadSlotAlerts(AppProfile(), kSectionOption);
     g_volume = ReadSoundVolume(AppProfile());
     g_opacity = ReadOpacity(AppProfile());
-    g_shapeWarning = ReadShapeWarning(AppProfile()) ? 1 : 0;
+    for (int i = 0; i < static_cast<int>(WindowSwitch::kCount); ++i) {
+        g_switches[i] = ReadWindowSwitch(AppProfile(), static_cast<WindowSwitch>(i)) ? 1 : 0;
+    }
     g_language = ReadLanguageChoice(AppProfile());
     g_gameProgram = GameProgramOf(MultiByteToWide(AppProfile().GetText(kSectionOption, kEntryGameProgram), CP_UTF8));
 }
@@ -226,14 +227,14 @@ void StoreBarOpacity(std::int32_t opacity)
     StoreNumberIfChanged(g_opacity, kEntryOpacity, opacity);
 }
 
-bool IsShapeWarningOn()
+bool IsSwitchOn(WindowSwitch which)
 {
-    return g_shapeWarning == 1;
+    return g_switches[static_cast<int>(which)] == 1;
 }
 
-void StoreShapeWarning(bool on)
+void StoreSwitch(WindowSwitch which, bool on)
 {
-    StoreNumberIfChanged(g_shapeWarning, kEntryShapeWarning, on ? 1 : 0);
+    StoreNumberIfChanged(g_switches[static_cast<int>(which)], WindowSwitchEntry(which), on ? 1 : 0);
 }
 
 std::int32_t LanguageChoice()

@@ -10,6 +10,7 @@
 #include "model/PlayOptions.h"
 #include "model/SeeThrough.h"
 #include "model/SettingsProfile.h"
+#include "model/WindowSwitches.h"
 #include "model/Triggers.h"
 
 // The application's profile in the per-user registry, in the ANSI code page.
@@ -52,9 +53,9 @@ void StoreSoundVolume(std::int32_t volume);
 // The bar's opacity in per cent, read with the choices, written when it changes.
 std::int32_t BarOpacity();
 void StoreBarOpacity(std::int32_t opacity);
-// The warning by shape as well as colour ("ShapeWarning"); written only where it changed.
-bool IsShapeWarningOn();
-void StoreShapeWarning(bool on);
+// The window page's switches; each written only where it changed.
+bool IsSwitchOn(WindowSwitch which);
+void StoreSwitch(WindowSwitch which, bool on);
 // The language chosen (a row of kLanguages, or following Windows), read with
 // the choices, written when it changes.
 std::int32_t LanguageChoice();

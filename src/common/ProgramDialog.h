@@ -38,6 +38,8 @@ enum SetChange : LPARAM {
 };
 // To the bar: its opacity or click-through changed.
 constexpr UINT kSeeThroughMessage = WM_APP + 0x26;
+// To the bar: a switch of the window page changed (wParam: its WindowSwitch).
+constexpr UINT kWindowSwitchMessage = WM_APP + 0x28;
 // To both: the program speaks another language now; each shows its texts and pictures in it.
 constexpr UINT kLanguageShownMessage = WM_APP + 0x27;
 

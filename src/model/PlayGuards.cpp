@@ -60,3 +60,8 @@ std::wstring GameProgramOf(const std::wstring& stored)
     }
     return name;
 }
+
+bool IsBarHidden(bool hideChosen, bool gameNamed, bool paused, FrontWindow front)
+{
+    return hideChosen && gameNamed && !paused && front == FrontWindow::Other;
+}

@@ -32,6 +32,13 @@ constexpr std::uint32_t kHighIntegrity = 0x3000;
 // keys from our hook: a level above ours, or one we may not even read.
 bool IsFrontAboveUs(std::optional<std::uint32_t> frontLevel, std::uint32_t ourLevel);
 
+// Whose window is in front.
+enum class FrontWindow { Ours, Game, Other };
+// Whether the bar hides: the player chose so, a game is named, the keys are
+// not paused (a paused bar shows that it is), and neither the game nor a
+// window of ours is in front. Everything else goes on while it hides.
+bool IsBarHidden(bool hideChosen, bool gameNamed, bool paused, FrontWindow front);
+
 // The file name of an executable's path ("C:\Games\Game.exe" gives "Game.exe").
 std::wstring ExecutableName(const std::wstring& path);
 // The one game as stored in "GameProgram": its file name, where a path was

@@ -1,19 +1,14 @@
-// A warning a colour-blind player sees: with "ShapeWarning" (0/1 in section
-// "Option") on, a slot in its red phase also shows it by shape, in the same
-// odd seconds as the red: its box's frame thicker, and in its last ten
-// seconds its digits blinking out. No Windows here.
+// A warning a colour-blind player sees: with the shape warning on, a slot in
+// its red phase also shows it by shape, in the same odd seconds as the red:
+// its box's frame thicker, and in its last ten seconds its digits blinking
+// out. No Windows here.
 #pragma once
 
 #include <cstdint>
 
-#include "model/SettingsProfile.h"
 #include "model/TimerSlots.h"
 
-constexpr char kEntryShapeWarning[] = "ShapeWarning";
 constexpr std::int32_t kDigitsBlinkSeconds = 10;
-
-// Anything but 1 reads as off.
-bool ReadShapeWarning(SettingsProfile& profile);
 
 struct WarningShape {
     bool thickFrame = false;

@@ -5,7 +5,7 @@
 
 #include "common/AppSettings.h"
 #include "common/BarSeeThroughChoice.h"
-#include "common/ShapeWarningChoice.h"
+#include "common/WindowSwitchChoice.h"
 #include "common/StartWithWindows.h"
 #include "res/resource.h"
 
@@ -20,7 +20,10 @@ void CWindowPage::OnInitPage()
         if (choice == BarOpacity()) ::SendMessageW(hWndOpacity, CB_SETCURSEL, at, 0);
     }
     SetCheck(IDC_CLICK_THROUGH, IsOptionOn(ClickThrough));
-    SetCheck(IDC_SHAPE_WARNING, IsShapeWarningOn());
+    SetCheck(IDC_SHAPE_WARNING, IsSwitchOn(WindowSwitch::ShapeWarning));
+    SetCheck(IDC_HIDE_WITHOUT_GAME, IsSwitchOn(WindowSwitch::HideWithoutGame));
+    // Only where the key page names the one game: without it there is nothing to wait for.
+    ::EnableWindow(::GetDlgItem(m_hWnd, IDC_HIDE_WITHOUT_GAME), !GameProgram().empty());
     m_startsWithWindows = IsStartingWithWindows();
     SetCheck(IDC_START_WITH_WINDOWS, m_startsWithWindows);
 }
@@ -31,7 +34,8 @@ bool CWindowPage::OnApply()
     const std::int32_t opacity =
         chosen >= 0 && chosen < static_cast<LRESULT>(std::size(kOpacityChoices)) ? kOpacityChoices[chosen] : kOpaque;
     ApplyBarSeeThrough(opacity, IsChecked(IDC_CLICK_THROUGH));
-    ApplyShapeWarning(IsChecked(IDC_SHAPE_WARNING));
+    ApplyWindowSwitch(WindowSwitch::ShapeWarning, IsChecked(IDC_SHAPE_WARNING));
+    ApplyWindowSwitch(WindowSwitch::HideWithoutGame, IsChecked(IDC_HIDE_WITHOUT_GAME));
     const bool startWithWindows = IsChecked(IDC_START_WITH_WINDOWS);
     // A moved copy showed it off: turned on, the entry names this copy again.
     if (startWithWindows != m_startsWithWindows) StoreStartWithWindows(startWithWindows);

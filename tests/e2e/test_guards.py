@@ -54,6 +54,37 @@ def test_with_one_game_chosen_triggers_act_only_while_it_is_in_front(program):
         bench.run_wine(["taskkill", "/F", "/IM", "winemine.exe"])
 
 
+def bar_shown(visible):
+    return bench.wait_window(title="", cls="#32770", size=bench.BAR_SIZE, visible=visible)
+
+
+def test_the_bar_hides_while_neither_the_game_nor_tavorin_is_in_front_and_its_slots_go_on(program):
+    for name, value in (("GlobalDigitKeys", 1), ("HideWithoutGame", 1), ("ExpirySound", 1), ("Sound#0", 3)):
+        bench.reg_set("Option", name, value)
+    bench.reg_set("Option", "GameProgram", "notepad.exe")
+    bench.reg_set("Save", "Time#0", 3)
+    run = program()
+    bar = run.bar()
+    other = subprocess.Popen(["wine", "winemine"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        mines = bench.wait_window(process="winemine.exe", visible=True)
+        with bench.notepad() as game:
+            bar_shown(True)
+            bench.key("1")  # from the game: slot 1 runs three seconds
+            recording = bench.Recording() if bench.AUDIO_SINK else None
+            bench.activate(mines)
+            bar_shown(False)
+            if recording:
+                recording.wait_sounds(1)  # slot 1 ends, with its gong, while the bar is hidden
+                recording.stop()
+            bench.activate(game)
+            shown = bar_shown(True)
+            assert shown["rect"] == bar["rect"], "back where it was"
+    finally:
+        other.kill()
+        bench.run_wine(["taskkill", "/F", "/IM", "winemine.exe"])
+
+
 RESTART_ELEVATED = 0x8024  # what the menu's "관리자 권한으로 다시 시작" sends the host
 
 

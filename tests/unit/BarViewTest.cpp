@@ -4,6 +4,7 @@
 
 #include "MemoryProfile.h"
 #include "bar/BarView.h"
+#include "model/WindowSwitches.h"
 
 namespace {
 
@@ -72,6 +73,6 @@ TEST(BarView, WithTheShapeWarningARedBoxIsFramedThickAndItsLastTenSecondsBlinkOu
     for (const auto& [stored, on] : {std::pair<MemoryProfile::Value, bool>{1, true}, {0, false}, {2, false},
                                      {std::string("1"), false}}) {
         profile.Set("Option", "ShapeWarning", stored);
-        EXPECT_EQ(ReadShapeWarning(profile), on);
+        EXPECT_EQ(ReadWindowSwitch(profile, WindowSwitch::ShapeWarning), on);
     }
 }

@@ -81,3 +81,22 @@ TEST(PlayGuards, TheStoredGameIsAnExecutablesFileNameOrAny)
     };
     for (const auto& row : rows) EXPECT_EQ(GameProgramOf(row.stored), row.game) << row.stored;
 }
+
+TEST(PlayGuards, TheBarHidesOnlyWhileAnotherProgramThanTheGameOrOursIsInFront)
+{
+    const struct {
+        bool chosen, gameNamed, paused;
+        FrontWindow front;
+        bool hidden;
+    } rows[] = {
+        {true, true, false, FrontWindow::Other, true},
+        {true, true, false, FrontWindow::Game, false},
+        {true, true, false, FrontWindow::Ours, false},  // the taskbar entry, the menu, the settings
+        {true, true, true, FrontWindow::Other, false},  // paused: the bar says so
+        {true, false, false, FrontWindow::Other, false},
+        {false, true, false, FrontWindow::Other, false},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(IsBarHidden(row.chosen, row.gameNamed, row.paused, row.front), row.hidden) << &row - rows;
+    }
+}

@@ -101,7 +101,20 @@ TEST_F(WindowPage, OkStoresOnlyWhatChangedAndTheBarFollowsAtOnce)
         Press(sheet, PSBTN_OK);
     });
     EXPECT_EQ(Stored("ShapeWarning"), 1);
-    EXPECT_TRUE(IsShapeWarningOn()) << "the bar shows it from its next frame";
+    EXPECT_TRUE(IsSwitchOn(WindowSwitch::ShapeWarning)) << "the bar shows it from its next frame";
+
+    // Hiding the bar without the game waits for a game to be named on the key page.
+    for (const wchar_t* game : {L"", L"game.exe"}) {
+        AfxGetApp()->WriteProfileString(L"Option", L"GameProgram", game);
+        LoadOptions();
+        RunSettings(Bar(), [game](HWND sheet, HWND) {
+            HWND page = ShowPage(sheet, kWindowPage);
+            EXPECT_EQ(::IsWindowEnabled(::GetDlgItem(page, IDC_HIDE_WITHOUT_GAME)) != FALSE, *game != L'\0') << game;
+            if (*game) ClickButton(page, IDC_HIDE_WITHOUT_GAME);
+            Press(sheet, PSBTN_OK);
+        });
+    }
+    EXPECT_EQ(Stored("HideWithoutGame"), 1);
 }
 
 TEST_F(WindowPage, ThePageShowsTheStoredLookAndAnOkWithoutAChangeKeepsIt)
