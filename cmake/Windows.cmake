@@ -38,6 +38,7 @@ add_library(tavorin_win STATIC
   src/app/ElevatedRestart.cpp
   src/bar/BarMenu.cpp
   src/bar/BarSeeThrough.cpp
+  src/bar/TitleTip.cpp
   src/bar/TimerBarDlg.cpp
   src/common/NameBox.cpp
   src/common/BarSeeThroughChoice.cpp

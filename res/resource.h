@@ -147,6 +147,9 @@
 #define IDS_SPEECH_MINUTES 226
 #define IDS_SPEECH_NO_VOICE 227
 // The bar over a game
+#define IDS_LIGHT_ELEVATED 191
+#define IDS_LIGHT_PAUSED 192
+#define IDS_LIGHT_REFUSED 193
 #define IDS_MENU_CLICK_THROUGH 190
 // The update check
 #define IDS_UPDATE_ASK 200

@@ -16,6 +16,7 @@
 #include "model/TimerSlots.h"
 #include "play/FrontProgram.h"
 #include "play/FrontWatch.h"
+#include "model/KeysLight.h"
 #include "model/PlayGuards.h"
 #include "play/TriggerHook.h"
 #include "play/AlertSounds.h"
@@ -32,6 +33,7 @@ constexpr int kThickFrameExtra = 2;  // pixels of frame a shape warning adds ins
 constexpr RECT kTitleRect{7, 3, 200, 20};
 constexpr int kTitleGap = 4;  // between the title and the marks after it
 constexpr int kLockWidth = 7;
+constexpr int kLightSize = 9;
 constexpr int kLockHeight = 10;
 constexpr UINT kStartTickMs = 50;
 
@@ -186,7 +188,7 @@ void CTimerBarDlg::PaintTitle(HDC dc)
     if (m_bPaused) titleText += L" " + m_strPaused;
     // Clipped to the title's place, however long the set's name.
     ::DrawTextW(dc, titleText.c_str(), -1, &title, DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
-    if (!locked && !m_bFrontAbove) return;  // the common frame measures nothing
+    if (!locked && m_light.light == KeysLight::None) return;  // the common frame measures nothing
     SIZE extent{0, 0};
     ::GetTextExtentPoint32W(dc, titleText.c_str(), static_cast<int>(titleText.size()), &extent);
     int after = static_cast<int>(std::min<LONG>(title.left + extent.cx, title.right)) + kTitleGap;
@@ -194,13 +196,19 @@ void CTimerBarDlg::PaintTitle(HDC dc)
         PaintLock(dc, after);
         after += kLockWidth + kTitleGap;
     }
-    if (m_bFrontAbove) {
-        RECT mark = kTitleRect;
-        mark.left = after;
-        const COLORREF before = ::SetTextColor(dc, kBoxRed);
-        ::DrawTextW(dc, m_strElevatedMark.c_str(), -1, &mark, DT_VCENTER);
-        ::SetTextColor(dc, before);
-    }
+    if (m_light.light != KeysLight::None) PaintLight(dc, after);
+}
+
+void CTimerBarDlg::PaintLight(HDC dc, int left)
+{
+    // A round light in its own colour, ringed dark so it reads on the skin's blue too.
+    const int top = (kTitleRect.top + kTitleRect.bottom - kLightSize) / 2;
+    const COLORREF colour = m_light.light == KeysLight::Red ? RGB(220, 0, 0) : RGB(255, 170, 0);
+    const HBRUSH hBrush = ::CreateSolidBrush(colour);
+    CSelectObject selectBrush(dc, hBrush);
+    CSelectObject selectPen(dc, ::GetStockObject(BLACK_PEN));
+    ::Ellipse(dc, left, top, left + kLightSize, top + kLightSize);
+    ::DeleteObject(hBrush);
 }
 
 void CTimerBarDlg::PaintLock(HDC dc, int left)
@@ -264,9 +272,34 @@ void CTimerBarDlg::SeeOwnKey(unsigned key, bool down, bool repeat)
 void CTimerBarDlg::WatchKeysEverywhere()
 {
     CheckKeysEverywhere();
-    const bool above = IsOptionOn(TriggersEverywhere) && CurrentFrontProgram().aboveUs;
-    if (above == m_bFrontAbove) return;
-    m_bFrontAbove = above;
+    FollowKeysLight();
+}
+
+void CTimerBarDlg::FollowKeysLight()
+{
+    const bool applied = IsOptionOn(TriggersEverywhere);
+    const KeysLightState light = KeysLightOf({IsOptionChosen(TriggersEverywhere), applied,
+                                              applied && CurrentFrontProgram().aboveUs, m_bPaused,
+                                              HookReinstallsLately()});
+    if (light == m_light) return;
+    m_light = light;
+    std::wstring advice;
+    switch (light.advice) {
+    case KeysAdvice::RestartAsAdministrator:
+        advice = m_strElevatedMark + L" " + LoadResourceString(IDS_LIGHT_ELEVATED);
+        break;
+    case KeysAdvice::PressPauseAgain:
+        advice = LoadResourceString(IDS_LIGHT_PAUSED);
+        break;
+    case KeysAdvice::SecurityProgram:
+        advice = LoadResourceString(IDS_LIGHT_REFUSED);
+        break;
+    default:
+        break;
+    }
+    const int k = m_canvas.Scale();
+    m_titleTip.Show(m_hWnd, RECT{kTitleRect.left * k, kTitleRect.top * k, kTitleRect.right * k, kTitleRect.bottom * k},
+                    advice);
     Invalidate();
 }
 
@@ -274,6 +307,7 @@ void CTimerBarDlg::TogglePause()
 {
     m_bPaused = !m_bPaused;
     FollowFront();
+    FollowKeysLight();
     Invalidate();
 }
 
@@ -423,6 +457,7 @@ void CTimerBarDlg::OnLButtonDown(POINT point)
 
 void CTimerBarDlg::OnMouseMove(POINT point)
 {
+    m_titleTip.Relay(m_hWnd);
     m_drag.Move(m_hWnd, point);
     const int hover = FindHitRect(BarHitRects, kBarHitRectCount, point.x, point.y);
     if (hover != m_nHover) {

@@ -8,6 +8,8 @@
 #include "common/SkinnedDialog.h"
 #include "bar/BarSeeThrough.h"
 #include "bar/BarView.h"
+#include "bar/TitleTip.h"
+#include "model/KeysLight.h"
 #include "framework/Gdi.h"
 #include "model/TimerSets.h"
 #include "model/Triggers.h"
@@ -58,6 +60,9 @@ private:
     void FollowSetChange(SetId id, LPARAM what);
     // Hidden while the one game is not in front, where the player chose so.
     void FollowFront();
+    // The light after the title and its tooltip, as the keys are doing.
+    void FollowKeysLight();
+    void PaintLight(HDC dc, int left);
     void PaintTitle(HDC dc);
     // The lock at the title while clicks pass through the bar.
     void PaintLock(HDC dc, int left);
@@ -92,9 +97,10 @@ private:
     PressMemory m_pressMemory;
     bool m_bHiddenWithoutGame = false;
     bool m_bPaused = false;      // triggers from other programs wait for the pause key, this run only
-    bool m_bFrontAbove = false;  // the program in front runs above us (its keys never reach the hook)
+    KeysLightState m_light;      // after the title while keys from every program are chosen
+    CTitleTip m_titleTip;        // what the light means
 
     std::wstring m_strTitle;
     std::wstring m_strPaused;        // after the title while paused
-    std::wstring m_strElevatedMark;  // beside the title while a program above us is in front
+    std::wstring m_strElevatedMark;  // in the title's tooltip while a program above us is in front
 };

@@ -4,12 +4,15 @@
 
 #include "common/AppSettings.h"
 #include "framework/LateLibrary.h"
+#include "model/KeysLight.h"
+#include "model/TimerSlots.h"
 #include "play/TriggerHook.h"
 
 namespace {
 
 HWND g_hWndBar = nullptr;
 bool g_bSessionWatched = false;
+RecentCount g_reinstalls;  // the watch's, for the light after the bar's title
 
 // wtsapi32 is loaded only for a player who turned the hooks on.
 bool WatchSessionOfWindow(HWND hWnd, bool watch)
@@ -84,7 +87,14 @@ void CheckKeysEverywhere()
 {
     if (!IsChosen()) return;
     WatchSessionIfChosen();
-    if (WatchTriggerHooks() == HookHealth::Refused) MarkOptionApplied(TriggersEverywhere, false);
+    const HookHealth health = WatchTriggerHooks();
+    if (health == HookHealth::Reinstalled || health == HookHealth::Refused) g_reinstalls.Add(CurrentSlotTime());
+    if (health == HookHealth::Refused) MarkOptionApplied(TriggersEverywhere, false);
+}
+
+int HookReinstallsLately()
+{
+    return g_reinstalls.Within(CurrentSlotTime(), kReinstallSpanSeconds);
 }
 
 void SuspendKeysEverywhere(bool suspend)

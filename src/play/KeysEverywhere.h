@@ -23,6 +23,8 @@ void FollowStoredTriggers();
 // the session notifications asked for again while the system refused them
 // (as before its session service is up, when the program starts with Windows).
 void CheckKeysEverywhere();
+// How often the watch had to put the hook back in the last minute.
+int HookReinstallsLately();
 // Takes the hooks out for a while (the program blocks in a call that may
 // take long) and puts back what the choice wants afterwards.
 void SuspendKeysEverywhere(bool suspend);

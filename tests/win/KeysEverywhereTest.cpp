@@ -3,6 +3,9 @@
 // granted, and the hooks out while the restart as administrator waits.
 #include "ProgramWindows.h"
 
+#include <commctrl.h>
+
+#include <string>
 #include <vector>
 
 #include "app/ElevatedRestart.h"
@@ -11,6 +14,7 @@
 #include "model/HandOver.h"
 #include "play/KeysEverywhere.h"
 #include "play/TriggerHook.h"
+#include "bar/TimerBarDlg.h"
 
 namespace {
 
@@ -29,9 +33,11 @@ HHOOK WINAPI Install(int type, HOOKPROC proc, HINSTANCE instance, DWORD thread)
     return ::SetWindowsHookExW(type, proc, instance, thread);
 }
 
-SHORT WINAPI F13Held(int key)
+int g_heldKey = VK_F13;
+
+SHORT WINAPI HeldKey(int key)
 {
-    return key == VK_F13 ? SHORT(0x8000) : SHORT(0);
+    return key == g_heldKey ? SHORT(0x8000) : SHORT(0);
 }
 
 int g_sessionRefusals = 0;  // how many more asks the system refuses
@@ -47,6 +53,26 @@ bool WatchSession(HWND hWnd, bool watch)
     ++g_sessionAsks;
     return g_sessionRefusals-- <= 0;
 }
+
+// The text of the bar's title tooltip (what the light after the title means), "" for none.
+std::wstring TitleTip()
+{
+    ::SendMessageW(CProgramDialog::BarWindow(), WM_TIMER, BarTimerId, 0);  // a tick looks at the keys
+    HWND hWndTip = nullptr;
+    do {
+        hWndTip = ::FindWindowExW(nullptr, hWndTip, TOOLTIPS_CLASSW, nullptr);
+    } while (hWndTip && ::GetWindow(hWndTip, GW_OWNER) != CProgramDialog::BarWindow());
+    wchar_t text[512] = L"";
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = CProgramDialog::BarWindow();
+    tool.uId = 1;
+    tool.lpszText = text;
+    if (hWndTip) ::SendMessageW(hWndTip, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
+    return text;
+}
+
+const std::wstring kRefusedTip = L"Windows가 키보드 후크를 받아 주지 않거나 자꾸 떼어 냅니다. 보안 프로그램이 키보드 후크를 막고 있을 수 있습니다.";
 
 int StoredChoice()
 {
@@ -85,6 +111,7 @@ protected:
 TEST_F(RefusedHook, ShowsOffKeepsTheStoredChoiceAndIsTriedAgainAtTheNextResumeOrChoice)
 {
     EXPECT_FALSE(IsOptionOn(TriggersEverywhere)) << "refused at start-up: the menu shows it off";
+    EXPECT_EQ(TitleTip(), kRefusedTip) << "the light red, and why";
     EXPECT_EQ(StoredChoice(), 1) << "the player's choice stays for the next start";
     RenewKeysEverywhere();  // a resume: refused again
     EXPECT_FALSE(IsOptionOn(TriggersEverywhere));
@@ -121,12 +148,37 @@ TEST_F(KeysEverywhere, AHookTheWatchFindsGoneIsInstalledAgainOrShowsOffWhereRefu
     const int before = g_installs;
     // A key held that the hook never sees. (Not a key sent to Wine: it takes
     // the key state back from the X server's whenever the focus moves.)
-    SetKeyStateReader(F13Held);
+    g_heldKey = VK_F13;
+    SetKeyStateReader(HeldKey);
     for (int tick = 0; tick < 4 && IsOptionOn(TriggersEverywhere); ++tick) CheckKeysEverywhere();
     SetKeyStateReader(nullptr);
     EXPECT_EQ(g_installs, before + 1) << "two checks of grace, two misses, one installation";
     EXPECT_FALSE(IsOptionOn(TriggersEverywhere)) << "refused: shown off";
     EXPECT_EQ(StoredChoice(), 1);
+}
+
+TEST_F(KeysEverywhere, TheLightAfterTheTitleShowsAPauseAndAHookPutBackOftenAndNothingElse)
+{
+    EXPECT_EQ(TitleTip(), L"") << "keys arriving: no light";
+    SlotTriggers triggers = CurrentTriggers();
+    triggers.pause = VK_F8;
+    StoreTriggers(triggers);
+    for (const wchar_t* tip : {L"키가 일시 정지되어 있습니다. 일시 정지 키를 다시 누르세요.", L""}) {
+        ::SendMessageW(Bar(), kTriggerReleasedMessage, VK_F8, 0);  // the pause key, and again
+        EXPECT_EQ(TitleTip(), tip);
+    }
+    // A hook Windows keeps dropping: put back three times within a minute,
+    // each time for a key held that it never saw.
+    g_deaf = true;
+    SetKeyStateReader(HeldKey);
+    const int before = g_installs;
+    for (int tick = 0; tick < 20 && g_installs < before + 3; ++tick) {
+        g_heldKey = VK_F13 + (g_installs - before);
+        TitleTip();
+    }
+    SetKeyStateReader(nullptr);
+    EXPECT_EQ(g_installs, before + 3);
+    EXPECT_EQ(TitleTip(), kRefusedTip);
 }
 
 TEST_F(KeysEverywhere, SessionNotificationsAreAskedForUntilTheSystemGrantsThem)
