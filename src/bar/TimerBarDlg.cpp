@@ -297,10 +297,20 @@ void CTimerBarDlg::FollowKeysLight()
     default:
         break;
     }
-    const int k = m_canvas.Scale();
-    m_titleTip.Show(m_hWnd, RECT{kTitleRect.left * k, kTitleRect.top * k, kTitleRect.right * k, kTitleRect.bottom * k},
-                    advice);
+    m_titleTip.Show(m_hWnd, TitleArea(), advice);
     Invalidate();
+}
+
+RECT CTimerBarDlg::TitleArea() const
+{
+    const int k = m_canvas.Scale();
+    return {kTitleRect.left * k, kTitleRect.top * k, kTitleRect.right * k, kTitleRect.bottom * k};
+}
+
+void CTimerBarDlg::OnScaleChanged()
+{
+    // The tooltip's place follows the title's at the new size.
+    m_titleTip.Show(m_hWnd, TitleArea(), std::wstring(m_titleTip.Text()));
 }
 
 void CTimerBarDlg::TogglePause()

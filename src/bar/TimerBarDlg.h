@@ -63,6 +63,9 @@ private:
     // The light after the title and its tooltip, as the keys are doing.
     void FollowKeysLight();
     void PaintLight(HDC dc, int left);
+    // The title's place in the client at the window's scale.
+    RECT TitleArea() const;
+    void OnScaleChanged() override;
     void PaintTitle(HDC dc);
     // The lock at the title while clicks pass through the bar.
     void PaintLock(HDC dc, int left);

@@ -18,6 +18,7 @@ public:
     // tooltip's own subclassing: it would stand between the bar's window
     // procedure and the messages the bar handles itself.)
     void Relay(HWND hWndBar);
+    const std::wstring& Text() const { return m_text; }
 
 private:
     HWND m_hWnd = nullptr;
