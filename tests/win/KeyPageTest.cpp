@@ -52,6 +52,19 @@ void PostAltKey(HWND hWnd, unsigned key, bool down)
     ::PostMessageW(hWnd, down ? WM_SYSKEYDOWN : WM_SYSKEYUP, key, 1 | scan | altHeld | (down ? 0 : 0xC0000000));
 }
 
+// A key pressed and let go in the game, as the keyboard hook hands it on,
+// and the bar's messages handled.
+void PressInGame(unsigned key)
+{
+    KBDLLHOOKSTRUCT event{};
+    event.vkCode = key;
+    TriggerKeyProc(HC_ACTION, WM_KEYDOWN, reinterpret_cast<LPARAM>(&event));
+    event.flags = LLKHF_UP;
+    TriggerKeyProc(HC_ACTION, WM_KEYUP, reinterpret_cast<LPARAM>(&event));
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
+}
+
 }  // namespace
 
 class KeyPage : public ProgramWindows {
@@ -121,13 +134,7 @@ TEST_F(KeyPage, OkStoresTheSecondPressTheLockoutAndTheGameAndTheHooksFollowAtOnc
     EXPECT_EQ(CurrentTriggers().press[4], SecondPress::Restart) << "applied at once";
     EXPECT_TRUE(HooksSee(VK_F6));
     // The hook looks out for the new key: its release reaches the bar and starts slot 7.
-    KBDLLHOOKSTRUCT event{};
-    event.vkCode = VK_F6;
-    TriggerKeyProc(HC_ACTION, WM_KEYDOWN, reinterpret_cast<LPARAM>(&event));
-    event.flags = LLKHF_UP;
-    TriggerKeyProc(HC_ACTION, WM_KEYUP, reinterpret_cast<LPARAM>(&event));
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
+    PressInGame(VK_F6);
     EXPECT_EQ(g_timerSlots[6].state, Running);
     SwitchKeysEverywhere(false);
 }
@@ -166,13 +173,7 @@ TEST_F(KeyPage, EachProgramValueChangedAloneIsStoredAndTheOthersKept)
         rows[1].change(page);
         Press(sheet, PSBTN_OK);
     });
-    KBDLLHOOKSTRUCT event{};
-    event.vkCode = VK_F11;
-    TriggerKeyProc(HC_ACTION, WM_KEYDOWN, reinterpret_cast<LPARAM>(&event));
-    event.flags = LLKHF_UP;
-    TriggerKeyProc(HC_ACTION, WM_KEYUP, reinterpret_cast<LPARAM>(&event));
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
+    PressInGame(VK_F11);
     EXPECT_EQ(ShownSetName(), L"기본");
     SwitchKeysEverywhere(false);
 }
