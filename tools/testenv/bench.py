@@ -113,8 +113,14 @@ def reg_values(section):
 
 def windows(process="Tavorin.exe"):
     """The top-level windows of a process, as the inspector reports them."""
-    out = run_wine([INSPECTOR, "windows"], 30)[1]
-    found = [json.loads(line) for line in out.decode("utf-8", "replace").splitlines() if line.startswith("{")]
+    for attempt in range(2):
+        code, out = run_wine([INSPECTOR, "windows"], 30)
+        found = [json.loads(line) for line in out.decode("utf-8", "replace").splitlines() if line.startswith("{")]
+        # A desktop always has windows: an inspector that failed or listed none
+        # (seen once on a loaded machine, with a box plainly open) looks again.
+        if code == 0 and found:
+            break
+        time.sleep(0.2)
     return [w for w in found if process is None or w["process"].lower() == process.lower()]
 
 
