@@ -591,8 +591,9 @@ def envelope(samples, window=AUDIO_RATE // 100):
     return [max((abs(s) for s in samples[i:i + window]), default=0) for i in range(0, len(samples), window)]
 
 
-def sounds(samples, quiet=0.3, floor=300):
-    """(start, end) sample ranges louder than `floor`, split where `quiet` seconds stay below it."""
+def sounds(samples, quiet=0.3, floor=300, shortest=0.02):
+    """(start, end) sample ranges louder than `floor`, split where `quiet` seconds stay below it.
+    A range shorter than `shortest` seconds is a pop of the audio path (a stream opening), no sound."""
     found, start, last = [], None, None
     gap = int(quiet * AUDIO_RATE)
     for i, s in enumerate(samples):
@@ -606,7 +607,7 @@ def sounds(samples, quiet=0.3, floor=300):
         last = i
     if start is not None:
         found.append((start, last + 1))
-    return found
+    return [(begin, end) for begin, end in found if end - begin >= shortest * AUDIO_RATE]
 
 
 def wave_samples(name):
