@@ -2,12 +2,13 @@
 
 #include "model/SettingsStore.h"
 #include "model/SlotEnds.h"
+#include "model/SlotPhases.h"
 
 bool SlotAlerts::operator==(const SlotAlerts& other) const
 {
     for (int i = 0; i < kTimerSlotCount; ++i) {
         if (sound[i] != other.sound[i] || warn[i] != other.warn[i] || repeat[i] != other.repeat[i] ||
-            speak[i] != other.speak[i]) {
+            speak[i] != other.speak[i] || countUp[i] != other.countUp[i]) {
             return false;
         }
     }
@@ -28,6 +29,13 @@ unsigned RepeatingSlots(const SlotAlerts& alerts)
     return bits;
 }
 
+unsigned CountingUpSlots(const SlotAlerts& alerts)
+{
+    unsigned bits = 0;
+    for (int i = 0; i < kTimerSlotCount; ++i) bits |= alerts.countUp[i] && !alerts.repeat[i] ? 1u << i : 0u;
+    return bits;
+}
+
 std::int32_t ReadSoundVolume(SettingsProfile& profile)
 {
     const std::int32_t volume = profile.GetInt(kSectionOption, kEntrySoundVolume, kLoudestVolume);
@@ -39,13 +47,20 @@ SlotTickCues TickSlotsWithAlerts(TimerSlot* slots, const SlotAlerts& alerts, std
     std::int32_t before[kTimerSlotCount];
     for (int i = 0; i < kTimerSlotCount; ++i) before[i] = slots[i].remaining;
     SlotTickCues cues;
+    const unsigned countingUp = CountingUpSlots(alerts);
+    cues.ready = TickAfterEffects(slots, countingUp, now);
     TickTimerSlots(slots, now, &cues.ended);
     for (int i = 0; i < kTimerSlotCount; ++i) {
         TimerSlot& slot = slots[i];
         const unsigned bit = 1u << i;
         if (cues.ended & bit) {
             // Its end was lastTick + remaining (now, or earlier where the tick came late).
-            if (alerts.repeat[i] && RunOnFromEnd(slot, slot.lastTick + slot.remaining, now, true)) cues.repeated |= bit;
+            const std::int32_t end = slot.lastTick + slot.remaining;
+            if (alerts.repeat[i] && RunOnFromEnd(slot, end, now, true)) {
+                cues.repeated |= bit;
+            } else {
+                FollowEffectEnd(slot, end, (countingUp & bit) != 0, now);
+            }
             continue;
         }
         const std::int32_t limit = SlotWarningLimit(slot);
@@ -66,6 +81,6 @@ AlertCue ChooseCue(const SlotTickCues& cues, const SlotAlerts& alerts, bool endS
             cue = {AlertCue::End, sound};
         }
     }
-    if (cue.kind == AlertCue::Silence && cues.warned != 0) cue.kind = AlertCue::Tick;
+    if (cue.kind == AlertCue::Silence && (cues.warned | cues.ready) != 0) cue.kind = AlertCue::Tick;
     return cue;
 }

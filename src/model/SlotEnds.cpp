@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/SettingsStore.h"
+#include "model/SlotPhases.h"
 
 namespace {
 
@@ -16,6 +17,7 @@ std::string EndEntry(int index)
 
 std::int32_t SlotEnd(const TimerSlot& slot)
 {
+    if (IsSlotAfterEffect(slot)) return slot.ended > 0 ? slot.ended : kNoSlotEnd;
     if (slot.state != Running) return kNoSlotEnd;
     const std::int64_t end = std::int64_t{slot.lastTick} + slot.remaining;
     // An end the stored 32 bits cannot hold, or one that reads as "no end", is not kept.
@@ -23,13 +25,20 @@ std::int32_t SlotEnd(const TimerSlot& slot)
     return static_cast<std::int32_t>(end);
 }
 
-bool RunOnFromEnd(TimerSlot& slot, std::int32_t end, std::int32_t now, bool repeating)
+bool RunOnFromEnd(TimerSlot& slot, std::int32_t end, std::int32_t now, bool repeating, bool countUp)
 {
     std::int64_t left = std::int64_t{end} - now;
-    if (end != kNoSlotEnd && left <= 0 && repeating && slot.duration > 0) {
-        left = slot.duration - (-left) % slot.duration;
+    const bool repeats = repeating && slot.duration > 0;
+    if (end != kNoSlotEnd && left <= 0 && repeats) left = slot.duration - (-left) % slot.duration;
+    if (end == kNoSlotEnd || left > std::max(slot.duration, kLongestPlausibleRun)) return false;
+    const auto started = static_cast<std::int32_t>(std::max<std::int64_t>(now + left - slot.duration, 0));
+    if (left <= 0) {
+        if (slot.cooldown <= 0 && !countUp) return false;
+        slot.started = started;
+        FollowEffectEnd(slot, end, countUp, now);
+        return slot.state != Idle;
     }
-    if (end == kNoSlotEnd || left <= 0 || left > std::max(slot.duration, kLongestPlausibleRun)) return false;
+    slot.started = started;
     slot.state = Running;
     slot.remaining = static_cast<std::int32_t>(left);
     slot.lastTick = now;
@@ -52,10 +61,10 @@ void ClearSlotEnds(SettingsProfile& profile, const char* section)
 }
 
 void RestoreSlotEnds(SettingsProfile& profile, TimerSlot* slots, std::int32_t now, const char* section,
-                     unsigned repeating)
+                     unsigned repeating, unsigned countingUp)
 {
     for (int i = 0; i < kTimerSlotCount; ++i) {
         RunOnFromEnd(slots[i], profile.GetInt(section, EndEntry(i).c_str(), kNoSlotEnd), now,
-                     (repeating & (1u << i)) != 0);
+                     (repeating & (1u << i)) != 0, (countingUp & (1u << i)) != 0);
     }
 }

@@ -159,6 +159,20 @@ bool ReadIcon(const std::string& text, std::int32_t* value)
     return (number >= 1 && number <= 24) || (number >= 1000 && number <= 0x7FFFFFFF);
 }
 
+bool IsCooldown(std::int32_t stored)
+{
+    return stored >= 0 && stored <= kLongestSetTime;
+}
+
+// A time the editor could set; anything else is none, brought into range.
+bool ReadCooldown(const std::string& text, std::int32_t* value)
+{
+    long long number = 0;
+    const bool inRange = ParseTime(text, &number) && number <= kLongestSetTime;
+    *value = inRange ? static_cast<std::int32_t>(number) : 0;
+    return inRange;
+}
+
 std::string WriteTime(std::int32_t seconds, const KeyNamer&)
 {
     return FormatTime(seconds);
@@ -229,11 +243,13 @@ std::size_t LastRowOfSlotPart()
 
 }  // namespace
 
-const std::array<SlotField, 8> kSlotFields = {{
+const std::array<SlotField, 10> kSlotFields = {{
     {"Icon", SlotPart::Slot, "icon", [](const SlotRecord& r) { return r.icon; },
      [](SlotRecord& r, std::int32_t v) { r.icon = v; }, Any, WriteIcon, ReadIcon},
     {"Time", SlotPart::Slot, "time", [](const SlotRecord& r) { return r.duration; },
      [](SlotRecord& r, std::int32_t v) { r.duration = v; }, Any, WriteTime, ReadTime},
+    {"Cooldown", SlotPart::Cooldown, "cooldown", [](const SlotRecord& r) { return r.cooldown; },
+     [](SlotRecord& r, std::int32_t v) { r.cooldown = v; }, IsCooldown, WriteTime, ReadCooldown, true},
     {"Key", SlotPart::Keys, "key", [](const SlotRecord& r) { return static_cast<std::int32_t>(r.key); },
      [](SlotRecord& r, std::int32_t v) { r.key = static_cast<Trigger>(v); }, Any, WriteKey, ReadKey},
     {"Press", SlotPart::Keys, "second press", [](const SlotRecord& r) { return static_cast<std::int32_t>(r.press); },
@@ -246,13 +262,15 @@ const std::array<SlotField, 8> kSlotFields = {{
      [](SlotRecord& r, std::int32_t v) { r.repeat = v != 0; }, ZeroOrOne, OnOff, ReadOnOff},
     {"Speak", SlotPart::Alerts, "speak", [](const SlotRecord& r) { return static_cast<std::int32_t>(r.speak); },
      [](SlotRecord& r, std::int32_t v) { r.speak = static_cast<SpeakMode>(v); }, IsSpeakMode, WriteSpeak, ReadSpeak},
+    {"CountUp", SlotPart::Alerts, "count up", [](const SlotRecord& r) { return static_cast<std::int32_t>(r.countUp); },
+     [](SlotRecord& r, std::int32_t v) { r.countUp = v != 0; }, ZeroOrOne, OnOff, ReadOnOff},
 }};
 
 SlotRecord DefaultSlotRecord(int slot)
 {
     const TimerSlot& builtIn = g_timerSlotDefaults[slot];
     return {builtIn.icon, builtIn.duration, SlotName(builtIn), DefaultTrigger(slot), SecondPress::Stop,
-            EndSound::Chime, false, false, SpeakMode::Off};
+            EndSound::Chime, false, false, SpeakMode::Off, 0, false};
 }
 
 SlotRecords DefaultSlotRecords()
@@ -268,7 +286,8 @@ SlotRecords RecordsOf(const TimerSlot* slots, const SlotTriggers& triggers, cons
     for (int i = 0; i < kTimerSlotCount; ++i) {
         records[static_cast<std::size_t>(i)] = {slots[i].icon,     slots[i].duration, SlotName(slots[i]),
                                                 triggers.key[i],   triggers.press[i], alerts.sound[i],
-                                                alerts.warn[i],    alerts.repeat[i],  alerts.speak[i]};
+                                                alerts.warn[i],    alerts.repeat[i],  alerts.speak[i],
+                                                slots[i].cooldown, alerts.countUp[i]};
     }
     return records;
 }
@@ -279,6 +298,7 @@ void TakeRecords(const SlotRecords& records, TimerSlot* slots, SlotTriggers& tri
         const SlotRecord& record = records[static_cast<std::size_t>(i)];
         slots[i].icon = record.icon;
         slots[i].duration = record.duration;
+        slots[i].cooldown = record.cooldown;
         // Names come cut to their field (on a character's end) by whoever made the record.
         const std::size_t length = std::min(record.name.size(), static_cast<std::size_t>(kSlotNameSize - 1));
         std::memcpy(slots[i].name, record.name.data(), length);
@@ -289,6 +309,7 @@ void TakeRecords(const SlotRecords& records, TimerSlot* slots, SlotTriggers& tri
         alerts.warn[i] = record.warn;
         alerts.repeat[i] = record.repeat;
         alerts.speak[i] = record.speak;
+        alerts.countUp[i] = record.countUp;
     }
 }
 
@@ -334,8 +355,12 @@ void WriteSlotPart(SettingsProfile& profile, const char* section, SlotPart part,
         const SlotRecord& record = records[static_cast<std::size_t>(i)];
         for (const SlotField& field : kSlotFields) {
             if (field.part != part) continue;
+            const std::string entry = Entry(field.entry, i);
             if (before && field.get((*before)[static_cast<std::size_t>(i)]) == field.get(record)) continue;
-            profile.WriteInt(section, Entry(field.entry, i).c_str(), field.get(record));
+            if (!before && field.quietAtZero && field.get(record) == 0 && profile.GetInt(section, entry.c_str(), 0) == 0) {
+                continue;
+            }
+            profile.WriteInt(section, entry.c_str(), field.get(record));
         }
         if (part == SlotPart::Slot && (!before || (*before)[static_cast<std::size_t>(i)].name != record.name)) {
             profile.WriteString(section, Entry("Name", i).c_str(), record.name);

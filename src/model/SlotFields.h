@@ -27,13 +27,17 @@ struct SlotRecord {
     bool warn;
     bool repeat;
     SpeakMode speak;
+    std::int32_t cooldown;  // seconds, 0 none
+    bool countUp;
 };
 using SlotRecords = std::array<SlotRecord, kTimerSlotCount>;
 
 // Where a value lives while the program runs, and so where the set shown keeps
 // it: the slots in "Save", their keys and their alerts in "Option". A set not
-// shown keeps all of them in its own section.
-enum class SlotPart { Slot, Keys, Alerts };
+// shown keeps all of them in its own section. A slot's cooldown is kept beside
+// its own values but read and written apart from them: a player who never sets
+// one reads and writes "Save" as ever.
+enum class SlotPart { Slot, Keys, Alerts, Cooldown };
 
 // The longest time a slot can be set to (the editor's 99:59:59).
 constexpr std::int32_t kLongestSetTime = 99 * 3600 + 59 * 60 + 59;
@@ -53,9 +57,12 @@ struct SlotField {
     // where it had to be brought into range: *value is then what it reads as).
     std::string (*write)(std::int32_t value, const KeyNamer& keyName);
     bool (*read)(const std::string& text, std::int32_t* value);
+    // Written at 0 only over another stored value: a slot never given one
+    // writes nothing where a set is written whole.
+    bool quietAtZero = false;
 };
 // In the order they are stored and written, the name after the slot's own values.
-extern const std::array<SlotField, 8> kSlotFields;
+extern const std::array<SlotField, 10> kSlotFields;
 
 // The built-in slot i: its icon, duration and name, its digit key, the chime.
 SlotRecord DefaultSlotRecord(int slot);
@@ -86,7 +93,7 @@ bool ReadSlotLine(SlotRecord& record, const std::string& what, const std::string
 
 // The set shown, as the registry keeps it: each slot's icon, duration and name
 // in "Save" (or a set's own section); each slot's key and second press, and
-// its end sound, warning and repeat, in "Option" (or a set's own).
+// its alerts, in "Option" (or a set's own).
 void LoadSlotSettings(SettingsProfile& profile, TimerSlot* slots, const char* section = "Save");
 void SaveSlotSettings(SettingsProfile& profile, const TimerSlot* slots, const char* section = "Save");
 // One slot's three values, as SaveSlotSettings writes them.

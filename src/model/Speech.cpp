@@ -30,13 +30,14 @@ SlotTickCues SpokenCues(const SlotTickCues& cues, const SlotAlerts& alerts, bool
         const unsigned bit = 1u << i;
         if (endSoundsOn && (cues.ended & bit) && alerts.speak[i] != SpeakMode::Off) spoken.ended |= bit;
         if ((cues.warned & bit) && alerts.speak[i] == SpeakMode::WarningAndEnd) spoken.warned |= bit;
+        if ((cues.ready & bit) && alerts.speak[i] != SpeakMode::Off) spoken.ready |= bit;
     }
     return spoken;
 }
 
 SlotTickCues CuesWithout(const SlotTickCues& cues, const SlotTickCues& taken)
 {
-    return {cues.ended & ~taken.ended, cues.warned & ~taken.warned, cues.repeated};
+    return {cues.ended & ~taken.ended, cues.warned & ~taken.warned, cues.repeated, cues.ready & ~taken.ready};
 }
 
 SlotAlerts SoundingInstead(const SlotAlerts& alerts, const SlotTickCues& spoken)
@@ -54,13 +55,14 @@ std::wstring SpokenText(const SlotTickCues& spoken, const TimerSlot* slots, cons
     std::wstring text;
     for (int i = 0; i < kTimerSlotCount; ++i) {
         const unsigned bit = 1u << i;
-        if (!((spoken.ended | spoken.warned) & bit)) continue;
+        if (!((spoken.ended | spoken.warned | spoken.ready) & bit)) continue;
         if (!text.empty()) text += L", ";
         text += names[i].empty() ? Filled(words.slot, i + 1) : names[i];
         if (spoken.warned & bit) {
             const std::int32_t minutes = SlotWarningLimit(slots[i]) / 60;
             text += L" " + (minutes == 1 ? words.minute : Filled(words.minutes, minutes));
         }
+        if (spoken.ready & bit) text += L" " + words.ready;
     }
     return text;
 }

@@ -14,10 +14,11 @@ struct SpeechWords {
     std::wstring slot;     // "%1번": the number of a slot without a name
     std::wstring minute;   // "1분"
     std::wstring minutes;  // "%1분"
+    std::wstring ready;    // "사용 가능": after a name, at the end of a cooldown
 };
 
 // Of the slots due in one tick, those that speak: their end (with the end
-// sounds on), and their warning where they speak that too.
+// sounds on), their being ready again, and their warning where they speak that too.
 SlotTickCues SpokenCues(const SlotTickCues& cues, const SlotAlerts& alerts, bool endSoundsOn);
 // The cues with those taken out: what sounds as ever.
 SlotTickCues CuesWithout(const SlotTickCues& cues, const SlotTickCues& taken);
@@ -27,7 +28,7 @@ SlotAlerts SoundingInstead(const SlotAlerts& alerts, const SlotTickCues& spoken)
 
 // One utterance for the spoken slots, in slot order, separated by ", ": a
 // slot's name (its number where it has none), followed at its warning by the
-// minutes left. `names` are the slots' names as the player reads them.
+// minutes left, and when it is ready again by that word. `names` are the slots' names as the player reads them.
 std::wstring SpokenText(const SlotTickCues& spoken, const TimerSlot* slots, const std::wstring* names,
                         const SpeechWords& words);
 

@@ -35,10 +35,13 @@ void ReadSetSlots(SettingsProfile& profile, const char* slotsSection, const char
     set.alerts = DefaultSlotAlerts();
     SlotRecords records = DefaultSlotRecords();
     ReadSlotPart(profile, slotsSection, SlotPart::Slot, records);
+    ReadSlotPart(profile, slotsSection, SlotPart::Cooldown, records);
     ReadSlotPart(profile, keysSection, SlotPart::Keys, records);
     ReadSlotPart(profile, keysSection, SlotPart::Alerts, records);
     TakeRecords(records, set.slots, set.triggers, set.alerts);
-    if (withEnds) RestoreSlotEnds(profile, set.slots, now, slotsSection, RepeatingSlots(set.alerts));
+    if (withEnds) {
+        RestoreSlotEnds(profile, set.slots, now, slotsSection, RepeatingSlots(set.alerts), CountingUpSlots(set.alerts));
+    }
 }
 
 // The slots' values; ends first, as they are what a cut-short write would mix.
@@ -48,6 +51,7 @@ void WriteSetSlots(SettingsProfile& profile, const char* slotsSection, const cha
     if (withEnds) SaveSlotEnds(profile, set.slots, slotsSection);
     const SlotRecords records = RecordsOf(set.slots, set.triggers, set.alerts);
     WriteSlotPart(profile, slotsSection, SlotPart::Slot, records);
+    WriteSlotPart(profile, slotsSection, SlotPart::Cooldown, records);
     WriteSlotPart(profile, keysSection, SlotPart::Keys, records);
     // What differs from the section's values: a player who never set an alert writes none.
     SlotRecords stored = DefaultSlotRecords();
@@ -141,7 +145,7 @@ void RunOnSetSlots(TimerSet& set, std::int32_t now)
         TimerSlot& slot = set.slots[i];
         const std::int32_t end = SlotEnd(slot);
         slot.state = Idle;
-        RunOnFromEnd(slot, end, now, set.alerts.repeat[i]);
+        RunOnFromEnd(slot, end, now, set.alerts.repeat[i], (CountingUpSlots(set.alerts) & (1u << i)) != 0);
     }
 }
 

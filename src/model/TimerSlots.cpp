@@ -46,12 +46,13 @@ bool ToggleTimerSlot(TimerSlot* slots, int index, std::int32_t now)
 {
     if (index < 0 || index >= kTimerSlotCount) return false;
     TimerSlot& slot = slots[index];
-    if (slot.state == Running) {
+    if (slot.state != Idle) {
         slot.state = Idle;  // no pause: the next start is from the full duration
     } else {
         slot.state = Running;
         slot.remaining = slot.duration;
         slot.lastTick = now;
+        slot.started = now;
     }
     return true;
 }
@@ -70,7 +71,7 @@ std::string SlotName(const TimerSlot& slot)
 
 std::int32_t SlotDisplaySeconds(const TimerSlot& slot)
 {
-    return slot.state == Running ? slot.remaining : slot.duration;
+    return slot.state == Idle ? slot.duration : slot.remaining;
 }
 
 std::string FormatSlotTime(std::int32_t seconds)
@@ -79,6 +80,19 @@ std::string FormatSlotTime(std::int32_t seconds)
     std::snprintf(text, sizeof text, "%2d:%02d:%02d", static_cast<int>(seconds / 3600),
                   static_cast<int>(seconds % 3600 / 60), static_cast<int>(seconds % 60));
     return text;
+}
+
+std::string SlotTimeText(const TimerSlot& slot)
+{
+    const std::string text = FormatSlotTime(SlotDisplaySeconds(slot));
+    // Under ten hours the hours' column is a space: the "+" takes it.
+    if (slot.state != CountingUp) return text;
+    return text[0] == ' ' ? "+" + text.substr(1) : "+" + text;
+}
+
+bool IsSlotAfterEffect(const TimerSlot& slot)
+{
+    return slot.state == Cooling || slot.state == CountingUp;
 }
 
 std::int32_t SlotWarningLimit(const TimerSlot& slot)

@@ -111,7 +111,7 @@ int SlotOfRelease(const SlotTriggers& triggers, Trigger released)
     return SlotWithTrigger(triggers, MakeTrigger(TriggerKey(released), 0));
 }
 
-PressAction DecidePress(const SlotTriggers& triggers, int slot, bool running, std::uint32_t heldMs,
+PressAction DecidePress(const SlotTriggers& triggers, int slot, SlotState state, std::uint32_t heldMs,
                         std::uint32_t nowMs, PressMemory& memory)
 {
     if (slot < 0 || slot >= kTimerSlotCount) return PressAction::Nothing;
@@ -120,7 +120,8 @@ PressAction DecidePress(const SlotTriggers& triggers, int slot, bool running, st
     }
     memory.acted[slot] = true;
     memory.atMs[slot] = nowMs;
-    if (!running || triggers.press[slot] == SecondPress::Stop) return PressAction::Toggle;
+    if (state == Idle) return PressAction::Toggle;
+    if (triggers.press[slot] == SecondPress::Stop) return state == Cooling ? PressAction::Refuse : PressAction::Toggle;
     return heldMs >= kStoppingHoldMs ? PressAction::Stop : PressAction::Restart;
 }
 

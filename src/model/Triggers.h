@@ -83,8 +83,9 @@ int SlotWithTrigger(const SlotTriggers& triggers, Trigger trigger, int except = 
 // modifier is held, as the digit keys always did); -1 for none.
 int SlotOfRelease(const SlotTriggers& triggers, Trigger released);
 
-// What a release of a slot's trigger does.
-enum class PressAction { Nothing, Toggle, Restart, Stop };
+// What a release of a slot's trigger does. Refuse: the slot is cooling and
+// starts only with "restart" as its second press; it shows the press was seen.
+enum class PressAction { Nothing, Toggle, Restart, Stop, Refuse };
 // The last release that acted, per slot, for the lockout against double presses.
 struct PressMemory {
     bool acted[kTimerSlotCount] = {};
@@ -92,7 +93,7 @@ struct PressMemory {
 };
 // Decides, and remembers a release that acts. `nowMs` is a millisecond clock
 // that may wrap; `heldMs` how long the trigger was held down.
-PressAction DecidePress(const SlotTriggers& triggers, int slot, bool running, std::uint32_t heldMs,
+PressAction DecidePress(const SlotTriggers& triggers, int slot, SlotState state, std::uint32_t heldMs,
                         std::uint32_t nowMs, PressMemory& memory);
 
 // Presses and releases as they arrive (a key's auto-repeat included): a

@@ -14,7 +14,7 @@ namespace {
 SpeechWords Words()
 {
     return {LoadResourceString(IDS_SPEECH_SLOT), LoadResourceString(IDS_SPEECH_MINUTE),
-            LoadResourceString(IDS_SPEECH_MINUTES)};
+            LoadResourceString(IDS_SPEECH_MINUTES), LoadResourceString(IDS_SPEECH_READY)};
 }
 
 bool Say(const SlotTickCues& spoken, const TimerSlot* slots, const std::wstring* names, std::int32_t volume)
@@ -31,7 +31,7 @@ void SoundTick(const SlotTickCues& cues)
     const bool endSoundsOn = IsOptionOn(ExpirySound);
     const SlotTickCues spoken = SpokenCues(cues, alerts, endSoundsOn);
     AlertCue cue = ChooseCue(CuesWithout(cues, spoken), alerts, endSoundsOn, EndSoundPeaks());
-    if (spoken.ended | spoken.warned) {
+    if (spoken.ended | spoken.warned | spoken.ready) {
         std::wstring names[kTimerSlotCount];
         for (int i = 0; i < kTimerSlotCount; ++i) names[i] = MultiByteToWide(SlotName(g_timerSlots[i]));
         if (!Say(spoken, g_timerSlots, names, SoundVolume())) {

@@ -22,7 +22,8 @@ void RestoreKeptSlotEnds(std::optional<std::uint32_t> takingOverFrom)
 {
     const bool handedOver = takingOverFrom && TakeHandOverMark(AppProfile(), *takingOverFrom);
     if (IsOptionOn(KeepRunning) || handedOver) {
-        RestoreSlotEnds(AppProfile(), g_timerSlots, CurrentSlotTime(), kSectionSave, RepeatingSlots(CurrentAlerts()));
+        RestoreSlotEnds(AppProfile(), g_timerSlots, CurrentSlotTime(), kSectionSave, RepeatingSlots(CurrentAlerts()),
+                        CountingUpSlots(CurrentAlerts()));
     }
     KeepOtherSetsRunning(IsOptionOn(KeepRunning) || handedOver);
     if (handedOver && !IsOptionOn(KeepRunning)) ClearKeptEnds();

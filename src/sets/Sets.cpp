@@ -348,17 +348,21 @@ bool StoreSlotEdit(SetId id, int slot, const SlotRecord& edited)
     record.icon = edited.icon;
     record.duration = edited.duration;
     record.name = edited.name;
+    record.cooldown = edited.cooldown;
     if (id == g_shownId) {
         // A running slot runs on; its kept end follows its duration.
         SlotTriggers triggers = CurrentTriggers();
         SlotAlerts alerts = CurrentAlerts();
         TakeRecords(records, g_timerSlots, triggers, alerts);
         SaveSlotSetting(slot);
+        WriteSlotPart(AppProfile(), kSectionSave, SlotPart::Cooldown, records, &before, slot);
         if (IsOptionOn(KeepRunning)) SaveSlotEnd(AppProfile(), g_timerSlots, slot);
     } else {
         StoredSet& other = g_others[*OtherAt(id)];
         TakeRecords(records, other.set.slots, other.set.triggers, other.set.alerts);
-        WriteSlotPart(AppProfile(), SetSection(other.section).c_str(), SlotPart::Slot, records, &before, slot);
+        for (const SlotPart part : {SlotPart::Slot, SlotPart::Cooldown}) {
+            WriteSlotPart(AppProfile(), SetSection(other.section).c_str(), part, records, &before, slot);
+        }
     }
     TellWindows(id, SetSlotsChanged);
     return true;

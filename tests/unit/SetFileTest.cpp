@@ -22,8 +22,9 @@ TEST(SetFile, ASetReadsBackAsItWasWritten)
     SetFileContent content = DefaultSetFileContent();
     content.name = u8"전사 (2)";
     content.slots[0] = {3058, 5400, u8"해독제 = 물약", MakeTrigger('3', kModControl), SecondPress::Restart,
-                        EndSound::Gong, true, true, SpeakMode::WarningAndEnd};
-    content.slots[8] = {3001, 0, "", kSideButton1, SecondPress::Stop, EndSound::None, false, false};  // a code no icon has: kept as it is
+                        EndSound::Gong, true, false, SpeakMode::WarningAndEnd, 120, true};
+    content.slots[8] = {3001, 0, "", kSideButton1, SecondPress::Stop, EndSound::None, false, true, SpeakMode::Off,
+                        kLongestSetTime, false};  // a code no icon has: kept as it is
     const std::string text = FormatSetFile(content, KeyName);
     EXPECT_NE(text.find("slot 1 key = Ctrl+3 (131123)\n"), std::string::npos) << text;
     EXPECT_NE(text.find("slot 1 icon = 14\n"), std::string::npos) << "the catalogue's place";
@@ -31,6 +32,8 @@ TEST(SetFile, ASetReadsBackAsItWasWritten)
     EXPECT_NE(text.find("slot 1 sound = gong\n"), std::string::npos);
     EXPECT_NE(text.find("slot 9 sound = none\n"), std::string::npos);
     EXPECT_NE(text.find("slot 1 speak = warning and end\n"), std::string::npos);
+    EXPECT_NE(text.find("slot 1 cooldown = 0:02:00\n"), std::string::npos);
+    EXPECT_NE(text.find("slot 1 count up = on\n"), std::string::npos);
     for (const std::string& written : {text, "\xEF\xBB\xBF" + text, "# kept by hand\r\n" + text}) {
         const ParsedSetFile read = ParseSetFile(written);
         ASSERT_EQ(read.problem, SetFileProblem::None);
@@ -39,8 +42,10 @@ TEST(SetFile, ASetReadsBackAsItWasWritten)
         for (int i = 0; i < kTimerSlotCount; ++i) {
             const SlotRecord& a = read.content.slots[i];
             const SlotRecord& b = content.slots[i];
-            EXPECT_EQ(std::tie(a.icon, a.name, a.duration, a.key, a.press, a.sound, a.warn, a.repeat, a.speak),
-                      std::tie(b.icon, b.name, b.duration, b.key, b.press, b.sound, b.warn, b.repeat, b.speak))
+            EXPECT_EQ(std::tie(a.icon, a.name, a.duration, a.key, a.press, a.sound, a.warn, a.repeat, a.speak,
+                               a.cooldown, a.countUp),
+                      std::tie(b.icon, b.name, b.duration, b.key, b.press, b.sound, b.warn, b.repeat, b.speak,
+                               b.cooldown, b.countUp))
                 << i;
         }
     }
@@ -89,6 +94,15 @@ TEST(SetFile, OddValuesAreBroughtIntoRangeAndCounted)
         const ParsedSetFile read = ParseSetFile(Slot1("speak", text));
         EXPECT_EQ(read.content.slots[0].speak, speak) << text;
         EXPECT_EQ(read.adjusted, adjusted) << text;
+    }
+    // A cooldown the editor could not set is none, not the longest.
+    for (const auto& [line, cooldown, countUp, adjusted] :
+         {std::tuple{Slot1("cooldown", "0:02:00"), 120, false, 0}, {Slot1("cooldown", "100:00:00"), 0, false, 1},
+          {Slot1("cooldown", "-5"), 0, false, 1}, {Slot1("count up", "on"), 0, true, 0},
+          {Slot1("count up", "yes"), 0, false, 1}}) {
+        const ParsedSetFile read = ParseSetFile(line);
+        EXPECT_EQ(std::tie(read.content.slots[0].cooldown, read.content.slots[0].countUp, read.adjusted),
+                  std::tie(cooldown, countUp, adjusted)) << line;
     }
     // As in the registry, the lower slot keeps a key two slots have.
     EXPECT_EQ(ParseSetFile(Slot1("key", "2")).content.slots[1].key, kNoTrigger);

@@ -4,7 +4,7 @@
 
 namespace {
 
-const SpeechWords kKorean{L"%1번", L"1분", L"%1분"};
+const SpeechWords kKorean{L"%1번", L"1분", L"%1분", L"사용 가능"};
 
 SlotAlerts Speaking(std::initializer_list<std::pair<int, SpeakMode>> slots)
 {
@@ -21,17 +21,20 @@ TEST(Speech, ASlotSpeaksItsEndWithTheEndSoundsOnAndItsWarningOnlyWhereItSpeaksTh
     const struct {
         SlotTickCues due;
         bool endSoundsOn;
-        unsigned ended, warned;  // spoken
+        unsigned ended, warned, ready;  // spoken
     } rows[] = {
-        {{0b111, 0, 0}, true, 0b110, 0},
-        {{0b111, 0, 0}, false, 0, 0},     // the menu's end sounds off: no end is said either
-        {{0, 0b111, 0}, true, 0, 0b100},  // slot 2 says its end only; slot 1 ticks
-        {{0, 0b111, 0}, false, 0, 0b100},
+        {{0b111, 0, 0}, true, 0b110, 0, 0},
+        {{0b111, 0, 0}, false, 0, 0, 0},     // the menu's end sounds off: no end is said either
+        {{0, 0b111, 0}, true, 0, 0b100, 0},  // slot 2 says its end only; slot 1 ticks
+        {{0, 0b111, 0}, false, 0, 0b100, 0},
+        {{0, 0, 0, 0b111}, false, 0, 0, 0b110},  // ready is said by every slot that speaks, as the tick is heard
     };
     for (const auto& row : rows) {
         const SlotTickCues spoken = SpokenCues(row.due, alerts, row.endSoundsOn);
         EXPECT_EQ(spoken.ended, row.ended) << &row - rows;
         EXPECT_EQ(spoken.warned, row.warned) << &row - rows;
+        EXPECT_EQ(spoken.ready, row.ready) << &row - rows;
+        EXPECT_EQ(CuesWithout(row.due, spoken).ready, row.due.ready & ~row.ready);
         const SlotTickCues rest = CuesWithout(row.due, spoken);
         EXPECT_EQ(rest.ended | spoken.ended, row.due.ended);
         EXPECT_EQ(rest.ended & spoken.ended, 0u);
@@ -55,6 +58,7 @@ TEST(Speech, SlotsDueTogetherAreOneUtteranceInSlotOrder)
         {{0b1000001, 0, 0}, L"해독제, Mana"},
         {{0b100, 0, 0}, L"3번"},  // no name: its number
         {{0b1, 0b1010000, 0}, L"해독제, <음식> 3분, Mana 1분"},
+        {{0, 0, 0, 0b101}, L"해독제 사용 가능, 3번 사용 가능"},
         {{0, 0, 0}, L""},
     };
     for (const auto& row : rows) EXPECT_EQ(SpokenText(row.spoken, slots, names, kKorean), row.text);

@@ -160,24 +160,28 @@ TEST(Triggers, WhatAReleaseDoesByModeHoldAndLockout)
     triggers.lockoutMs = 300;
     const struct {
         int slot;
-        bool running;
+        SlotState state;
         std::uint32_t heldMs, atMs;
         PressAction action;
     } rows[] = {
-        {0, false, 0, 1000, PressAction::Toggle},
-        {0, true, 0, 1299, PressAction::Nothing},   // within the lockout of the last one that acted
-        {0, true, 5000, 1300, PressAction::Toggle},  // stop mode: a long hold stops as a short one does
-        {1, false, 2000, 1300, PressAction::Toggle}, // restart mode, idle: starts
-        {1, true, 999, 1600, PressAction::Restart},
-        {1, true, 1000, 1900, PressAction::Stop},
-        {1, true, 0, 2100, PressAction::Nothing},
-        {2, false, 0, 0xFFFFFF00u, PressAction::Toggle},
-        {2, true, 0, 0x10u, PressAction::Nothing},   // the clock wrapped: still 0x110 ms later
-        {2, true, 0, 0x30u, PressAction::Toggle},
+        {0, Idle, 0, 1000, PressAction::Toggle},
+        {0, Running, 0, 1299, PressAction::Nothing},   // within the lockout of the last one that acted
+        {0, Running, 5000, 1300, PressAction::Toggle},  // stop mode: a long hold stops as a short one does
+        {0, Cooling, 0, 1600, PressAction::Refuse},     // not ready: seen, and nothing starts
+        {0, CountingUp, 0, 1900, PressAction::Toggle},  // past its end: stops
+        {1, Idle, 2000, 1300, PressAction::Toggle},     // restart mode, idle: starts
+        {1, Running, 999, 1600, PressAction::Restart},
+        {1, Running, 1000, 1900, PressAction::Stop},
+        {1, Running, 0, 2100, PressAction::Nothing},
+        {1, Cooling, 0, 2200, PressAction::Restart},    // restart mode starts again whatever the cooldown
+        {1, CountingUp, 1000, 2500, PressAction::Stop},
+        {2, Idle, 0, 0xFFFFFF00u, PressAction::Toggle},
+        {2, Running, 0, 0x10u, PressAction::Nothing},   // the clock wrapped: still 0x110 ms later
+        {2, Running, 0, 0x30u, PressAction::Toggle},
     };
     PressMemory memory;
     for (const auto& row : rows) {
-        EXPECT_EQ(DecidePress(triggers, row.slot, row.running, row.heldMs, row.atMs, memory), row.action)
+        EXPECT_EQ(DecidePress(triggers, row.slot, row.state, row.heldMs, row.atMs, memory), row.action)
             << row.slot << " at " << row.atMs;
     }
 }
