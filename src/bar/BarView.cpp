@@ -7,7 +7,7 @@ BarView MakeBarView(const TimerSlot* slots, std::int32_t now, int hover, int pin
         const TimerSlot& slot = slots[i];
         const bool running = slot.state == Running;
         view.slots[i] = {SlotDisplaySeconds(slot), running, running && now % 2 != 0, IsSlotWarning(slot, now),
-                         SlotWarningShape(slot, now, shapeWarning)};
+                         SlotWarningShape(slot, now, shapeWarning), IsSlotAfterEffect(slot)};
     }
     view.hover = hover;
     view.pin = pin;

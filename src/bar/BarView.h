@@ -14,10 +14,11 @@ struct BarSlotView {
     bool oddSecond;  // a running icon's jump phase
     bool warning;    // the red box of the last minutes
     WarningShape shape;  // and its shape, where the player wants one
+    bool afterEffect;    // cooling or counting past its end: greyed
     bool operator==(const BarSlotView& other) const
     {
         return seconds == other.seconds && running == other.running && oddSecond == other.oddSecond &&
-               warning == other.warning && shape == other.shape;
+               warning == other.warning && shape == other.shape && afterEffect == other.afterEffect;
     }
 };
 

@@ -36,6 +36,10 @@ constexpr int kLockWidth = 7;
 constexpr int kLightSize = 9;
 constexpr int kLockHeight = 10;
 constexpr UINT kStartTickMs = 50;
+// A slot not ready again shows its time greyed; a refused press flashes its box this long.
+constexpr COLORREF kAfterEffectGrey = RGB(128, 128, 128);
+constexpr UINT_PTR kRefusedFlashTimerId = 19104886;
+constexpr UINT kRefusedFlashMs = 250;
 
 }  // namespace
 
@@ -84,11 +88,12 @@ void CTimerBarDlg::PaintSlots(HDC dc, std::int32_t now)
         const TimerSlot& slot = g_timerSlots[i];
         const HitRect& box = BarHitRects[i];
         const std::int32_t bitmapId = g_iconCatalogue.BitmapOf(g_iconCatalogue.CodeOfSlotIcon(slot.icon));
-        const KeyedSprite* icon = bitmapId != 0 ? ResourceSprite(static_cast<UINT>(bitmapId)) : nullptr;
+        const KeyedSprite* icon =
+            bitmapId != 0 ? ResourceSprite(static_cast<UINT>(bitmapId), IsSlotAfterEffect(slot)) : nullptr;
         // No bitmap, no box: the skin shows through, the number and time still show.
         if (!icon) continue;
 
-        CSelectObject selectBrush(dc, IsSlotWarning(slot, now) ? m_brushRed : m_brushWhite);
+        CSelectObject selectBrush(dc, IsSlotWarning(slot, now) || m_nRefused == i ? m_brushRed : m_brushWhite);
         ::Rectangle(dc, box.left, box.top, box.right, box.bottom);
         if (SlotWarningShape(slot, now, IsSwitchOn(WindowSwitch::ShapeWarning)).thickFrame) {
             // Three pixels of frame in place of one: a warning without colour.
@@ -132,11 +137,12 @@ void CTimerBarDlg::PaintTexts(HDC dc, std::int32_t now)
         const HitRect column = BarTimeColumn(timeBox);
         const int saved = ::SaveDC(dc);
         ::IntersectClipRect(dc, column.left, column.top, column.right, column.bottom);
-        const std::string text = FormatSlotTime(SlotDisplaySeconds(slot));
+        const std::string text = SlotTimeText(slot);
+        if (IsSlotAfterEffect(slot)) ::SetTextColor(dc, kAfterEffectGrey);
         if (!SlotWarningShape(slot, now, IsSwitchOn(WindowSwitch::ShapeWarning)).digitsOut) {
             ::DrawTextA(dc, text.c_str(), -1, &time, DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOCLIP);
         }
-        ::RestoreDC(dc, saved);
+        ::RestoreDC(dc, saved);  // and the text's colour
 
         if (m_nHover == i) {
             // The name is bytes of the ANSI code page, measured and drawn as such.
@@ -227,6 +233,12 @@ void CTimerBarDlg::OnTimer(UINT_PTR nIDEvent)
 {
     if (nIDEvent == kSeeThroughTimerId) {
         m_seeThrough.Poll(m_hWnd);
+        return;
+    }
+    if (nIDEvent == kRefusedFlashTimerId) {
+        ::KillTimer(m_hWnd, kRefusedFlashTimerId);
+        m_nRefused = -1;
+        Invalidate();
         return;
     }
     if (nIDEvent != BarTimerId) {
@@ -362,9 +374,14 @@ void CTimerBarDlg::ActOnRelease(int index, std::uint32_t heldMs)
     }
     if (index < 0) return;
     const std::int32_t now = CurrentSlotTime();
-    switch (DecidePress(CurrentTriggers(), index, g_timerSlots[index].state == Running, heldMs,
+    switch (DecidePress(CurrentTriggers(), index, static_cast<SlotState>(g_timerSlots[index].state), heldMs,
                         static_cast<std::uint32_t>(::GetMessageTime()), m_pressMemory)) {
     case PressAction::Nothing:
+        return;
+    case PressAction::Refuse:
+        m_nRefused = index;
+        ::SetTimer(m_hWnd, kRefusedFlashTimerId, kRefusedFlashMs, nullptr);
+        Invalidate();
         return;
     case PressAction::Restart:
         ToggleTimerSlot(index, now);  // stopped, and started below from its full duration

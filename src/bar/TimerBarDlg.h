@@ -98,6 +98,7 @@ private:
     BarView m_lastView{};    // what the last frame showed
     KeyPresses m_presses;    // the modifiers and hold of the keys pressed at the bar
     PressMemory m_pressMemory;
+    int m_nRefused = -1;  // the slot whose box flashes: a press it refused while cooling
     bool m_bHiddenWithoutGame = false;
     bool m_bPaused = false;      // triggers from other programs wait for the pause key, this run only
     KeysLightState m_light;      // after the title while keys from every program are chosen

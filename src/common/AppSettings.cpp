@@ -136,6 +136,7 @@ void StopSettingsWrites()
 void LoadSlotSettings()
 {
     LoadSlotSettings(AppProfile(), g_timerSlots);
+    LoadSlotCooldowns(AppProfile(), g_timerSlots);
 }
 
 void SaveSlotSettings()

@@ -37,6 +37,37 @@ const HitRect EditorHitRects[kEditorHitRectCount] = {
     {360, 168, 402, 188},                                   // Cancel
 };
 
+// Three narrow columns, 23 pixels apart, in the skin's panel right of Cancel.
+constexpr int kCooldownLeft = 409;
+constexpr int kCooldownPitch = 23;
+constexpr HitRect CooldownColumn(int column, int row)
+{
+    const HitRect rows[] = {Up(0), Digits(0), Down(0)};
+    const int left = kCooldownLeft + kCooldownPitch * column;
+    return {left, rows[row].top, left + 18, rows[row].bottom};
+}
+
+const HitRect CooldownHitRects[kCooldownPlaceCount] = {
+    CooldownColumn(0, 0), CooldownColumn(0, 1), CooldownColumn(0, 2),
+    CooldownColumn(1, 0), CooldownColumn(1, 1), CooldownColumn(1, 2),
+    CooldownColumn(2, 0), CooldownColumn(2, 1), CooldownColumn(2, 2),
+};
+const HitRect CooldownColons[2] = {{kCooldownLeft + 18, 148, kCooldownLeft + kCooldownPitch, 166},
+                                   {kCooldownLeft + 18 + kCooldownPitch, 148, kCooldownLeft + 2 * kCooldownPitch, 166}};
+
+const HitRect& EditorPlaceRect(int place)
+{
+    return IsCooldownPlace(place) ? CooldownHitRects[place - CooldownHourUp] : EditorHitRects[place];
+}
+
+int EditorPlaceAt(std::int32_t x, std::int32_t y)
+{
+    const int place = FindHitRect(EditorHitRects, kEditorHitRectCount, x, y);
+    if (place >= 0) return place;
+    const int cooldown = FindHitRect(CooldownHitRects, kCooldownPlaceCount, x, y);
+    return cooldown >= 0 ? CooldownHourUp + cooldown : -1;
+}
+
 PixelRect NameBoxRect()
 {
     const std::int32_t left = Scale(kBoxX, kBaseUnitX, 4);

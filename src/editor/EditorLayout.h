@@ -26,6 +26,34 @@ enum EditorPlace : int {
 
 extern const HitRect EditorHitRects[kEditorHitRectCount];
 
+// Right of the buttons, beside the duration: the cooldown's three columns,
+// each an up arrow, a digit box and a down arrow.
+enum CooldownPlace : int {
+    CooldownHourUp = kEditorHitRectCount,
+    CooldownHourDigits,
+    CooldownHourDown,
+    CooldownMinuteUp,
+    CooldownMinuteDigits,
+    CooldownMinuteDown,
+    CooldownSecondUp,
+    CooldownSecondDigits,
+    CooldownSecondDown,
+    kEditorPlaceEnd,
+};
+constexpr int kCooldownPlaceCount = kEditorPlaceEnd - CooldownHourUp;
+extern const HitRect CooldownHitRects[kCooldownPlaceCount];
+// Between the cooldown's columns.
+extern const HitRect CooldownColons[2];
+
+inline bool IsCooldownPlace(int place)
+{
+    return place >= CooldownHourUp && place < kEditorPlaceEnd;
+}
+// The rectangle of any place, the cooldown's included.
+const HitRect& EditorPlaceRect(int place);
+// The place under a point, or -1.
+int EditorPlaceAt(std::int32_t x, std::int32_t y);
+
 // In the title strip, right of the skin's own title: the edited set's name.
 constexpr HitRect kEditorSetNameRect{130, 4, 468, 26};
 

@@ -20,6 +20,7 @@ constexpr unsigned Bit(unsigned timerId)
 // The column of a time place: 0 hours, 1 minutes, 2 seconds, -1 none.
 int ColumnOf(int place)
 {
+    if (IsCooldownPlace(place)) return (place - CooldownHourUp) / 3;
     switch (place) {
     case HourUp: case HourDigits: case HourDown: return 0;
     case MinuteUp: case MinuteDigits: case MinuteDown: return 1;
@@ -30,6 +31,18 @@ int ColumnOf(int place)
 
 constexpr Spin kUp[] = {Spin::IncHours, Spin::IncMinutes, Spin::IncSeconds};
 constexpr Spin kDown[] = {Spin::DecHours, Spin::DecMinutes, Spin::DecSeconds};
+
+// Of a column, 0 the up arrow, 1 the digits, 2 the down arrow; -1 elsewhere.
+int RowOf(int place)
+{
+    if (IsCooldownPlace(place)) return (place - CooldownHourUp) % 3;
+    switch (place) {
+    case HourUp: case MinuteUp: case SecondUp: return 0;
+    case HourDigits: case MinuteDigits: case SecondDigits: return 1;
+    case HourDown: case MinuteDown: case SecondDown: return 2;
+    default: return -1;
+    }
+}
 
 }  // namespace
 
@@ -68,9 +81,9 @@ std::string FormatField(std::int64_t value)
 
 Spin ClickSpin(int place)
 {
-    switch (place) {
-    case HourUp: case MinuteUp: case SecondUp: return kUp[ColumnOf(place)];
-    case HourDown: case MinuteDown: case SecondDown: return kDown[ColumnOf(place)];
+    switch (RowOf(place)) {
+    case 0: return kUp[ColumnOf(place)];
+    case 2: return kDown[ColumnOf(place)];
     default: return Spin::None;
     }
 }
@@ -78,13 +91,13 @@ Spin ClickSpin(int place)
 Spin LeftRepeatSpin(int place)
 {
     // A held digit box counts up like its up arrow.
-    if (place == HourDigits || place == MinuteDigits || place == SecondDigits) return kUp[ColumnOf(place)];
+    if (RowOf(place) == 1) return kUp[ColumnOf(place)];
     return ClickSpin(place);
 }
 
 Spin RightRepeatSpin(int place)
 {
-    if (place == HourDigits || place == MinuteDigits || place == SecondDigits) return kDown[ColumnOf(place)];
+    if (RowOf(place) == 1) return kDown[ColumnOf(place)];
     return Spin::None;
 }
 

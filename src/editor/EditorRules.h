@@ -1,4 +1,5 @@
-// What the editor's buttons, holds and wheel do to the duration being edited:
+// What the editor's buttons, holds and wheel do to the duration or the
+// cooldown being edited (the same steps; the place says which):
 // the six spin steps and which place gives which step. No window code here.
 #pragma once
 
@@ -31,7 +32,7 @@ Spin ClickSpin(int place);
 Spin LeftRepeatSpin(int place);
 Spin RightRepeatSpin(int place);
 // The step of one wheel message over a place: any delta above 0 is one step
-// up, below 0 one step down, over the three time columns only.
+// up, below 0 one step down, over the time columns only.
 Spin WheelSpin(int place, int delta);
 
 // The editor's four hold timers, by id.

@@ -19,8 +19,15 @@ namespace {
 
 int PlaceAt(POINT point)
 {
-    return FindHitRect(EditorHitRects, kEditorHitRectCount, point.x, point.y);
+    return EditorPlaceAt(point.x, point.y);
 }
+
+// The three columns of a time: hours, minutes, seconds, each up, digits, down.
+constexpr int kDurationColumns[3][3] = {
+    {HourUp, HourDigits, HourDown}, {MinuteUp, MinuteDigits, MinuteDown}, {SecondUp, SecondDigits, SecondDown}};
+constexpr int kCooldownColumns[3][3] = {{CooldownHourUp, CooldownHourDigits, CooldownHourDown},
+                                        {CooldownMinuteUp, CooldownMinuteDigits, CooldownMinuteDown},
+                                        {CooldownSecondUp, CooldownSecondDigits, CooldownSecondDown}};
 
 constexpr int kNameFontPixels = 12;  // 9 points at 96 DPI
 
@@ -49,6 +56,7 @@ void CTimerEditDlg::Open(int slot)
     Reload();
     m_nIconCode = m_base.icon < kIconCellCount ? g_iconCatalogue.CodeAt(m_base.icon) : m_base.icon;
     m_nTimeOffset = 0;
+    m_nCooldownOffset = 0;
     m_strName = MultiByteToWide(SlotName(m_base));
     UpdateData(FALSE);
     Invalidate();
@@ -182,14 +190,14 @@ void CTimerEditDlg::DrawSkinAndIcons(HDC dc)
     }
 
     const KeyedSprite* up = ResourceSprite(IDB_ARROW_UP);
-    for (int place : {HourUp, MinuteUp, SecondUp}) {
-        const HitRect& rect = EditorHitRects[place];
-        m_canvas.DrawSprite(up, rect.left, rect.top, rect.Width(), rect.Height());
-    }
     const KeyedSprite* down = ResourceSprite(IDB_ARROW_DOWN);
-    for (int place : {HourDown, MinuteDown, SecondDown}) {
-        const HitRect& rect = EditorHitRects[place];
-        m_canvas.DrawSprite(down, rect.left, rect.top, rect.Width(), rect.Height());
+    for (const auto* columns : {kDurationColumns, kCooldownColumns}) {
+        for (int column = 0; column < 3; ++column) {
+            const HitRect& top = EditorPlaceRect(columns[column][0]);
+            m_canvas.DrawSprite(up, top.left, top.top, top.Width(), top.Height());
+            const HitRect& bottom = EditorPlaceRect(columns[column][2]);
+            m_canvas.DrawSprite(down, bottom.left, bottom.top, bottom.Width(), bottom.Height());
+        }
     }
 }
 
@@ -197,19 +205,24 @@ void CTimerEditDlg::DrawDuration(HDC dc)
 {
     CSelectObject selectFont(dc, m_fontDigits);
     ::SetBkMode(dc, TRANSPARENT);
-    const DurationFields fields = SplitDuration(EditedTotal());
     const struct {
-        int place;
-        std::string text;
-    } texts[] = {
-        {HourDigits, FormatField(fields.hours)},     {HourColon, ":"},
-        {MinuteDigits, FormatField(fields.minutes)}, {MinuteColon, ":"},
-        {SecondDigits, FormatField(fields.seconds)},
-    };
-    // Three-digit hours are clipped to their box, as the box is two digits wide.
-    for (const auto& text : texts) {
-        RECT rect = ToRect(EditorHitRects[text.place]);
-        ::DrawTextA(dc, text.text.c_str(), -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        const int (*columns)[3];
+        std::int32_t total;
+        HitRect colons[2];
+    } times[] = {{kDurationColumns, EditedTotal(), {EditorHitRects[HourColon], EditorHitRects[MinuteColon]}},
+                 {kCooldownColumns, EditedCooldown(), {CooldownColons[0], CooldownColons[1]}}};
+    for (const auto& time : times) {
+        const DurationFields fields = SplitDuration(time.total);
+        const std::int64_t values[] = {fields.hours, fields.minutes, fields.seconds};
+        // Three-digit hours are clipped to their box, as the box is two digits wide.
+        for (int column = 0; column < 3; ++column) {
+            RECT rect = ToRect(EditorPlaceRect(time.columns[column][1]));
+            ::DrawTextA(dc, FormatField(values[column]).c_str(), -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        }
+        for (const HitRect& colon : time.colons) {
+            RECT rect = ToRect(colon);
+            ::DrawTextA(dc, ":", -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
+        }
     }
 }
 
@@ -218,9 +231,18 @@ std::int32_t CTimerEditDlg::EditedTotal() const
     return CommittedDuration(m_base.duration, m_nTimeOffset);
 }
 
-void CTimerEditDlg::Step(Spin spin)
+std::int32_t CTimerEditDlg::EditedCooldown() const
 {
-    m_nTimeOffset = SpinOffset(spin, m_base.duration, m_nTimeOffset);
+    return CommittedDuration(m_base.cooldown, m_nCooldownOffset);
+}
+
+void CTimerEditDlg::Step(Spin spin, int place)
+{
+    if (IsCooldownPlace(place)) {
+        m_nCooldownOffset = SpinOffset(spin, m_base.cooldown, m_nCooldownOffset);
+    } else {
+        m_nTimeOffset = SpinOffset(spin, m_base.duration, m_nTimeOffset);
+    }
 }
 
 void CTimerEditDlg::ApplyTimers(const TimerChange& change)
@@ -262,7 +284,7 @@ void CTimerEditDlg::OnLButtonUp(POINT point)
     } else if (place == CancelButton) {
         ShowWindow(SW_HIDE);
     } else if (place >= 0) {
-        Step(ClickSpin(place));
+        Step(ClickSpin(place), place);
         Invalidate();
     }
 }
@@ -309,9 +331,10 @@ BOOL CTimerEditDlg::OnMouseWheel(short delta, POINT screenPoint)
     if (delta == 0) return FALSE;
     const RECT window = GetWindowRect();
     const PixelPoint point = ScaledDown({screenPoint.x - window.left, screenPoint.y - window.top}, m_canvas.Scale());
-    const Spin spin = WheelSpin(PlaceAt({point.x, point.y}), delta);
+    const int place = PlaceAt({point.x, point.y});
+    const Spin spin = WheelSpin(place, delta);
     if (spin != Spin::None) {
-        Step(spin);
+        Step(spin, place);
         Invalidate();
     }
     return TRUE;
@@ -325,7 +348,7 @@ void CTimerEditDlg::OnTimer(UINT_PTR nIDEvent)
     const int place = PlaceAt(m_drag.m_ptPress);
     ApplyTimers(TickTimers(id, place >= 0));
     if (place < 0 || (id != TimerLeftRepeat && id != TimerRightRepeat)) return;
-    Step(id == TimerLeftRepeat ? LeftRepeatSpin(place) : RightRepeatSpin(place));
+    Step(id == TimerLeftRepeat ? LeftRepeatSpin(place) : RightRepeatSpin(place), place);
     RefreshWindows(Repaint::Digits);
 }
 
@@ -378,6 +401,7 @@ void CTimerEditDlg::Commit(bool withName)
     SlotRecord edited{};
     edited.icon = m_nIconCode;
     edited.duration = EditedTotal();
+    edited.cooldown = EditedCooldown();
     edited.name = SlotName(m_base);
     if (withName) {
         const std::wstring name = WindowText(m_nameBox);
@@ -394,9 +418,10 @@ void CTimerEditDlg::Commit(bool withName)
         return;
     }
     if (!stored) TellSetGone(m_strSetName);
-    // The offset now lives in the duration; the editor shows the same total.
+    // The offsets now live in the slot; the editor shows the same times.
     Reload();
     m_nTimeOffset = 0;
+    m_nCooldownOffset = 0;
     RefreshWindows(Repaint::EditorAndBar);
     ShowWindow(SW_HIDE);
 }
@@ -405,9 +430,11 @@ void CTimerEditDlg::RefreshWindows(Repaint what)
 {
     if (what == Repaint::Digits) {
         // A held button changes the digits alone, every 30 ms: repaint just them.
-        const RECT digits{EditorHitRects[HourDigits].left, EditorHitRects[HourDigits].top,
-                          EditorHitRects[SecondDigits].right, EditorHitRects[SecondDigits].bottom};
-        m_canvas.InvalidateFrameArea(m_hWnd, digits);
+        for (const auto* columns : {kDurationColumns, kCooldownColumns}) {
+            const HitRect& first = EditorPlaceRect(columns[0][1]);
+            const HitRect& last = EditorPlaceRect(columns[2][1]);
+            m_canvas.InvalidateFrameArea(m_hWnd, RECT{first.left, first.top, last.right, last.bottom});
+        }
         return;
     }
     Invalidate();

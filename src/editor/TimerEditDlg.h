@@ -1,5 +1,5 @@
 // The timer editor: the skinned window in which the player picks a slot's
-// icon, types its name and sets its duration. It works on a copy and changes
+// icon, types its name and sets its duration and cooldown. It works on a copy and changes
 // the slot only when the player commits.
 #pragma once
 
@@ -61,7 +61,8 @@ private:
     // The edited slot's values as its set holds them now.
     void Reload();
 
-    void Step(Spin spin);
+    // One step on the duration, or on the cooldown where `place` is one of its.
+    void Step(Spin spin, int place);
     void ApplyTimers(const TimerChange& change);
     // A press on a place holds the mouse until its release, wherever that is.
     void HoldMouse();
@@ -76,9 +77,11 @@ private:
     enum class Repaint { Digits, EditorAndBar };
     void RefreshWindows(Repaint what);
     std::int32_t EditedTotal() const;
+    std::int32_t EditedCooldown() const;
 
     std::wstring m_strName;
     std::int32_t m_nTimeOffset = 0;  // pending change to the slot's duration, in seconds
+    std::int32_t m_nCooldownOffset = 0;  // and to its cooldown
     std::int32_t m_nIconCode = 0;    // the selected catalogue code
     int m_nSlot = 0;                 // the slot being edited, 0-8
     SetId m_set = 0;                 // of this set, the one shown when it opened

@@ -417,6 +417,14 @@ void LoadSlotSettings(SettingsProfile& profile, TimerSlot* slots, const char* se
     TakeRecords(records, slots, triggers, alerts);
 }
 
+void LoadSlotCooldowns(SettingsProfile& profile, TimerSlot* slots, const char* section)
+{
+    SlotRecords records = RecordsOf(slots, DefaultSlotTriggers(), DefaultSlotAlerts());
+    for (SlotRecord& record : records) record.cooldown = 0;
+    ReadSlotPart(profile, section, SlotPart::Cooldown, records);
+    for (int i = 0; i < kTimerSlotCount; ++i) slots[i].cooldown = records[static_cast<std::size_t>(i)].cooldown;
+}
+
 void SaveSlotSetting(SettingsProfile& profile, const TimerSlot* slots, int index, const char* section)
 {
     WriteSlotPart(profile, section, SlotPart::Slot, RecordsOf(slots, DefaultSlotTriggers(), DefaultSlotAlerts()),

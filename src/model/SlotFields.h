@@ -96,6 +96,8 @@ bool ReadSlotLine(SlotRecord& record, const std::string& what, const std::string
 // its alerts, in "Option" (or a set's own).
 void LoadSlotSettings(SettingsProfile& profile, TimerSlot* slots, const char* section = "Save");
 void SaveSlotSettings(SettingsProfile& profile, const TimerSlot* slots, const char* section = "Save");
+// The slots' cooldowns, read apart from their other values (odd ones read as none).
+void LoadSlotCooldowns(SettingsProfile& profile, TimerSlot* slots, const char* section = "Save");
 // One slot's three values, as SaveSlotSettings writes them.
 void SaveSlotSetting(SettingsProfile& profile, const TimerSlot* slots, int index, const char* section = "Save");
 // The part of `triggers` that belongs to a set (the program-wide keys stay).

@@ -11,7 +11,7 @@
 
 namespace {
 
-enum Column { SlotColumn, NameColumn, SoundColumn, WarnColumn, RepeatColumn, SpeakColumn };
+enum Column { SlotColumn, NameColumn, SoundColumn, WarnColumn, RepeatColumn, SpeakColumn, CountUpColumn };
 // In EndSound order, "nothing" last.
 constexpr UINT kSoundNames[] = {IDS_SOUND_CHIME, IDS_SOUND_BELL, IDS_SOUND_BEEPS, IDS_SOUND_GONG, IDS_SOUND_NONE};
 // In SpeakMode order.
@@ -40,12 +40,13 @@ void CAlertPage::OnInitPage()
     ::SendDlgItemMessageW(m_hWnd, IDC_SOUND_VOLUME, TBM_SETRANGE, FALSE, MAKELPARAM(0, kLoudestVolume / kVolumeStep));
     ::SendDlgItemMessageW(m_hWnd, IDC_SOUND_VOLUME, TBM_SETPOS, TRUE, SoundVolume() / kVolumeStep);
     ShowVolume();
-    m_list.Fill(::GetDlgItem(m_hWnd, IDC_ALERT_LIST), {{IDS_COLUMN_SLOT, 12},
-                                                       {IDS_COLUMN_NAME, 26},
-                                                       {IDS_COLUMN_SOUND, 20},
-                                                       {IDS_COLUMN_WARN, 12},
-                                                       {IDS_COLUMN_REPEAT, 12},
-                                                       {IDS_COLUMN_SPEAK, 18}},
+    m_list.Fill(::GetDlgItem(m_hWnd, IDC_ALERT_LIST), {{IDS_COLUMN_SLOT, 10},
+                                                       {IDS_COLUMN_NAME, 22},
+                                                       {IDS_COLUMN_SOUND, 17},
+                                                       {IDS_COLUMN_WARN, 10},
+                                                       {IDS_COLUMN_REPEAT, 10},
+                                                       {IDS_COLUMN_SPEAK, 16},
+                                                       {IDS_COLUMN_COUNT_UP, 15}},
                 m_set.AtOpen().slots);
     for (int row = 0; row < kTimerSlotCount; ++row) ShowRow(row);
     m_list.Select(0);
@@ -60,6 +61,7 @@ void CAlertPage::ShowRow(int row)
     const SpeakMode speak = m_edit.speak[row];
     m_list.SetCell(row, SpeakColumn, speak == SpeakMode::Off ? std::wstring()
                                                              : LoadResourceString(kSpeakNames[static_cast<int>(speak)]));
+    m_list.SetCell(row, CountUpColumn, OnMark(m_edit.countUp[row]));
 }
 
 void CAlertPage::ShowSelected()
@@ -69,8 +71,9 @@ void CAlertPage::ShowSelected()
     ::SendDlgItemMessageW(m_hWnd, IDC_ALERT_SOUND, CB_SETCURSEL, slot ? static_cast<int>(m_edit.sound[row]) : -1, 0);
     SetCheck(IDC_ALERT_WARN, slot && m_edit.warn[row]);
     SetCheck(IDC_ALERT_REPEAT, slot && m_edit.repeat[row]);
+    SetCheck(IDC_ALERT_COUNT_UP, slot && m_edit.countUp[row]);
     ::SendDlgItemMessageW(m_hWnd, IDC_ALERT_SPEAK, CB_SETCURSEL, slot ? static_cast<int>(m_edit.speak[row]) : -1, 0);
-    for (int id : {IDC_ALERT_SOUND, IDC_ALERT_TRY, IDC_ALERT_WARN, IDC_ALERT_REPEAT, IDC_ALERT_SPEAK}) {
+    for (int id : {IDC_ALERT_SOUND, IDC_ALERT_TRY, IDC_ALERT_WARN, IDC_ALERT_REPEAT, IDC_ALERT_SPEAK, IDC_ALERT_COUNT_UP}) {
         ::EnableWindow(::GetDlgItem(m_hWnd, id), slot);
     }
 }
@@ -109,9 +112,17 @@ bool CAlertPage::OnCommand(UINT id, UINT code)
         m_edit.warn[row] = IsChecked(IDC_ALERT_WARN);
         break;
     case IDC_ALERT_REPEAT:
+    case IDC_ALERT_COUNT_UP: {
         if (code != BN_CLICKED) return false;
-        m_edit.repeat[row] = IsChecked(IDC_ALERT_REPEAT);
+        // A slot that starts again at its end never counts past it: one or the other.
+        const bool on = IsChecked(id);
+        bool& chosen = id == IDC_ALERT_REPEAT ? m_edit.repeat[row] : m_edit.countUp[row];
+        bool& other = id == IDC_ALERT_REPEAT ? m_edit.countUp[row] : m_edit.repeat[row];
+        chosen = on;
+        if (on) other = false;
+        SetCheck(id == IDC_ALERT_REPEAT ? IDC_ALERT_COUNT_UP : IDC_ALERT_REPEAT, other);
         break;
+    }
     case IDC_ALERT_SPEAK: {
         const std::optional<int> chosen = Chosen(id, code, static_cast<int>(SpeakMode::WarningAndEnd));
         if (!chosen) return false;

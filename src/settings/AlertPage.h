@@ -1,5 +1,5 @@
 // The settings window's page of alerts: the nine slots of the edited set with
-// their end sound, warning, repeat and speech, controls below for the slot
+// their end sound, warning, repeat, speech and count past the end, controls below for the slot
 // chosen, a try-out of its end as it will be heard, and the one volume. It works on a copy, stored only
 // by OK, and then only what changed.
 #pragma once

@@ -31,15 +31,43 @@ private:
     COLORREF m_back;
 };
 
+// A 32-bit copy of the bitmap with each pixel but the key colour's halfway to white.
+HBITMAP FadedCopy(HDC referenceDC, HBITMAP hSprite, int width, int height, COLORREF keyColour)
+{
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP copy = ::CreateDIBSection(referenceDC, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!copy) return nullptr;
+    if (::GetDIBits(referenceDC, hSprite, 0, static_cast<UINT>(height), bits, &format, DIB_RGB_COLORS) != height) {
+        ::DeleteObject(copy);
+        return nullptr;
+    }
+    const DWORD key = (DWORD{GetRValue(keyColour)} << 16) | (DWORD{GetGValue(keyColour)} << 8) | GetBValue(keyColour);
+    auto* pixel = static_cast<DWORD*>(bits);
+    for (int at = 0; at < width * height; ++at, ++pixel) {
+        if ((*pixel & 0xFFFFFF) == key) continue;
+        DWORD faded = 0;
+        for (int shift = 0; shift < 24; shift += 8) faded |= ((((*pixel >> shift) & 0xFF) + 255) / 2) << shift;
+        *pixel = faded;
+    }
+    return copy;
+}
+
 }  // namespace
 
-bool KeyedSprite::Prepare(HDC referenceDC, HBITMAP hSprite, COLORREF keyColour)
+bool KeyedSprite::Prepare(HDC referenceDC, HBITMAP hSprite, COLORREF keyColour, bool faded)
 {
     Release();
     BITMAP info{};
     if (!hSprite || !::GetObjectW(hSprite, sizeof info, &info)) return false;
     const int width = info.bmWidth;
     const int height = info.bmHeight;
+    if (faded) {
+        CBitmap copy;
+        if (!copy.Attach(FadedCopy(referenceDC, hSprite, width, height, keyColour))) return false;
+        return Prepare(referenceDC, copy, keyColour);
+    }
 
     CDC spriteDC;
     if (!spriteDC.CreateCompatibleDC(referenceDC) || !m_dcMask.CreateCompatibleDC(referenceDC) ||

@@ -21,9 +21,11 @@ public:
     KeyedSprite(const KeyedSprite&) = delete;
     KeyedSprite& operator=(const KeyedSprite&) = delete;
 
-    // Prepares the whole bitmap for drawing into DCs like referenceDC. False,
-    // and nothing to draw, when the bitmap or the GDI objects could not be had.
-    bool Prepare(HDC referenceDC, HBITMAP hSprite, COLORREF keyColour);
+    // Prepares the whole bitmap for drawing into DCs like referenceDC; with
+    // `faded`, each of its own pixels taken halfway to white (a slot not
+    // ready). False, and nothing to draw, when the bitmap or the GDI objects
+    // could not be had.
+    bool Prepare(HDC referenceDC, HBITMAP hSprite, COLORREF keyColour, bool faded = false);
 
     // Draws the top-left width x height of the sprite at (x, y) of destDC,
     // leaving destDC alone under the key pixels.

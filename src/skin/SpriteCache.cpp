@@ -7,23 +7,23 @@
 namespace {
 
 // A failure is remembered too: a missing resource is not looked for at every paint.
-std::map<UINT, KeyedSprite>& Sprites()
+std::map<std::pair<UINT, bool>, KeyedSprite>& Sprites()
 {
-    static std::map<UINT, KeyedSprite> sprites;
+    static std::map<std::pair<UINT, bool>, KeyedSprite> sprites;
     return sprites;
 }
 
 }  // namespace
 
-const KeyedSprite* ResourceSprite(UINT nIDBitmap)
+const KeyedSprite* ResourceSprite(UINT nIDBitmap, bool faded)
 {
-    auto found = Sprites().find(nIDBitmap);
+    auto found = Sprites().find({nIDBitmap, faded});
     if (found == Sprites().end()) {
-        found = Sprites().try_emplace(nIDBitmap).first;
+        found = Sprites().try_emplace({nIDBitmap, faded}).first;
         CBitmap bitmap;
         if (bitmap.LoadBitmap(nIDBitmap)) {
             CWindowDC screenDC(nullptr);
-            found->second.Prepare(screenDC, bitmap, kKeyColour);
+            found->second.Prepare(screenDC, bitmap, kKeyColour, faded);
         }
     }
     return found->second.IsReady() ? &found->second : nullptr;

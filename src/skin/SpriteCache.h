@@ -5,9 +5,10 @@
 
 #include "skin/Blit.h"
 
-// The prepared sprite of a bitmap resource, or null when the resource cannot
-// be loaded or prepared (such a sprite is simply not drawn).
-const KeyedSprite* ResourceSprite(UINT nIDBitmap);
+// The prepared sprite of a bitmap resource (`faded`: halfway to white), or
+// null when the resource cannot be loaded or prepared (such a sprite is
+// simply not drawn).
+const KeyedSprite* ResourceSprite(UINT nIDBitmap, bool faded = false);
 
 // Drops every prepared sprite, as after a change of the display's format:
 // each is prepared again, in the new format, at its next use.

@@ -47,12 +47,12 @@ def bar_skin():
 
 # The words the editor's skin carries, in each language: its title and the
 # captions of the time and the name.
-EDITOR_WORDS = {"": ("타이머 설정", "시간", "이름"), "_en": ("Edit Timer", "Time", "Name")}
+EDITOR_WORDS = {"": ("타이머 설정", "시간", "이름", "재사용"), "_en": ("Edit Timer", "Time", "Name", "Cooldown")}
 
 
 def editor_skin(language=""):
     """480 x 220: a blue gradient strip along the top over a white face."""
-    title, time, name = EDITOR_WORDS[language]
+    title, time, name, cooldown = EDITOR_WORDS[language]
     image = Image.new("RGB", (480, 220), (255, 255, 255))
     strip(image, 26, (92, 150, 218), (38, 92, 164), (30, 70, 130))
     d = ImageDraw.Draw(image)
@@ -60,12 +60,15 @@ def editor_skin(language=""):
     # the time panel behind the arrows and digits
     panel = Canvas(480, 220)
     panel.rect((66, 122, 226, 196), fill=(236, 243, 252, 255), outline=(186, 205, 232, 255), width=1, radius=6)
+    # the cooldown's narrower panel, right of the buttons
+    panel.rect((405, 122, 476, 196), fill=(236, 243, 252, 255), outline=(186, 205, 232, 255), width=1, radius=6)
     layer = panel.result()
     image.paste(layer.convert("RGB"), (0, 0), layer)
     label = (74, 96, 130)
     d.text((30, 159), time, font=korean_font(12), fill=label, anchor="mm")
     # the name box sits at (231, 126)-(362, 149); its caption just above it
     d.text((232, 117), name, font=korean_font(12), fill=label, anchor="lm")
+    d.text((407, 115), cooldown, font=korean_font(12), fill=label, anchor="lm")
     d.line((20, 109, 459, 109), fill=mix((255, 255, 255), (186, 205, 232), 0.8))
     outline(image, (30, 70, 130))
     cut_corners(image)

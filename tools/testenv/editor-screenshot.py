@@ -11,6 +11,7 @@ import bench
 bench.reg_clear()
 bench.reg_set("Save", "Name#3", "방어 주문서")
 bench.reg_set("Save", "Time#3", 5400)
+bench.reg_set("Save", "Cooldown#3", 120)
 bench.reg_set("Option", "SelectIconWinLeft", 440)
 bench.reg_set("Option", "SelectIconWinTop", 420)
 run = bench.Program()
