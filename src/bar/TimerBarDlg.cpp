@@ -139,10 +139,13 @@ void CTimerBarDlg::PaintTexts(HDC dc, std::int32_t now)
         ::IntersectClipRect(dc, column.left, column.top, column.right, column.bottom);
         const std::string text = SlotTimeText(slot);
         if (IsSlotAfterEffect(slot)) ::SetTextColor(dc, kAfterEffectGrey);
+        // The "+" of a count is wider than the space it takes: a pixel less
+        // between the characters keeps the count whole in its column.
+        if (slot.state == CountingUp) ::SetTextCharacterExtra(dc, -1);
         if (!SlotWarningShape(slot, now, IsSwitchOn(WindowSwitch::ShapeWarning)).digitsOut) {
             ::DrawTextA(dc, text.c_str(), -1, &time, DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOCLIP);
         }
-        ::RestoreDC(dc, saved);  // and the text's colour
+        ::RestoreDC(dc, saved);  // and the text's colour and spacing
 
         if (m_nHover == i) {
             // The name is bytes of the ANSI code page, measured and drawn as such.

@@ -90,6 +90,10 @@ TEST(EditorPlaces, WhatEachPlaceDoesPerButton)
         {SecondUp, Spin::IncSeconds, Spin::IncSeconds, Spin::None},
         {SecondDigits, Spin::None, Spin::IncSeconds, Spin::DecSeconds},
         {SecondDown, Spin::DecSeconds, Spin::DecSeconds, Spin::None},
+        {CooldownHourUp, Spin::IncHours, Spin::IncHours, Spin::None},  // the cooldown's columns, as the duration's
+        {CooldownMinuteDigits, Spin::None, Spin::IncMinutes, Spin::DecMinutes},
+        {CooldownSecondDown, Spin::DecSeconds, Spin::DecSeconds, Spin::None},
+        {kEditorPlaceEnd, Spin::None, Spin::None, Spin::None},
         {HourColon, Spin::None, Spin::None, Spin::None},
         {SpareBox, Spin::None, Spin::None, Spin::None},
         {OkButton, Spin::None, Spin::None, Spin::None},
@@ -112,6 +116,7 @@ TEST(EditorPlaces, OneWheelMessageIsOneStepOverATimeColumn)
         {MinuteDigits, 240, Spin::IncMinutes}, {MinuteDigits, 120, Spin::IncMinutes},
         {MinuteDigits, -120, Spin::DecMinutes}, {HourUp, -1, Spin::DecHours},
         {SecondDown, 120, Spin::IncSeconds},   {MinuteDigits, 0, Spin::None},
+        {CooldownHourDown, 120, Spin::IncHours}, {CooldownSecondUp, -120, Spin::DecSeconds},
         {HourColon, 120, Spin::None},          {SpareBox, -120, Spin::None},
         {CancelButton, 120, Spin::None},       {0, 120, Spin::None},
         {-1, 120, Spin::None},
@@ -151,6 +156,17 @@ TEST(EditorLayout, RectanglesAreStrictAndTheNameBoxClearsTheControls)
     EXPECT_EQ(FindHitRect(EditorHitRects, kEditorHitRectCount, 210, 50), 5);
     EXPECT_EQ(FindHitRect(EditorHitRects, kEditorHitRectCount, 60, 90), 13);
     EXPECT_EQ(FindHitRect(EditorHitRects, kEditorHitRectCount, 401, 187), CancelButton);
+    // The cooldown's columns, right of Cancel, each place found once; the gaps between them none.
+    EXPECT_EQ(EditorPlaceAt(401, 187), CancelButton);
+    EXPECT_EQ(EditorPlaceAt(441, 139), CooldownMinuteUp);
+    EXPECT_EQ(EditorPlaceAt(441, 160), CooldownMinuteDigits);
+    EXPECT_EQ(EditorPlaceAt(464, 180), CooldownSecondDown);
+    EXPECT_EQ(EditorPlaceAt(429, 160), -1);
+    for (int place = 0; place < kEditorPlaceEnd; ++place) {
+        const HitRect& rect = EditorPlaceRect(place);
+        EXPECT_EQ(EditorPlaceAt(rect.left + 1, rect.top + 1), place);
+        EXPECT_LE(rect.right, 477) << "inside the frame";
+    }
 
     // The name box lies right of the time columns and above the buttons,
     // inside the window and over no hit rectangle.

@@ -86,6 +86,26 @@ TEST(TimerSets, ASwitchWritesTheShownSetOutThenTheChosenInThenDropsItsOldSection
         << "the sections looked at, one pass out, one in, the old section gone";
 }
 
+TEST(TimerSets, ACooldownIsWrittenWhereASlotHasOneOrHadOneAndNowhereElse)
+{
+    TimerSet a = MadeSet("A", 1);
+    const TimerSet b = MadeSet("B", 2);
+    a.slots[1].cooldown = 90;
+    MemoryProfile profile;
+    ReplaceShownSet(profile, a, std::nullopt, false);
+    WriteStoredSet(profile, b, 1, false);
+    EXPECT_EQ(ReadShownSet(profile, false, 0).slots[1].cooldown, 90);
+    profile.traffic.clear();
+    SwitchSets(profile, a, b, 1, profile.Sections(), false);
+    std::vector<std::string> written;
+    for (const std::string& call : profile.traffic) {
+        if (call.find("Cooldown") != std::string::npos && call.rfind("write", 0) == 0) written.push_back(call);
+    }
+    EXPECT_EQ(written, (std::vector<std::string>{"write Set2/Cooldown#1", "write Save/Cooldown#1"}))
+        << "A's out, and B's none over A's in Save";
+    EXPECT_EQ(std::get<std::int32_t>(*profile.Find("Save", "Cooldown#1")), 0);
+}
+
 TEST(TimerSets, AProgramEndedAtAnyWriteOfASwitchLosesNoSet)
 {
     const TimerSet a = MadeSet("A", 1), b = MadeSet("B", 2), c = MadeSet("C", 3);

@@ -17,7 +17,7 @@
 namespace {
 
 constexpr int kAlertPage = 1;
-enum Column { SoundColumn = 2, WarnColumn, RepeatColumn, SpeakColumn };
+enum Column { SoundColumn = 2, WarnColumn, RepeatColumn, SpeakColumn, CountUpColumn };
 
 std::vector<std::pair<AlertCue, std::int32_t>> g_played;
 
@@ -105,23 +105,33 @@ TEST_F(AlertPage, OkStoresOnlyWhatChangedAndAppliesItAtOnce)
         HWND page = ShowPage(sheet, kAlertPage);
         SelectRow(page, IDC_ALERT_LIST, 5);
         ChooseInCombo(page, IDC_ALERT_SOUND, 4);  // 없음
+        // Count past the end and repeat exclude each other: the last one chosen stays.
+        ClickButton(page, IDC_ALERT_COUNT_UP);
         ClickButton(page, IDC_ALERT_REPEAT);
         EXPECT_EQ(CellText(page, IDC_ALERT_LIST, 5, SoundColumn), L"없음");
         EXPECT_EQ(CellText(page, IDC_ALERT_LIST, 5, RepeatColumn), L"켬");
+        EXPECT_EQ(CellText(page, IDC_ALERT_LIST, 5, CountUpColumn), L"");
+        EXPECT_EQ(::IsDlgButtonChecked(page, IDC_ALERT_COUNT_UP), BST_UNCHECKED);
+        SelectRow(page, IDC_ALERT_LIST, 7);
+        ClickButton(page, IDC_ALERT_REPEAT);
+        ClickButton(page, IDC_ALERT_COUNT_UP);
+        EXPECT_EQ(::IsDlgButtonChecked(page, IDC_ALERT_REPEAT), BST_UNCHECKED);
         SelectRow(page, IDC_ALERT_LIST, 2);
         ClickButton(page, IDC_ALERT_WARN);  // off again
         SlideTo(page, IDC_SOUND_VOLUME, 5);
         Press(sheet, PSBTN_OK);
     });
-    EXPECT_EQ(StoredValueCount(), before + 2) << "Sound#5 and Repeat#5 new, Warn#2 and SoundVolume rewritten";
+    EXPECT_EQ(StoredValueCount(), before + 3) << "Sound#5, Repeat#5, CountUp#7 new, Warn#2 and SoundVolume rewritten";
     EXPECT_EQ(Stored("Sound#5"), 4);
     EXPECT_EQ(Stored("Repeat#5"), 1);
+    EXPECT_EQ(std::make_pair(Stored("CountUp#7"), Stored("CountUp#5")), std::make_pair(1, -1));
     EXPECT_EQ(Stored("Warn#2"), 0);
     EXPECT_EQ(Stored("Sound#2"), 1);
     EXPECT_EQ(Stored("SoundVolume"), 50);
     EXPECT_EQ(Stored("Warn#5"), -1) << "untouched values stay unwritten";
     EXPECT_EQ(CurrentAlerts().sound[5], EndSound::None) << "applied at once";
     EXPECT_EQ(RepeatingSlots(CurrentAlerts()), 1u << 5);
+    EXPECT_EQ(CountingUpSlots(CurrentAlerts()), 1u << 7);
     EXPECT_EQ(SoundVolume(), 50);
 }
 
