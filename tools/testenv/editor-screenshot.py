@@ -14,6 +14,8 @@ bench.reg_set("Save", "Time#3", 5400)
 bench.reg_set("Save", "Cooldown#3", 120)
 bench.reg_set("Option", "SelectIconWinLeft", 440)
 bench.reg_set("Option", "SelectIconWinTop", 420)
+if len(sys.argv) > 2:
+    bench.reg_set("Option", "Language", int(sys.argv[2]))  # 2: English
 run = bench.Program()
 try:
     bar = run.bar()
