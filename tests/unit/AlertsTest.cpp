@@ -123,6 +123,8 @@ TEST(Alerts, OneSoundPerTickTheLoudestEndBeforeAnyWarning)
         {{0b0001, 0, 0}, false, silence},  // end sounds switched off
         {{0b0001, 0b10, 0}, false, tick},  // the switch governs end sounds only
         {{0, 0, 0}, true, silence},
+        {{0, 0, 0, 0b1}, false, tick},  // ready again after a cooldown: the tick
+        {{0b0001, 0, 0, 0b10}, true, {AlertCue::End, EndSound::Chime}},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(ChooseCue(row.cues, alerts, row.on, peaks), row.cue) << row.cues.ended << row.cues.warned << row.on;

@@ -40,12 +40,8 @@ std::uint32_t OkButtonChecksum()
 // The editor as it shows now: its title (skin) and its OK and Cancel.
 std::uint32_t EditorChecksum()
 {
-    HWND hWnd = CProgramDialog::EditorWindow();
-    ::UpdateWindow(hWnd);
     PixelBuffer buffer(480, 220);
-    HDC dc = ::GetDC(hWnd);
-    ::BitBlt(buffer.dc(), 0, 0, 480, 220, dc, 0, 0, SRCCOPY);
-    ::ReleaseDC(hWnd, dc);
+    CaptureClient(CProgramDialog::EditorWindow(), buffer);
     std::uint32_t sum = 0;
     for (const RECT& part : {RECT{0, 0, 130, 30}, RECT{300, 168, 402, 188}}) {
         for (LONG y = part.top; y < part.bottom; ++y) {

@@ -48,3 +48,11 @@ HiddenWindow::HiddenWindow(int width, int height)
                                nullptr, nullptr))
 {
 }
+
+void CaptureClient(HWND hWnd, PixelBuffer& buffer)
+{
+    ::UpdateWindow(hWnd);
+    HDC dc = ::GetDC(hWnd);
+    ::BitBlt(buffer.dc(), 0, 0, buffer.width(), buffer.height(), dc, 0, 0, SRCCOPY);
+    ::ReleaseDC(hWnd, dc);
+}

@@ -29,6 +29,9 @@ private:
     HGDIOBJ m_hOld = nullptr;
 };
 
+// A window's client area as it shows now, painted first.
+void CaptureClient(HWND hWnd, PixelBuffer& buffer);
+
 // A hidden pop-up window to lend its DC.
 class HiddenWindow {
 public:
