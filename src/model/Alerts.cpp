@@ -32,7 +32,7 @@ unsigned RepeatingSlots(const SlotAlerts& alerts)
 unsigned CountingUpSlots(const SlotAlerts& alerts)
 {
     unsigned bits = 0;
-    for (int i = 0; i < kTimerSlotCount; ++i) bits |= alerts.countUp[i] && !alerts.repeat[i] ? 1u << i : 0u;
+    for (int i = 0; i < kTimerSlotCount; ++i) bits |= alerts.countUp[i] ? 1u << i : 0u;
     return bits;
 }
 

@@ -37,7 +37,7 @@ struct SlotAlerts {
 SlotAlerts DefaultSlotAlerts();
 // One bit per slot that starts again at its end (bit i for slot i).
 unsigned RepeatingSlots(const SlotAlerts& alerts);
-// One bit per slot that counts past its end (none that repeats).
+// One bit per slot that counts past its end (one that repeats never reaches it).
 unsigned CountingUpSlots(const SlotAlerts& alerts);
 
 // Anything but a step from 0 to 100 reads as 100.

@@ -21,15 +21,22 @@ constexpr std::size_t kMostVoices = 64;
 
 using CoInitializeExFn = HRESULT WINAPI(LPVOID, DWORD);
 using CoCreateInstanceFn = HRESULT WINAPI(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*);
+using CoTaskMemFreeFn = void WINAPI(LPVOID);
 
 Speaker* g_speaker = nullptr;
 ISpVoice* g_voice = nullptr;  // kept: an utterance plays on after Speak returns
 bool g_comReady = false;
 
-// ole32, loaded with the first utterance.
-CoCreateInstanceFn* Creator()
+// ole32, loaded with the first utterance: a player who never hears one loads none of it.
+const CLateLibrary& Ole32()
 {
     static CLateLibrary ole32(L"ole32.dll");
+    return ole32;
+}
+
+CoCreateInstanceFn* Creator()
+{
+    const CLateLibrary& ole32 = Ole32();
     if (!g_comReady) {
         auto* initialize = ole32.Get<CoInitializeExFn>("CoInitializeEx");
         const HRESULT result = initialize ? initialize(nullptr, COINIT_APARTMENTTHREADED) : E_FAIL;
@@ -53,7 +60,7 @@ std::vector<std::uint16_t> LanguagesOf(ISpObjectToken* token)
     LPWSTR text = nullptr;
     if (SUCCEEDED(attributes->GetStringValue(L"Language", &text)) && text) {
         languages = ParseVoiceLanguages(text);
-        ::CoTaskMemFree(text);
+        if (auto* release = Ole32().Get<CoTaskMemFreeFn>("CoTaskMemFree")) release(text);
     }
     attributes->Release();
     return languages;
