@@ -65,6 +65,10 @@ add_library(tavorin_win STATIC
   src/sets/SetGone.cpp
   src/sets/SetMenu.cpp
   src/sets/SetNameDialog.cpp
+  src/access/AccessibleWindow.cpp
+  src/access/Announce.cpp
+  src/access/OleText.cpp
+  src/bar/BarAccess.cpp
 )
 # WinINet, url, shell32 and ole32 serve the update check alone and are loaded
 # by it when it runs (framework/LateLibrary.h), never at start-up; so are winmm

@@ -150,6 +150,15 @@
 // After a slot's effect
 #define IDS_COLUMN_COUNT_UP 228
 #define IDS_SPEECH_READY 229
+// The bar for a screen reader
+#define IDS_READ_RUNNING 230
+#define IDS_READ_WARNING 231
+#define IDS_READ_COOLING 232
+#define IDS_READ_COUNTING_UP 233
+#define IDS_READ_PIN 234
+#define IDS_READ_CLOSE 235
+#define IDS_READ_PRESS 236
+#define IDS_READ_EDIT 237
 // The bar over a game
 #define IDS_LIGHT_ELEVATED 191
 #define IDS_LIGHT_PAUSED 192

@@ -30,7 +30,6 @@ namespace {
 constexpr COLORREF kBoxWhite = RGB(255, 255, 255);
 constexpr COLORREF kBoxRed = RGB(255, 0, 0);
 constexpr int kThickFrameExtra = 2;  // pixels of frame a shape warning adds inside the box's own
-constexpr RECT kTitleRect{7, 3, 200, 20};
 constexpr int kTitleGap = 4;  // between the title and the marks after it
 constexpr int kLockWidth = 7;
 constexpr int kLightSize = 9;
@@ -171,6 +170,7 @@ void CTimerBarDlg::LoadTitleTexts()
 void CTimerBarDlg::OnLanguageShown()
 {
     LoadTitleTexts();
+    TellReadersAllChanged();
     Invalidate();
 }
 
@@ -182,6 +182,7 @@ void CTimerBarDlg::FollowSetChange(SetId id, LPARAM what)
         ::SetTimer(m_hWnd, BarTimerId, kStartTickMs, nullptr);
     }
     if (id == ShownSetId() && (what & (SetShown | SetKeysChanged))) FollowStoredTriggers();
+    if (what & (SetShown | SetSlotsChanged)) TellReadersAllChanged();
     // The title names the set shown where there are more; any change may show.
     Invalidate();
 }
@@ -190,11 +191,9 @@ void CTimerBarDlg::PaintTitle(HDC dc)
 {
     CSelectObject selectFont(dc, m_fontTitle);
     const bool locked = IsOptionOn(ClickThrough);
-    RECT title = kTitleRect;
+    RECT title = kBarTitleRect;
     if (locked) title.right -= kLockWidth + kTitleGap;
-    std::wstring titleText = m_strTitle;
-    if (SetCount() > 1) titleText += L" - " + ShownSetName();
-    if (m_bPaused) titleText += L" " + m_strPaused;
+    const std::wstring titleText = TitleText();
     // Clipped to the title's place, however long the set's name.
     ::DrawTextW(dc, titleText.c_str(), -1, &title, DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
     if (!locked && m_light.light == KeysLight::None) return;  // the common frame measures nothing
@@ -208,10 +207,18 @@ void CTimerBarDlg::PaintTitle(HDC dc)
     if (m_light.light != KeysLight::None) PaintLight(dc, after);
 }
 
+std::wstring CTimerBarDlg::TitleText() const
+{
+    std::wstring text = m_strTitle;
+    if (SetCount() > 1) text += L" - " + ShownSetName();
+    if (m_bPaused) text += L" " + m_strPaused;
+    return text;
+}
+
 void CTimerBarDlg::PaintLight(HDC dc, int left)
 {
     // A round light in its own colour, ringed dark so it reads on the skin's blue too.
-    const int top = (kTitleRect.top + kTitleRect.bottom - kLightSize) / 2;
+    const int top = (kBarTitleRect.top + kBarTitleRect.bottom - kLightSize) / 2;
     const COLORREF colour = m_light.light == KeysLight::Red ? RGB(220, 0, 0) : RGB(255, 170, 0);
     const HBRUSH hBrush = ::CreateSolidBrush(colour);
     CSelectObject selectBrush(dc, hBrush);
@@ -223,7 +230,7 @@ void CTimerBarDlg::PaintLight(HDC dc, int left)
 void CTimerBarDlg::PaintLock(HDC dc, int left)
 {
     // A padlock in the dark grey the title's text shows as: a shackle of three strokes over a solid body.
-    const int top = (kTitleRect.top + kTitleRect.bottom - kLockHeight) / 2;
+    const int top = (kBarTitleRect.top + kBarTitleRect.bottom - kLockHeight) / 2;
     const auto ink = static_cast<HBRUSH>(::GetStockObject(DKGRAY_BRUSH));
     const RECT parts[] = {{left + 1, top, left + kLockWidth - 1, top + 1},
                           {left + 1, top, left + 2, top + 4},
@@ -252,6 +259,7 @@ void CTimerBarDlg::OnTimer(UINT_PTR nIDEvent)
     const SlotTickCues cues = TickSlotsWithAlerts(g_timerSlots, CurrentAlerts(), now);
     // Several sounds due in one tick give one; the slots that speak, one utterance.
     SoundTick(cues);
+    TellReaders(cues);
     for (int i = 0; i < kTimerSlotCount; ++i) {
         if (cues.repeated & (1u << i)) KeepSlotEnd(i);  // its end moved on
     }
@@ -319,7 +327,7 @@ void CTimerBarDlg::FollowKeysLight()
 RECT CTimerBarDlg::TitleArea() const
 {
     const int k = m_canvas.Scale();
-    return {kTitleRect.left * k, kTitleRect.top * k, kTitleRect.right * k, kTitleRect.bottom * k};
+    return {kBarTitleRect.left * k, kBarTitleRect.top * k, kBarTitleRect.right * k, kBarTitleRect.bottom * k};
 }
 
 void CTimerBarDlg::OnScaleChanged()
@@ -395,6 +403,7 @@ void CTimerBarDlg::ActOnRelease(int index, std::uint32_t heldMs)
         break;
     }
     KeepSlotEnd(index);
+    TellReaders({});
     // A slot of no time ends at a tick soon after its start, not at the next second.
     if (g_timerSlots[index].state == Running) ::SetTimer(m_hWnd, BarTimerId, kStartTickMs, nullptr);
     Invalidate();
@@ -403,6 +412,14 @@ void CTimerBarDlg::ActOnRelease(int index, std::uint32_t heldMs)
 bool CTimerBarDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     switch (message) {
+    case WM_GETOBJECT:
+        *result = m_access.Answer(m_hWnd, wParam, lParam, *this);
+        if (*result != 0) return true;
+        break;
+    case kPressPartMessage:
+        PressPart(static_cast<int>(wParam));
+        *result = 0;
+        return true;
     case WM_MOUSEACTIVATE:
         // A right press opens the menu over the game without taking its place in front.
         if (HIWORD(lParam) == WM_RBUTTONDOWN) {
@@ -553,6 +570,7 @@ void CTimerBarDlg::ToggleAlwaysOnTop()
                  rect.bottom - rect.top, SWP_SHOWWINDOW);
     // An open editor stays above the bar.
     if (EditorWindow()) ::SendMessageW(EditorWindow(), kBarPinnedMessage, m_bAlwaysOnTop ? 1 : 0, 0);
+    CAccessibleWindow::TellStateChanged(m_hWnd, kPinPart);
     Invalidate();
 }
 

@@ -15,12 +15,21 @@
 #include "model/Triggers.h"
 #include "skin/SkinCanvas.h"
 #include "skin/WindowDrag.h"
+#include "access/AccessibleWindow.h"
+#include "model/SlotReading.h"
 
 // The bar's countdown timer, for the window's whole life: it fires just past
 // each second of the wall clock, when what the bar shows may change.
 constexpr UINT_PTR BarTimerId = 19104884;
+// A reader's press of a part, posted to the bar (wParam the part).
+constexpr UINT kPressPartMessage = WM_APP + 0x40;
+// Where the title is drawn, at 1x.
+constexpr RECT kBarTitleRect{7, 3, 200, 20};
 
-class CTimerBarDlg : public CSkinnedDialog {
+// For a screen reader the bar is a list of its nine slots (each named with its
+// number and name, its time as shown for value, its key for shortcut), then
+// its title, its pin and its close button.
+class CTimerBarDlg : public CSkinnedDialog, private AccessibleParts {
 public:
     explicit CTimerBarDlg(CWnd* pParent = nullptr);
 
@@ -71,6 +80,20 @@ private:
     void PaintLock(HDC dc, int left);
     void ScheduleTick();
     void ToggleAlwaysOnTop();
+    // The title as drawn: the set shown where there are more, a pause.
+    std::wstring TitleText() const;
+    // A screen reader's parts of the bar (BarAccess.cpp): the slots, then these.
+    enum BarPart { kTitlePart = kTimerSlotCount + 1, kPinPart, kClosePart };
+    int PartCount() const override;
+    AccessiblePart Part(int child) const override;
+    bool DoDefaultAction(int child) override;
+    // A reader's press of the pin or the close button, as a click does.
+    void PressPart(int child);
+    // Readers are told of each slot whose phase changed (never of a plain
+    // second), and hear the words of a warning or an end.
+    void TellReaders(const SlotTickCues& cues);
+    // Every slot's name and time may have changed: another set, another language.
+    void TellReadersAllChanged();
     // A key or button pressed or released at the bar, or forwarded by another
     // of the program's windows. While the hooks see it, theirs acts instead.
     void SeeOwnKey(unsigned key, bool down, bool repeat);
@@ -103,6 +126,8 @@ private:
     bool m_bPaused = false;      // triggers from other programs wait for the pause key, this run only
     KeysLightState m_light;      // after the title while keys from every program are chosen
     CTitleTip m_titleTip;        // what the light means
+    CAccessibleWindow m_access;  // the bar as a screen reader reads it
+    SlotPhase m_phases[kTimerSlotCount] = {};  // as readers were last told
 
     std::wstring m_strTitle;
     std::wstring m_strPaused;        // after the title while paused

@@ -17,13 +17,19 @@ SpeechWords Words()
             LoadResourceString(IDS_SPEECH_MINUTES), LoadResourceString(IDS_SPEECH_READY)};
 }
 
-bool Say(const SlotTickCues& spoken, const TimerSlot* slots, const std::wstring* names, std::int32_t volume)
+bool Say(const std::wstring& text, std::int32_t volume)
 {
-    const std::wstring text = SpokenText(spoken, slots, names, Words());
     return SpeakText(text, VoiceLanguages(text, ResourceLanguage()), volume);
 }
 
 }  // namespace
+
+std::wstring AlertWords(const SlotTickCues& cues)
+{
+    std::wstring names[kTimerSlotCount];
+    for (int i = 0; i < kTimerSlotCount; ++i) names[i] = MultiByteToWide(SlotName(g_timerSlots[i]));
+    return SpokenText(cues, g_timerSlots, names, Words());
+}
 
 void SoundTick(const SlotTickCues& cues)
 {
@@ -32,9 +38,7 @@ void SoundTick(const SlotTickCues& cues)
     const SlotTickCues spoken = SpokenCues(cues, alerts, endSoundsOn);
     AlertCue cue = ChooseCue(CuesWithout(cues, spoken), alerts, endSoundsOn, EndSoundPeaks());
     if (spoken.ended | spoken.warned | spoken.ready) {
-        std::wstring names[kTimerSlotCount];
-        for (int i = 0; i < kTimerSlotCount; ++i) names[i] = MultiByteToWide(SlotName(g_timerSlots[i]));
-        if (!Say(spoken, g_timerSlots, names, SoundVolume())) {
+        if (!Say(AlertWords(spoken), SoundVolume())) {
             cue = ChooseCue(cues, SoundingInstead(alerts, spoken), endSoundsOn, EndSoundPeaks());
         }
     }
@@ -51,7 +55,7 @@ bool TrySlotEnd(int slot, const std::string& name, EndSound sound, SpeakMode spe
         PlaySoundAt(sound, volume);
         return true;
     }
-    if (Say(ended, g_timerSlots, names, volume)) return true;
+    if (Say(SpokenText(ended, g_timerSlots, names, Words()), volume)) return true;
     PlaySoundAt(sound == EndSound::None ? EndSound::Chime : sound, volume);
     return false;
 }

@@ -10,6 +10,9 @@
 
 // At the volume stored, for the set shown.
 void SoundTick(const SlotTickCues& cues);
+// The words these cues are said in, with the shown slots' names: also what a
+// screen reader is told at a warning or an end.
+std::wstring AlertWords(const SlotTickCues& cues);
 // The alert page's Test: slot `slot`'s end as it would be heard with `sound`
 // and `speak`, at `volume`. False where it was to be said and no voice could
 // (its sound played instead).

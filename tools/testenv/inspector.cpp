@@ -8,7 +8,11 @@
 //   inspector click HWND ID      presses the dialog button ID of window HWND
 //   inspector foreground         the foreground window and the focus owner
 //   inspector chars HWND CODE... posts WM_CHAR of each UTF-16 unit, as an input method does
+//   inspector accessible HWND    the window's client area as a screen reader reads it (MSAA):
+//                                itself and each child, with name, value, role, state, location
+//   inspector press HWND CHILD   a reader's default action on a child
 #include <windows.h>
+#include <oleacc.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -153,8 +157,67 @@ UINT_PTR Number(const wchar_t* text)
 int Usage()
 {
     std::fprintf(stderr, "usage: inspector windows | send|post HWND MSG WPARAM LPARAM | click HWND ID | foreground"
-                         " | chars HWND CODE...\n");
+                         " | chars HWND CODE... | accessible HWND | press HWND CHILD\n");
     return 2;
+}
+
+std::wstring Taken(BSTR text)
+{
+    std::wstring out = text ? text : L"";
+    SysFreeString(text);
+    return out;
+}
+
+HRESULT g_found = S_OK;  // how the last object was found
+// IAccessible's id: the import library gives only a stub of the DLL's own.
+constexpr IID kIidAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+
+// The client area's object, as AccessibleObjectFromWindow gives it to a reader.
+IAccessible* ClientObject(HWND hWnd)
+{
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IAccessible* object = nullptr;
+    const HRESULT found = AccessibleObjectFromWindow(hWnd, static_cast<DWORD>(OBJID_CLIENT), kIidAccessible,
+                                                     reinterpret_cast<void**>(&object));
+    g_found = found;
+    return SUCCEEDED(found) ? object : nullptr;
+}
+
+void PrintAccessible(HWND hWnd)
+{
+    IAccessible* object = ClientObject(hWnd);
+    LONG count = 0;
+    const HRESULT counted = object ? object->get_accChildCount(&count) : E_POINTER;
+    if (FAILED(counted)) {
+        std::printf("{\"ok\":false,\"error\":\"%08lx %08lx\"}\n", static_cast<unsigned long>(g_found),
+                    static_cast<unsigned long>(counted));
+        return;
+    }
+    std::string parts;
+    for (LONG child = 0; child <= count; ++child) {
+        VARIANT id{};
+        id.vt = VT_I4;
+        id.lVal = child;
+        BSTR name = nullptr, value = nullptr, shortcut = nullptr, action = nullptr;
+        object->get_accName(id, &name);
+        object->get_accValue(id, &value);
+        object->get_accKeyboardShortcut(id, &shortcut);
+        object->get_accDefaultAction(id, &action);
+        VARIANT role{}, state{};
+        object->get_accRole(id, &role);
+        object->get_accState(id, &state);
+        LONG left = 0, top = 0, width = 0, height = 0;
+        object->accLocation(&left, &top, &width, &height, id);
+        char numbers[160];
+        std::snprintf(numbers, sizeof numbers, "\"role\":%ld,\"state\":%ld,\"location\":[%ld,%ld,%ld,%ld]",
+                      role.vt == VT_I4 ? role.lVal : -1L, state.vt == VT_I4 ? state.lVal : -1L, left, top, width,
+                      height);
+        parts += std::string(child ? "," : "") + "{\"child\":" + std::to_string(child) + ",\"name\":" +
+                 Json(Taken(name)) + ",\"value\":" + Json(Taken(value)) + ",\"shortcut\":" + Json(Taken(shortcut)) +
+                 ",\"action\":" + Json(Taken(action)) + "," + numbers + "}";
+    }
+    object->Release();
+    std::printf("{\"ok\":true,\"parts\":[%s]}\n", parts.c_str());
 }
 
 }  // namespace
@@ -185,6 +248,16 @@ int wmain(int argc, wchar_t** argv)
         HWND hWnd = reinterpret_cast<HWND>(Number(argv[2]));
         bool ok = true;
         for (int i = 3; i < argc; ++i) ok &= PostMessageW(hWnd, WM_CHAR, Number(argv[i]), 1) != FALSE;
+        std::printf("{\"ok\":%s}\n", ok ? "true" : "false");
+    } else if (command == L"accessible" && argc == 3) {
+        PrintAccessible(reinterpret_cast<HWND>(Number(argv[2])));
+    } else if (command == L"press" && argc == 4) {
+        IAccessible* object = ClientObject(reinterpret_cast<HWND>(Number(argv[2])));
+        VARIANT id{};
+        id.vt = VT_I4;
+        id.lVal = static_cast<LONG>(Number(argv[3]));
+        const bool ok = object && SUCCEEDED(object->accDoDefaultAction(id));
+        if (object) object->Release();
         std::printf("{\"ok\":%s}\n", ok ? "true" : "false");
     } else if (command == L"foreground") {
         GUITHREADINFO info{};
