@@ -383,6 +383,10 @@ void CTimerBarDlg::ActOnRelease(int index, std::uint32_t heldMs)
         ShowNextSet();  // the set shown tells the bar
         return;
     }
+    if (index == kReadAllHolder) {
+        SayTimesLeft();
+        return;
+    }
     if (index < 0) return;
     const std::int32_t now = CurrentSlotTime();
     switch (DecidePress(CurrentTriggers(), index, static_cast<SlotState>(g_timerSlots[index].state), heldMs,

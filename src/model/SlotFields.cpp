@@ -480,6 +480,8 @@ SlotTriggers ReadSlotTriggers(SettingsProfile& profile)
     if (IsUsableTrigger(pause)) triggers.pause = pause;
     const auto nextSet = static_cast<std::uint32_t>(profile.GetInt(kSectionOption, "NextSetKey", 0));
     if (IsUsableTrigger(nextSet) && nextSet != triggers.pause) triggers.nextSet = nextSet;
+    const auto readAll = static_cast<std::uint32_t>(profile.GetInt(kSectionOption, "ReadAllKey", 0));
+    if (IsUsableTrigger(readAll) && readAll != triggers.pause && readAll != triggers.nextSet) triggers.readAll = readAll;
     DropProgramKeys(triggers, triggers);
     return triggers;
 }
@@ -492,5 +494,8 @@ void WriteSlotTriggers(SettingsProfile& profile, const SlotTriggers& triggers, c
     if (triggers.pause != before.pause) profile.WriteInt(kSectionOption, "PauseKey", static_cast<std::int32_t>(triggers.pause));
     if (triggers.nextSet != before.nextSet) {
         profile.WriteInt(kSectionOption, "NextSetKey", static_cast<std::int32_t>(triggers.nextSet));
+    }
+    if (triggers.readAll != before.readAll) {
+        profile.WriteInt(kSectionOption, "ReadAllKey", static_cast<std::int32_t>(triggers.readAll));
     }
 }

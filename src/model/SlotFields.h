@@ -105,8 +105,8 @@ void ReadSlotKeys(SettingsProfile& profile, const char* section, SlotTriggers& t
 void WriteSlotKeys(SettingsProfile& profile, const char* section, const SlotTriggers& triggers);
 // Odd values (absent, another type, unusable, already taken by a lower slot)
 // read as the slot's default (none, if a lower slot holds even that); a
-// lockout outside 0 to 2000 ms as 0; a pause or next-set key that is odd as
-// none, a next-set key that is the pause key's as none. The program's own
+// lockout outside 0 to 2000 ms as 0; a pause, next-set or read-all key that
+// is odd as none, one that is an earlier one's as none. The program's own
 // keys belong to no slot: a slot stored with one reads as having no key.
 SlotTriggers ReadSlotTriggers(SettingsProfile& profile);
 // Over what was stored before (`before`).

@@ -67,6 +67,24 @@ std::wstring SpokenText(const SlotTickCues& spoken, const TimerSlot* slots, cons
     return text;
 }
 
+std::wstring TimesLeftText(const TimerSlot* slots, const std::wstring* names, const SpeechWords& words)
+{
+    std::vector<int> running;
+    for (int i = 0; i < kTimerSlotCount; ++i) {
+        if (slots[i].state == Running) running.push_back(i);
+    }
+    std::stable_sort(running.begin(), running.end(),
+                     [slots](int a, int b) { return slots[a].remaining < slots[b].remaining; });
+    std::wstring text;
+    for (const int i : running) {
+        const std::string time = FormatSlotTime(slots[i].remaining);
+        if (!text.empty()) text += L", ";
+        text += (names[i].empty() ? Filled(words.slot, i + 1) : names[i]) + L" " +
+                std::wstring(time.begin() + static_cast<std::ptrdiff_t>(time.find_first_not_of(' ')), time.end());
+    }
+    return text.empty() ? words.noneRunning : text;
+}
+
 std::vector<std::uint16_t> VoiceLanguages(const std::wstring& text, std::uint16_t programLanguage)
 {
     std::vector<std::uint16_t> languages;

@@ -15,6 +15,7 @@ struct SpeechWords {
     std::wstring minute;   // "1분"
     std::wstring minutes;  // "%1분"
     std::wstring ready;    // "사용 가능": after a name, at the end of a cooldown
+    std::wstring noneRunning;  // "실행 중인 타이머 없음"
 };
 
 // Of the slots due in one tick, those that speak: their end (with the end
@@ -31,6 +32,11 @@ SlotAlerts SoundingInstead(const SlotAlerts& alerts, const SlotTickCues& spoken)
 // minutes left, and when it is ready again by that word. `names` are the slots' names as the player reads them.
 std::wstring SpokenText(const SlotTickCues& spoken, const TimerSlot* slots, const std::wstring* names,
                         const SpeechWords& words);
+
+// The read-all key's words: every running slot's name (its number where it
+// has none) and time left as the bar shows it, shortest first, slot order
+// among equals; the words for none where none runs.
+std::wstring TimesLeftText(const TimerSlot* slots, const std::wstring* names, const SpeechWords& words);
 
 // The languages whose voice may say `text`, in order: Korean first where it
 // holds Hangul, then the program's language, then English. Where none of

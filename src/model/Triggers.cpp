@@ -37,7 +37,7 @@ bool SlotTriggers::operator==(const SlotTriggers& other) const
     for (int i = 0; i < kTimerSlotCount; ++i) {
         if (key[i] != other.key[i] || press[i] != other.press[i]) return false;
     }
-    return lockoutMs == other.lockoutMs && pause == other.pause && nextSet == other.nextSet;
+    return lockoutMs == other.lockoutMs && pause == other.pause && nextSet == other.nextSet && readAll == other.readAll;
 }
 
 SlotTriggers DefaultSlotTriggers()
@@ -50,6 +50,7 @@ SlotTriggers DefaultSlotTriggers()
     triggers.lockoutMs = 0;
     triggers.pause = kNoTrigger;
     triggers.nextSet = kNoTrigger;
+    triggers.readAll = kNoTrigger;
     return triggers;
 }
 
@@ -85,7 +86,7 @@ int DropProgramKeys(SlotTriggers& slots, const SlotTriggers& program)
 {
     int dropped = 0;
     for (Trigger& key : slots.key) {
-        if (key == kNoTrigger || (key != program.pause && key != program.nextSet)) continue;
+        if (key == kNoTrigger || (key != program.pause && key != program.nextSet && key != program.readAll)) continue;
         key = kNoTrigger;
         ++dropped;
     }
@@ -98,6 +99,7 @@ int SlotWithTrigger(const SlotTriggers& triggers, Trigger trigger, int except)
     // The program's own keys first: they belong to no slot.
     if (except != kPauseHolder && triggers.pause == trigger) return kPauseHolder;
     if (except != kNextSetHolder && triggers.nextSet == trigger) return kNextSetHolder;
+    if (except != kReadAllHolder && triggers.readAll == trigger) return kReadAllHolder;
     for (int i = 0; i < kTimerSlotCount; ++i) {
         if (i != except && triggers.key[i] == trigger) return i;
     }

@@ -57,12 +57,15 @@ struct SlotTriggers {
     Trigger pause;
     // "NextSetKey": shows the next set of slots; none by default.
     Trigger nextSet;
+    // "ReadAllKey": says every running slot's name and time left; none by default.
+    Trigger readAll;
     bool operator==(const SlotTriggers& other) const;
 };
 
-// Who holds a trigger in SlotTriggers::pause and ::nextSet, for SlotWithTrigger.
+// Who holds a trigger in SlotTriggers::pause, ::nextSet and ::readAll, for SlotWithTrigger.
 constexpr int kPauseHolder = kTimerSlotCount;
 constexpr int kNextSetHolder = kTimerSlotCount + 1;
+constexpr int kReadAllHolder = kTimerSlotCount + 2;
 
 // Every slot on its digit key, a second press stopping, no lockout.
 SlotTriggers DefaultSlotTriggers();
@@ -72,10 +75,10 @@ int SettleSlotKeys(SlotTriggers& triggers);
 // A set's keys and second presses into `to`, whose program-wide keys stay.
 void TakeSlotKeys(SlotTriggers& to, const SlotTriggers& from);
 // Each slot key of `slots` that is one of `program`'s own keys (pause, next
-// set) becomes none. How many did.
+// set, read all) becomes none. How many did.
 int DropProgramKeys(SlotTriggers& slots, const SlotTriggers& program);
 
-// The slot (or kPauseHolder, kNextSetHolder) other than `except` that has this trigger, or -1.
+// The slot (or kPauseHolder, kNextSetHolder, kReadAllHolder) other than `except` that has this trigger, or -1.
 int SlotWithTrigger(const SlotTriggers& triggers, Trigger trigger, int except = -1);
 // The slot a release starts or stops (or the holder of a program-wide key):
 // the one with exactly this trigger, or

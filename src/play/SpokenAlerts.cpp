@@ -14,7 +14,8 @@ namespace {
 SpeechWords Words()
 {
     return {LoadResourceString(IDS_SPEECH_SLOT), LoadResourceString(IDS_SPEECH_MINUTE),
-            LoadResourceString(IDS_SPEECH_MINUTES), LoadResourceString(IDS_SPEECH_READY)};
+            LoadResourceString(IDS_SPEECH_MINUTES), LoadResourceString(IDS_SPEECH_READY),
+            LoadResourceString(IDS_SPEECH_NONE_RUNNING)};
 }
 
 bool Say(const std::wstring& text, std::int32_t volume)
@@ -29,6 +30,13 @@ std::wstring AlertWords(const SlotTickCues& cues)
     std::wstring names[kTimerSlotCount];
     for (int i = 0; i < kTimerSlotCount; ++i) names[i] = MultiByteToWide(SlotName(g_timerSlots[i]));
     return SpokenText(cues, g_timerSlots, names, Words());
+}
+
+void SayTimesLeft()
+{
+    std::wstring names[kTimerSlotCount];
+    for (int i = 0; i < kTimerSlotCount; ++i) names[i] = MultiByteToWide(SlotName(g_timerSlots[i]));
+    Say(TimesLeftText(g_timerSlots, names, Words()), SoundVolume());
 }
 
 void SoundTick(const SlotTickCues& cues)

@@ -156,10 +156,11 @@ void WatchTriggers(const SlotTriggers& triggers)
 {
     for (bool& watched : g_watched) watched = false;
     g_anyMouseTrigger = false;
-    Trigger all[kTimerSlotCount + 2];
+    Trigger all[kTimerSlotCount + 3];
     std::copy(std::begin(triggers.key), std::end(triggers.key), all);
-    all[kTimerSlotCount] = triggers.pause;
-    all[kTimerSlotCount + 1] = triggers.nextSet;
+    all[kPauseHolder] = triggers.pause;
+    all[kNextSetHolder] = triggers.nextSet;
+    all[kReadAllHolder] = triggers.readAll;
     for (Trigger trigger : all) {
         if (trigger == kNoTrigger || TriggerKey(trigger) > 0xFF) continue;
         g_watched[TriggerKey(trigger)] = true;

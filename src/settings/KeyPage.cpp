@@ -17,7 +17,8 @@ enum Column { SlotColumn, NameColumn, KeyColumn, PressColumn };
 // The list's rows: the nine slots, then the program's own keys.
 constexpr int kPauseRow = kPauseHolder;
 constexpr int kNextSetRow = kNextSetHolder;
-constexpr int kRowCount = kNextSetRow + 1;
+constexpr int kReadAllRow = kReadAllHolder;
+constexpr int kRowCount = kReadAllRow + 1;
 
 }  // namespace
 
@@ -50,6 +51,7 @@ void CKeyPage::FillList()
                 m_set.AtOpen().slots);
     m_list.AddRow(LoadResourceString(IDS_PAUSE_ROW), LoadResourceString(IDS_PAUSE_NAME));
     m_list.AddRow(LoadResourceString(IDS_NEXT_SET_ROW), LoadResourceString(IDS_NEXT_SET_NAME));
+    m_list.AddRow(LoadResourceString(IDS_READ_ALL_ROW), LoadResourceString(IDS_READ_ALL_NAME));
     for (int row = 0; row < kRowCount; ++row) ShowRow(row);
     m_list.Select(0);
     ShowSelectedPress();
@@ -57,7 +59,12 @@ void CKeyPage::FillList()
 
 Trigger& CKeyPage::TriggerOfRow(int row)
 {
-    return row == kPauseRow ? m_edit.pause : row == kNextSetRow ? m_edit.nextSet : m_edit.key[row];
+    switch (row) {
+    case kPauseRow: return m_edit.pause;
+    case kNextSetRow: return m_edit.nextSet;
+    case kReadAllRow: return m_edit.readAll;
+    default: return m_edit.key[row];
+    }
 }
 
 void CKeyPage::ShowRow(int row)
@@ -94,6 +101,7 @@ std::wstring CKeyPage::Holder(Trigger trigger, int row) const
     const int holder = SlotWithTrigger(m_edit, trigger, row);
     if (holder == kPauseRow) return FormatResourceString(IDS_KEY_TAKEN_BY_PAUSE, {TriggerName(trigger)});
     if (holder == kNextSetRow) return FormatResourceString(IDS_KEY_TAKEN_BY_NEXT_SET, {TriggerName(trigger)});
+    if (holder == kReadAllRow) return FormatResourceString(IDS_KEY_TAKEN_BY_READ_ALL, {TriggerName(trigger)});
     if (holder >= 0) return FormatResourceString(IDS_KEY_TAKEN, {TriggerName(trigger), std::to_wstring(holder + 1)});
     // A program key belongs to no slot of any set.
     const std::optional<SlotOfSet> other = row >= kTimerSlotCount ? FindSlotKey(trigger, m_set.Id()) : std::nullopt;
@@ -129,7 +137,7 @@ bool CKeyPage::OnCommand(UINT id, UINT code)
         });
         return true;
     case IDC_DEFAULT_KEY:
-        // The pause and next-set keys have none by default.
+        // The program's own keys have none by default.
         if (code != BN_CLICKED || SelectedSlot() < 0) return false;
         TakeTrigger(SelectedSlot() >= kTimerSlotCount ? kNoTrigger : DefaultTrigger(SelectedSlot()));
         return true;
@@ -201,6 +209,7 @@ void CKeyPage::StoreChanges()
     if (m_edit.lockoutMs != m_shown.lockoutMs) program.lockoutMs = m_edit.lockoutMs;
     if (m_edit.pause != m_shown.pause) program.pause = m_edit.pause;
     if (m_edit.nextSet != m_shown.nextSet) program.nextSet = m_edit.nextSet;
+    if (m_edit.readAll != m_shown.readAll) program.readAll = m_edit.readAll;
     if (!(program == CurrentTriggers())) {
         StoreTriggers(program);
         FollowStoredTriggers();

@@ -4,7 +4,7 @@
 
 namespace {
 
-const SpeechWords kKorean{L"%1번", L"1분", L"%1분", L"사용 가능"};
+const SpeechWords kKorean{L"%1번", L"1분", L"%1분", L"사용 가능", L"실행 중인 타이머 없음"};
 
 SlotAlerts Speaking(std::initializer_list<std::pair<int, SpeakMode>> slots)
 {
@@ -62,6 +62,19 @@ TEST(Speech, SlotsDueTogetherAreOneUtteranceInSlotOrder)
         {{0, 0, 0}, L""},
     };
     for (const auto& row : rows) EXPECT_EQ(SpokenText(row.spoken, slots, names, kKorean), row.text);
+}
+
+TEST(Speech, TheReadAllKeySaysTheRunningSlotsShortestFirst)
+{
+    TimerSlot slots[kTimerSlotCount] = {};
+    std::wstring names[kTimerSlotCount];
+    EXPECT_EQ(TimesLeftText(slots, names, kKorean), L"실행 중인 타이머 없음");
+    names[5] = L"해독제";
+    for (const auto& [slot, left, state] : {std::tuple{5, 3600, Running}, {1, 42, Running}, {8, 42, Running},
+                                            {3, 10, Cooling}, {0, 36000, Running}}) {
+        slots[slot] = TimerSlot{0, left, 40000, state, 0, ""};
+    }
+    EXPECT_EQ(TimesLeftText(slots, names, kKorean), L"2번 0:00:42, 9번 0:00:42, 해독제 1:00:00, 1번 10:00:00");
 }
 
 TEST(Speech, AVoiceOfTheTextsLanguageThenTheProgramsThenEnglish)

@@ -11,6 +11,7 @@
 
 #include "common/AppSettings.h"
 #include "play/KeysEverywhere.h"
+#include "play/Speech.h"
 #include "play/TriggerHook.h"
 #include "sets/Sets.h"
 #include "settings/SettingsWindow.h"
@@ -18,6 +19,14 @@
 namespace {
 
 constexpr int kPauseRow = kTimerSlotCount;
+
+std::vector<std::wstring> g_said;
+
+bool RecordSpeech(const std::wstring& text, const std::vector<std::uint16_t>&, std::int32_t)
+{
+    g_said.push_back(text);
+    return true;
+}
 
 // Steps run one after another by the sheet's own loop, each once the
 // messages the one before posted have gone through it.
@@ -144,18 +153,21 @@ TEST_F(KeyPage, EachProgramValueChangedAloneIsStoredAndTheOthersKept)
     const struct {
         const char* what;
         std::function<void(HWND)> change;
-        int pause, nextSet, lockout;  // as stored after OK
+        int pause, nextSet, lockout, readAll;  // as stored after OK
     } rows[] = {
         {"the pause key", [](HWND page) { SelectRow(page, IDC_SLOT_LIST, kPauseRow); CatchKey(page, VK_F9); }, VK_F9,
-         VK_F10, 300},
+         VK_F10, 300, 0},
         {"the next-set key", [](HWND page) { SelectRow(page, IDC_SLOT_LIST, kPauseRow + 1); CatchKey(page, VK_F11); },
-         VK_F8, VK_F11, 300},
-        {"the lockout", [](HWND page) { ::SetDlgItemTextW(page, IDC_LOCKOUT, L"500"); }, VK_F8, VK_F10, 500},
+         VK_F8, VK_F11, 300, 0},
+        {"the lockout", [](HWND page) { ::SetDlgItemTextW(page, IDC_LOCKOUT, L"500"); }, VK_F8, VK_F10, 500, 0},
+        {"the read-all key", [](HWND page) { SelectRow(page, IDC_SLOT_LIST, kPauseRow + 2); CatchKey(page, VK_F7); },
+         VK_F8, VK_F10, 300, VK_F7},
     };
     for (const auto& row : rows) {
         AfxGetApp()->WriteProfileInt(L"Option", L"PauseKey", VK_F8);
         AfxGetApp()->WriteProfileInt(L"Option", L"NextSetKey", VK_F10);
         AfxGetApp()->WriteProfileInt(L"Option", L"KeyLockout", 300);
+        AfxGetApp()->WriteProfileInt(L"Option", L"ReadAllKey", 0);
         LoadOptions();
         RunSettings(Bar(), [&row](HWND sheet, HWND page) {
             row.change(page);
@@ -164,6 +176,7 @@ TEST_F(KeyPage, EachProgramValueChangedAloneIsStoredAndTheOthersKept)
         EXPECT_EQ(Stored("PauseKey"), row.pause) << row.what;
         EXPECT_EQ(Stored("NextSetKey"), row.nextSet) << row.what;
         EXPECT_EQ(Stored("KeyLockout"), row.lockout) << row.what;
+        EXPECT_EQ(Stored("ReadAllKey"), row.readAll) << row.what;
         EXPECT_EQ(CurrentTriggers().nextSet, static_cast<Trigger>(row.nextSet)) << row.what << ": applied at once";
     }
     // The hooks follow at once: the new next-set key, pressed in the game, shows the next set.
@@ -175,6 +188,19 @@ TEST_F(KeyPage, EachProgramValueChangedAloneIsStoredAndTheOthersKept)
     });
     PressInGame(VK_F11);
     EXPECT_EQ(ShownSetName(), L"기본");
+    // The read-all key, pressed in the game, says the running slots, shortest first.
+    RunSettings(Bar(), [&rows](HWND sheet, HWND page) {
+        rows[3].change(page);
+        Press(sheet, PSBTN_OK);
+    });
+    SetSpeaker(RecordSpeech);
+    const std::int32_t now = CurrentSlotTime();
+    g_timerSlots[6] = TimerSlot{0, 300, 600, Running, now, ""};
+    g_timerSlots[2] = TimerSlot{0, 42, 600, Running, now, "Mana"};
+    PressInGame(VK_F7);
+    SetSpeaker(nullptr);
+    TakeRunning();
+    EXPECT_EQ(g_said, std::vector<std::wstring>{L"Mana 0:00:42, 7번 0:05:00"});
     SwitchKeysEverywhere(false);
 }
 

@@ -45,7 +45,7 @@ int wmain()
         slots[i].duration = 3600;
         names[i] = i % 2 ? L"Mana potion" : L"해독제";
     }
-    const SpeechWords words{L"%1번", L"1분", L"%1분", L"사용 가능"};
+    const SpeechWords words{L"%1번", L"1분", L"%1분", L"사용 가능", L"실행 중인 타이머 없음"};
     const SlotTickCues nine{0x1FF, 0, 0};
     const auto utterance = [&] {
         const std::wstring text = SpokenText(nine, slots, names, words);

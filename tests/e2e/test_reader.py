@@ -1,0 +1,66 @@
+"""The bar as a screen reader reads it, across processes as NVDA or Narrator
+does (the inspector asks through AccessibleObjectFromWindow): nine named
+slots with their times, the title, the pin and the close button, idle,
+running, in the warning, after a set switch and a language change. What
+readers are told at each change is proven at the Win32 layer."""
+import re
+
+import bench
+
+F9 = 0x78
+PSM_SETCURSEL, CB_SETCURSEL, WM_COMMAND, CBN_SELCHANGE = 0x0465, 0x014E, 0x0111, 1
+GENERAL_PAGE, LANGUAGE, ENGLISH = 3, 1500, 2
+LIST_ITEM, STATIC_TEXT, PUSH_BUTTON, PRESSED = 34, 41, 43, 0x8
+
+
+def parts(bar):
+    tree = bench.inspector("accessible", bar["hwnd"])
+    assert tree["ok"], tree
+    return tree["parts"]
+
+
+def test_nine_named_timers_a_title_a_pin_and_a_close_in_every_phase_set_and_language(program):
+    for name, value in (("NextSetKey", F9), ("MainWinLeft", 100), ("MainWinTop", 0)):
+        bench.reg_set("Option", name, value)
+    bench.reg_set("Save", "Name#2", "해독제")
+    bench.reg_set("Save", "Time#1", 30)  # in its red minute from the start
+    bench.wine("reg", "add", bench.PROGRAM_KEY + "\\Set1", "/v", "SetName", "/d", "B", "/f")
+    bench.wine("reg", "add", bench.PROGRAM_KEY + "\\Set1", "/v", "Name#2", "/d", "물약", "/f")
+    run = program()
+    bar = run.bar()
+    idle = parts(bar)
+    assert [p["role"] for p in idle[1:]] == [LIST_ITEM] * 9 + [STATIC_TEXT, PUSH_BUTTON, PUSH_BUTTON]
+    assert [(p["name"], p["value"], p["shortcut"]) for p in idle[1:4]] == [
+        ("1", "0:30:00", "1"), ("2", "0:00:30", "2"), ("3: 해독제", "0:04:00", "3")]
+    assert idle[10]["name"].startswith("Tavorin") and idle[0]["name"] == idle[10]["name"]
+    assert (idle[11]["name"], idle[11]["action"], idle[12]["name"]) == ("항상 위에 고정", "누르기", "닫기")
+    left, top = bar["rect"][:2]
+    assert idle[1]["location"] == [left + 20, top + 30, 30, 30], "slot 1's icon box on the screen"
+
+    bench.click_bare(bar)
+    bench.key("1", "2")
+    bench.wait_until(lambda: parts(bar)[2]["value"].startswith("경고"), 5, 0.1, "slot 2 read in its warning")
+    running = parts(bar)
+    assert re.fullmatch(r"실행 중, 0:(30:00|29:[45]\d) 남음", running[1]["value"]), running[1]
+    assert re.fullmatch(r"경고, 0:00:[23]\d 남음", running[2]["value"]), running[2]
+    assert bench.inspector("foreground")["foreground"] == bar["hwnd"], "reading takes no focus from where it was"
+
+    # The pin pressed by a reader, as a click does; the bar stays where it is.
+    assert bench.inspector("press", bar["hwnd"], 11)["ok"]
+    bench.wait_until(lambda: parts(bar)[11]["state"] & PRESSED, 5, 0.1, "the pin pressed")
+
+    bench.key("F9")  # set B: its own slot 3, nothing running
+    bench.wait_until(lambda: parts(bar)[3]["name"] == "3: 물약", 5, 0.1, "set B's names read")
+    assert parts(bar)[1]["value"] == "0:30:00" and "B" in parts(bar)[10]["name"]
+
+    sheet = bench.open_settings(bar, "설정: B")
+    bench.send(sheet, PSM_SETCURSEL, GENERAL_PAGE, 0)
+    page = bench.wait_until(lambda: next((c for c in bench.find_window(title=sheet["title"], visible=True)["children"]
+                                          if c["id"] == LANGUAGE and c["visible"]), None), 5, 0.1, "the general page")
+    bench.send(page, CB_SETCURSEL, ENGLISH, 0)
+    bench.send(bench.find_window(title=sheet["title"], visible=True), WM_COMMAND, (CBN_SELCHANGE << 16) | LANGUAGE,
+               int(page["hwnd"], 16))
+    bench.click_control(sheet, 1)  # OK
+    bench.wait_until(lambda: parts(bar)[11]["name"] == "Always on top", 5, 0.1, "read in English")
+    english = parts(bar)
+    assert (english[12]["name"], english[1]["action"]) == ("Close", "Edit")
