@@ -69,6 +69,7 @@ add_library(tavorin_win STATIC
   src/access/Announce.cpp
   src/access/OleText.cpp
   src/bar/BarAccess.cpp
+  src/editor/EditorAccess.cpp
 )
 # WinINet, url, shell32 and ole32 serve the update check alone and are loaded
 # by it when it runs (framework/LateLibrary.h), never at start-up; so are winmm

@@ -163,6 +163,20 @@
 #define IDS_READ_ALL_NAME 239
 #define IDS_KEY_TAKEN_BY_READ_ALL 240
 #define IDS_SPEECH_NONE_RUNNING 241
+// The editor for a screen reader
+#define IDS_READ_EDITOR 242
+#define IDS_READ_ICON 243
+#define IDS_READ_HOURS 244
+#define IDS_READ_MINUTES 245
+#define IDS_READ_SECONDS 246
+#define IDS_READ_UP 247
+#define IDS_READ_DOWN 248
+#define IDS_READ_COOLDOWN 249
+#define IDS_READ_OK 250
+#define IDS_READ_CANCEL 251
+#define IDS_READ_CHOOSE 252
+// The icons' names in the catalogue's order, separated by "|"
+#define IDS_ICON_NAMES 253
 // The bar over a game
 #define IDS_LIGHT_ELEVATED 191
 #define IDS_LIGHT_PAUSED 192

@@ -255,3 +255,8 @@ void CAccessibleWindow::TellStateChanged(HWND hWnd, int child)
 {
     ::NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hWnd, OBJID_CLIENT, child);
 }
+
+void CAccessibleWindow::TellSelected(HWND hWnd, int child)
+{
+    ::NotifyWinEvent(EVENT_OBJECT_SELECTION, hWnd, OBJID_CLIENT, child);
+}

@@ -46,6 +46,7 @@ public:
     static void TellValueChanged(HWND hWnd, int child);
     static void TellNameChanged(HWND hWnd, int child);
     static void TellStateChanged(HWND hWnd, int child);
+    static void TellSelected(HWND hWnd, int child);
 
 private:
     class CAccessibleObject* m_pObject = nullptr;

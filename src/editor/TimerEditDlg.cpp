@@ -84,6 +84,14 @@ bool CTimerEditDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         SavePlace();
         *result = 0;
         return true;
+    case WM_GETOBJECT:
+        *result = m_access.Answer(m_hWnd, wParam, lParam, *this);
+        if (*result != 0) return true;
+        break;
+    case kPressPlaceMessage:
+        if (static_cast<int>(wParam) < kEditorPlaceEnd) ActOnPlace(static_cast<int>(wParam));
+        *result = 0;
+        return true;
     case kSetChangedMessage:
         // Its edit stays with its set, whichever shows; the title names it.
         if (IsWindowVisible()) Invalidate();
@@ -275,9 +283,14 @@ void CTimerEditDlg::OnLButtonUp(POINT point)
     ReleaseHeldMouse();
 
     // A release outside the editor (it holds the mouse) acts nowhere.
-    const int place = PlaceAt(point);
+    ActOnPlace(PlaceAt(point));
+}
+
+void CTimerEditDlg::ActOnPlace(int place)
+{
     if (IsIconCell(place)) {
         m_nIconCode = g_iconCatalogue.CodeAt(place - kIconCellFirst);
+        TellReaders(place);
         Invalidate();
     } else if (place == OkButton) {
         Commit(true);
@@ -285,6 +298,7 @@ void CTimerEditDlg::OnLButtonUp(POINT point)
         ShowWindow(SW_HIDE);
     } else if (place >= 0) {
         Step(ClickSpin(place), place);
+        TellReaders(place);
         Invalidate();
     }
 }
@@ -349,6 +363,7 @@ void CTimerEditDlg::OnTimer(UINT_PTR nIDEvent)
     ApplyTimers(TickTimers(id, place >= 0));
     if (place < 0 || (id != TimerLeftRepeat && id != TimerRightRepeat)) return;
     Step(id == TimerLeftRepeat ? LeftRepeatSpin(place) : RightRepeatSpin(place), place);
+    TellReaders(place);
     RefreshWindows(Repaint::Digits);
 }
 

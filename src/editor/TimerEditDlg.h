@@ -8,13 +8,19 @@
 
 #include "common/SkinnedDialog.h"
 #include "common/NameBox.h"
+#include "access/AccessibleWindow.h"
 #include "editor/EditorRules.h"
 #include "framework/Gdi.h"
 #include "model/TimerSets.h"
 #include "skin/SkinCanvas.h"
 #include "skin/WindowDrag.h"
 
-class CTimerEditDlg : public CSkinnedDialog {
+// A reader's press of a place, posted to the editor (wParam the place).
+constexpr UINT kPressPlaceMessage = WM_APP + 0x41;
+
+// For a screen reader its drawn parts are named: each icon cell, each time's
+// arrows and digits, OK and Cancel (the name box is a real edit box).
+class CTimerEditDlg : public CSkinnedDialog, private AccessibleParts {
 public:
     explicit CTimerEditDlg(CWnd* pParent = nullptr);
 
@@ -63,6 +69,14 @@ private:
 
     // One step on the duration, or on the cooldown where `place` is one of its.
     void Step(Spin spin, int place);
+    // What a click released on a place does; a reader's press does the same.
+    void ActOnPlace(int place);
+    // A screen reader's parts of the editor (EditorAccess.cpp).
+    int PartCount() const override;
+    AccessiblePart Part(int child) const override;
+    bool DoDefaultAction(int child) override;
+    // Readers are told what a place's action changed: the icon chosen, or a time's digits.
+    void TellReaders(int place);
     void ApplyTimers(const TimerChange& change);
     // A press on a place holds the mouse until its release, wherever that is.
     void HoldMouse();
@@ -95,4 +109,5 @@ private:
     CWindowDrag m_drag;  // m_drag.m_ptPress is also the press point of a hold
     CNameBox m_nameBox;
     CFont m_fontName;  // the name box's font at the window's scale
+    CAccessibleWindow m_access;
 };

@@ -1,8 +1,9 @@
-"""The bar as a screen reader reads it, across processes as NVDA or Narrator
-does (the inspector asks through AccessibleObjectFromWindow): nine named
-slots with their times, the title, the pin and the close button, idle,
-running, in the warning, after a set switch and a language change. What
-readers are told at each change is proven at the Win32 layer."""
+"""The bar and the editor as a screen reader reads them, across processes as
+NVDA or Narrator does (the inspector asks through AccessibleObjectFromWindow):
+the bar's nine named slots with their times, title, pin and close button,
+idle, running, in the warning, after a set switch and a language change; the
+editor's cells, arrows and digits. What readers are told at each change is
+proven at the Win32 layer."""
 import re
 
 import bench
@@ -10,7 +11,8 @@ import bench
 F9 = 0x78
 PSM_SETCURSEL, CB_SETCURSEL, WM_COMMAND, CBN_SELCHANGE = 0x0465, 0x014E, 0x0111, 1
 GENERAL_PAGE, LANGUAGE, ENGLISH = 3, 1500, 2
-LIST_ITEM, STATIC_TEXT, PUSH_BUTTON, PRESSED = 34, 41, 43, 0x8
+LIST_ITEM, STATIC_TEXT, PUSH_BUTTON, PRESSED, SELECTED = 34, 41, 43, 0x8, 0x2
+HOURS_UP, HOURS, COOLDOWN_MINUTES, OK = 25, 26, 38, 43  # the editor's parts after its 24 cells
 
 
 def parts(bar):
@@ -64,3 +66,21 @@ def test_nine_named_timers_a_title_a_pin_and_a_close_in_every_phase_set_and_lang
     bench.wait_until(lambda: parts(bar)[11]["name"] == "Always on top", 5, 0.1, "read in English")
     english = parts(bar)
     assert (english[12]["name"], english[1]["action"]) == ("Close", "Edit")
+
+
+def test_the_editors_cells_arrows_and_digits_are_named_and_pressed_as_clicked(program):
+    bench.reg_set("Save", "Time#3", 5400)
+    bench.reg_set("Save", "Cooldown#3", 120)
+    run = program()
+    editor = run.open_editor(3)
+    read = parts(editor)
+    assert len(read) == 1 + 24 + 18 + 2
+    assert (read[5]["name"], read[5]["state"] & SELECTED) == ("아이콘 5: 방패", SELECTED), "slot 4's icon chosen"
+    assert [p["name"] for p in read[HOURS_UP:HOURS_UP + 3]] == ["시 올리기", "시", "시 내리기"]
+    assert (read[HOURS]["value"], read[COOLDOWN_MINUTES]["name"], read[COOLDOWN_MINUTES]["value"]) == (
+        "01", "재사용 분", "02")
+    assert bench.inspector("press", editor["hwnd"], HOURS_UP)["ok"]
+    bench.wait_until(lambda: parts(editor)[HOURS]["value"] == "02", 5, 0.1, "an hour more, read back")
+    assert bench.inspector("press", editor["hwnd"], OK)["ok"]
+    run.editor(visible=False)
+    assert bench.reg_values("Save")["Time#3"] == ("REG_DWORD", 5400 + 3600)
