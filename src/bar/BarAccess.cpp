@@ -74,7 +74,7 @@ bool CTimerBarDlg::DoDefaultAction(int child)
         return EditorWindow() != nullptr;
     }
     if (child != kPinPart && child != kClosePart) return false;
-    ::PostMessageW(m_hWnd, kPressPartMessage, static_cast<WPARAM>(child), 0);
+    ::PostMessageW(m_hWnd, kReaderPressMessage, static_cast<WPARAM>(child), 0);
     return true;
 }
 

@@ -420,7 +420,7 @@ bool CTimerBarDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*
         *result = m_access.Answer(m_hWnd, wParam, lParam, *this);
         if (*result != 0) return true;
         break;
-    case kPressPartMessage:
+    case kReaderPressMessage:
         PressPart(static_cast<int>(wParam));
         *result = 0;
         return true;

@@ -21,8 +21,6 @@
 // The bar's countdown timer, for the window's whole life: it fires just past
 // each second of the wall clock, when what the bar shows may change.
 constexpr UINT_PTR BarTimerId = 19104884;
-// A reader's press of a part, posted to the bar (wParam the part).
-constexpr UINT kPressPartMessage = WM_APP + 0x40;
 // Where the title is drawn, at 1x.
 constexpr RECT kBarTitleRect{7, 3, 200, 20};
 

@@ -42,6 +42,8 @@ constexpr UINT kSeeThroughMessage = WM_APP + 0x26;
 constexpr UINT kWindowSwitchMessage = WM_APP + 0x28;
 // To both: the program speaks another language now; each shows its texts and pictures in it.
 constexpr UINT kLanguageShownMessage = WM_APP + 0x27;
+// A screen reader's press of a drawn part, posted to the window that draws it (wParam: which part).
+constexpr UINT kReaderPressMessage = WM_APP + 0x29;
 
 class CProgramDialog : public CDialog {
 public:

@@ -125,6 +125,6 @@ bool CTimerEditDlg::DoDefaultAction(int child)
     const int place = PlaceOfPart(child);
     if (IsDigitsPart(child)) return false;
     // Posted: the reader's call returns first, and the editor acts as for a click.
-    ::PostMessageW(m_hWnd, kPressPlaceMessage, static_cast<WPARAM>(place), 0);
+    ::PostMessageW(m_hWnd, kReaderPressMessage, static_cast<WPARAM>(place), 0);
     return true;
 }

@@ -88,7 +88,7 @@ bool CTimerEditDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         *result = m_access.Answer(m_hWnd, wParam, lParam, *this);
         if (*result != 0) return true;
         break;
-    case kPressPlaceMessage:
+    case kReaderPressMessage:
         if (static_cast<int>(wParam) < kEditorPlaceEnd) ActOnPlace(static_cast<int>(wParam));
         *result = 0;
         return true;

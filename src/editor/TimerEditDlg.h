@@ -15,9 +15,6 @@
 #include "skin/SkinCanvas.h"
 #include "skin/WindowDrag.h"
 
-// A reader's press of a place, posted to the editor (wParam the place).
-constexpr UINT kPressPlaceMessage = WM_APP + 0x41;
-
 // For a screen reader its drawn parts are named: each icon cell, each time's
 // arrows and digits, OK and Cancel (the name box is a real edit box).
 class CTimerEditDlg : public CSkinnedDialog, private AccessibleParts {
