@@ -31,16 +31,10 @@ int CTimerBarDlg::PartCount() const
 AccessiblePart CTimerBarDlg::Part(int child) const
 {
     AccessiblePart part;
-    const RECT window = GetWindowRect();
-    const int k = m_canvas.Scale();
-    const auto place = [&](const RECT& rect) {
-        part.location = {window.left + rect.left * k, window.top + rect.top * k, window.left + rect.right * k,
-                         window.top + rect.bottom * k};
-    };
     if (child == 0) {
         part.name = TitleText();
         part.role = ROLE_SYSTEM_LIST;
-        part.location = window;
+        part.location = GetWindowRect();
     } else if (child <= kTimerSlotCount) {
         const int slot = child - 1;
         part.name = SlotReadingName(slot, MultiByteToWide(SlotName(g_timerSlots[slot])));
@@ -49,19 +43,19 @@ AccessiblePart CTimerBarDlg::Part(int child) const
         part.defaultAction = LoadResourceString(IDS_READ_EDIT);
         part.role = ROLE_SYSTEM_LISTITEM;
         part.state = STATE_SYSTEM_READONLY;
-        place(ToRect(BarHitRects[slot]));
+        part.location = OnScreen(ToRect(BarHitRects[slot]));
     } else if (child == kTitlePart) {
         part.name = TitleText();
         part.role = ROLE_SYSTEM_STATICTEXT;
         part.state = STATE_SYSTEM_READONLY;
-        place(kBarTitleRect);
+        part.location = OnScreen(kBarTitleRect);
     } else {
         const bool pin = child == kPinPart;
         part.name = LoadResourceString(pin ? IDS_READ_PIN : IDS_READ_CLOSE);
         part.defaultAction = LoadResourceString(IDS_READ_PRESS);
         part.role = ROLE_SYSTEM_PUSHBUTTON;
         part.state = pin && m_bAlwaysOnTop ? STATE_SYSTEM_PRESSED : 0;
-        place(ToRect(BarHitRects[pin ? kBarPinRect : kBarCloseRect]));
+        part.location = OnScreen(ToRect(BarHitRects[pin ? kBarPinRect : kBarCloseRect]));
     }
     return part;
 }

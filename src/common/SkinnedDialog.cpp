@@ -66,6 +66,14 @@ void CSkinnedDialog::TakeScale(int dpi, const POINT* topLeft)
     OnScaleChanged();
 }
 
+RECT CSkinnedDialog::OnScreen(const RECT& skinRect) const
+{
+    const RECT window = GetWindowRect();
+    const int k = m_canvas.Scale();
+    return {window.left + skinRect.left * k, window.top + skinRect.top * k, window.left + skinRect.right * k,
+            window.top + skinRect.bottom * k};
+}
+
 void CSkinnedDialog::KeepScaledOnScreen()
 {
     if (m_canvas.Scale() <= 1) return;

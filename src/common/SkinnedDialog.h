@@ -24,6 +24,8 @@ protected:
     // area, as far as it fits: double size must not push its buttons off a
     // small screen. After it was placed, and after every scale that grew.
     void KeepScaledOnScreen();
+    // A rectangle of the skin (1x) where it shows on the screen now.
+    RECT OnScreen(const RECT& skinRect) const;
     // The DPI changes, a size asked for during a move to another monitor, a
     // new double-size choice, and 1x mouse points.
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;

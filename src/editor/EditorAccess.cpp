@@ -58,18 +58,14 @@ int CTimerEditDlg::PartCount() const
 AccessiblePart CTimerEditDlg::Part(int child) const
 {
     AccessiblePart part;
-    const RECT window = GetWindowRect();
     if (child <= 0 || child > kPartCount) {
         part.name = LoadResourceString(IDS_READ_EDITOR);
         part.role = ROLE_SYSTEM_DIALOG;
-        part.location = window;
+        part.location = GetWindowRect();
         return part;
     }
     const int place = PlaceOfPart(child);
-    const int k = m_canvas.Scale();
-    const HitRect& rect = EditorPlaceRect(place);
-    part.location = {window.left + rect.left * k, window.top + rect.top * k, window.left + rect.right * k,
-                     window.top + rect.bottom * k};
+    part.location = OnScreen(ToRect(EditorPlaceRect(place)));
     if (IsIconCell(place)) {
         const int cell = place - kIconCellFirst;
         part.name = FormatResourceString(IDS_READ_ICON, {std::to_wstring(cell + 1), IconName(cell)});
