@@ -96,6 +96,17 @@ TEST(Triggers, ThePauseAndNextSetKeysAreNoneUnlessUsableAndASlotStoredWithOneHas
     }
 }
 
+TEST(Triggers, TheReadAllKeyIsNoneOnAnotherProgramKeysKey)
+{
+    for (const auto& [stored, read] : {std::pair{0x77, kNoTrigger}, {0x78, kNoTrigger}, {0x79, Trigger{0x79}}}) {
+        MemoryProfile profile;
+        profile.Set("Option", "PauseKey", 0x77);
+        profile.Set("Option", "NextSetKey", 0x78);
+        profile.Set("Option", "ReadAllKey", stored);
+        EXPECT_EQ(ReadSlotTriggers(profile).readAll, read) << stored;
+    }
+}
+
 TEST(Triggers, AProgramKeyIsNoSlotsKeyInAnySet)
 {
     SlotTriggers program = DefaultSlotTriggers();
