@@ -40,12 +40,12 @@ void CAlertPage::OnInitPage()
     ::SendDlgItemMessageW(m_hWnd, IDC_SOUND_VOLUME, TBM_SETRANGE, FALSE, MAKELPARAM(0, kLoudestVolume / kVolumeStep));
     ::SendDlgItemMessageW(m_hWnd, IDC_SOUND_VOLUME, TBM_SETPOS, TRUE, SoundVolume() / kVolumeStep);
     ShowVolume();
-    m_list.Fill(::GetDlgItem(m_hWnd, IDC_ALERT_LIST), {{IDS_COLUMN_SLOT, 10},
-                                                       {IDS_COLUMN_NAME, 22},
-                                                       {IDS_COLUMN_SOUND, 17},
-                                                       {IDS_COLUMN_WARN, 10},
-                                                       {IDS_COLUMN_REPEAT, 10},
-                                                       {IDS_COLUMN_SPEAK, 16},
+    m_list.Fill(::GetDlgItem(m_hWnd, IDC_ALERT_LIST), {{IDS_COLUMN_SLOT, 9},
+                                                       {IDS_COLUMN_NAME, 20},
+                                                       {IDS_COLUMN_SOUND, 16},
+                                                       {IDS_COLUMN_WARN, 14},
+                                                       {IDS_COLUMN_REPEAT, 12},
+                                                       {IDS_COLUMN_SPEAK, 14},
                                                        {IDS_COLUMN_COUNT_UP, 15}},
                 m_set.AtOpen().slots);
     for (int row = 0; row < kTimerSlotCount; ++row) ShowRow(row);
