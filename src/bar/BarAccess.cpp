@@ -11,7 +11,6 @@
 #include "framework/WinApp.h"
 #include "play/SpokenAlerts.h"
 #include "res/resource.h"
-#include "sets/Sets.h"
 
 namespace {
 
