@@ -18,6 +18,15 @@ SpeechWords Words()
             LoadResourceString(IDS_SPEECH_NONE_RUNNING)};
 }
 
+// The shown slots' names as the player reads them.
+struct ShownNames {
+    std::wstring names[kTimerSlotCount];
+    ShownNames()
+    {
+        for (int i = 0; i < kTimerSlotCount; ++i) names[i] = MultiByteToWide(SlotName(g_timerSlots[i]));
+    }
+};
+
 bool Say(const std::wstring& text, std::int32_t volume)
 {
     return SpeakText(text, VoiceLanguages(text, ResourceLanguage()), volume);
@@ -27,16 +36,14 @@ bool Say(const std::wstring& text, std::int32_t volume)
 
 std::wstring AlertWords(const SlotTickCues& cues)
 {
-    std::wstring names[kTimerSlotCount];
-    for (int i = 0; i < kTimerSlotCount; ++i) names[i] = MultiByteToWide(SlotName(g_timerSlots[i]));
-    return SpokenText(cues, g_timerSlots, names, Words());
+    const ShownNames names;
+    return SpokenText(cues, g_timerSlots, names.names, Words());
 }
 
 void SayTimesLeft()
 {
-    std::wstring names[kTimerSlotCount];
-    for (int i = 0; i < kTimerSlotCount; ++i) names[i] = MultiByteToWide(SlotName(g_timerSlots[i]));
-    Say(TimesLeftText(g_timerSlots, names, Words()), SoundVolume());
+    const ShownNames names;
+    Say(TimesLeftText(g_timerSlots, names.names, Words()), SoundVolume());
 }
 
 void SoundTick(const SlotTickCues& cues)
