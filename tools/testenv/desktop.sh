@@ -7,8 +7,15 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 if [ -z "${TAVORIN_DESKTOP:-}" ]; then
-  export TAVORIN_DESKTOP=1
-  exec xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp" "$here/desktop.sh" "$@"
+  # The command's own status, whatever xvfb-run's cleanup says afterwards (on a
+  # busy machine it may fail to remove its folder, with status 5).
+  TAVORIN_DESKTOP=$(mktemp)
+  export TAVORIN_DESKTOP
+  status=0
+  xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp" "$here/desktop.sh" "$@" || status=$?
+  if [ -s "$TAVORIN_DESKTOP" ]; then status=$(cat "$TAVORIN_DESKTOP"); fi
+  rm -f "$TAVORIN_DESKTOP"
+  exit "$status"
 fi
 
 openbox --sm-disable --config-file "$here/openbox-rc.xml" >/dev/null 2>&1 &
@@ -36,9 +43,19 @@ if command -v pulseaudio >/dev/null; then
   HOME="$XDG_RUNTIME_DIR" pulseaudio -n --daemonize=yes --exit-idle-time=-1 --log-target=stderr \
     -L "module-null-sink sink_name=tavorin" -L module-native-protocol-unix 2>/dev/null
   export PULSE_SERVER="unix:$XDG_RUNTIME_DIR/pulse/native" TAVORIN_AUDIO_SINK=tavorin
-  trap 'kill $wm 2>/dev/null || true; wait $wm 2>/dev/null || true;
-        pactl exit 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+  # The server leaves asynchronously, still writing in its folder: the folder
+  # goes once the server has, and its removal never decides the command's status.
+  stop_sound_server() {
+    pactl exit 2>/dev/null || true
+    for _ in $(seq 50); do
+      HOME="$XDG_RUNTIME_DIR" pulseaudio --check 2>/dev/null || break
+      sleep 0.1
+    done
+    rm -rf "$XDG_RUNTIME_DIR" 2>/dev/null || true
+  }
+  trap 'kill $wm 2>/dev/null || true; wait $wm 2>/dev/null || true; stop_sound_server' EXIT
 fi
 status=0
 "$@" || status=$?
+echo "$status" > "$TAVORIN_DESKTOP"
 exit $status
