@@ -8,8 +8,7 @@ std::wstring SlotReadingName(int slot, const std::wstring& name)
 
 std::wstring SlotReadingValue(const TimerSlot& slot, const ReadingWords& words)
 {
-    const std::string shown = FormatSlotTime(SlotDisplaySeconds(slot));
-    const std::wstring time(shown.begin() + static_cast<std::ptrdiff_t>(shown.find_first_not_of(' ')), shown.end());
+    const std::wstring time = SlotTimeWords(SlotDisplaySeconds(slot));
     const std::wstring* format = nullptr;
     switch (PhaseOfSlot(slot)) {
     case SlotPhase::Running: format = &words.running; break;

@@ -77,10 +77,8 @@ std::wstring TimesLeftText(const TimerSlot* slots, const std::wstring* names, co
                      [slots](int a, int b) { return slots[a].remaining < slots[b].remaining; });
     std::wstring text;
     for (const int i : running) {
-        const std::string time = FormatSlotTime(slots[i].remaining);
         if (!text.empty()) text += L", ";
-        text += (names[i].empty() ? Filled(words.slot, i + 1) : names[i]) + L" " +
-                std::wstring(time.begin() + static_cast<std::ptrdiff_t>(time.find_first_not_of(' ')), time.end());
+        text += (names[i].empty() ? Filled(words.slot, i + 1) : names[i]) + L" " + SlotTimeWords(slots[i].remaining);
     }
     return text.empty() ? words.noneRunning : text;
 }

@@ -82,6 +82,12 @@ std::string FormatSlotTime(std::int32_t seconds)
     return text;
 }
 
+std::wstring SlotTimeWords(std::int32_t seconds)
+{
+    const std::string shown = FormatSlotTime(seconds);
+    return std::wstring(shown.begin() + static_cast<std::ptrdiff_t>(shown.find_first_not_of(' ')), shown.end());
+}
+
 std::string SlotTimeText(const TimerSlot& slot)
 {
     const std::string text = FormatSlotTime(SlotDisplaySeconds(slot));

@@ -52,6 +52,8 @@ std::string SlotName(const TimerSlot& slot);
 
 std::int32_t SlotDisplaySeconds(const TimerSlot& slot);
 std::string FormatSlotTime(std::int32_t seconds);
+// The same time as it is read or said: no space before a one-digit hour.
+std::wstring SlotTimeWords(std::int32_t seconds);
 // The bar's text: the time, "+" before a count past the end.
 std::string SlotTimeText(const TimerSlot& slot);
 // Shown in the second look: greyed digits, a dimmed icon.
