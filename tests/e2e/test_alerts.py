@@ -11,10 +11,8 @@ SOUNDS = ["chime", "bell", "beeps", "gong"]  # Sound# 0 to 3
 
 
 def test_each_end_sound_is_heard_as_itself_and_a_slot_with_nothing_chosen_stays_silent(program):
-    bench.reg_set("Option", "ExpirySound", 1)
-    for slot in range(5):
-        bench.reg_set("Save", f"Time#{slot}", 1)
-        bench.reg_set("Option", f"Sound#{slot}", slot)  # 4: nothing
+    bench.reg_seed(Option={"ExpirySound": 1, **{f"Sound#{slot}": slot for slot in range(5)}},  # 4: nothing
+                   Save={f"Time#{slot}": 1 for slot in range(5)})
     run = program()
     bar = run.bar()
     idle = bench.window_image(bar)
@@ -37,9 +35,7 @@ def test_each_end_sound_is_heard_as_itself_and_a_slot_with_nothing_chosen_stays_
 
 def test_a_slot_that_speaks_where_no_voice_can_is_heard_as_the_chime(program):
     """Wine's voice refuses to speak: the slot's sound plays instead, the chime where it has none."""
-    for name, value in (("ExpirySound", 1), ("Sound#0", 4), ("Speak#0", 1)):
-        bench.reg_set("Option", name, value)
-    bench.reg_set("Save", "Time#0", 1)
+    bench.reg_seed(Option={"ExpirySound": 1, "Sound#0": 4, "Speak#0": 1}, Save={"Time#0": 1})
     run = program()
     run.bar()
     recording = bench.Recording()
@@ -53,8 +49,7 @@ def test_a_slot_that_speaks_where_no_voice_can_is_heard_as_the_chime(program):
 
 
 def test_without_a_sound_device_an_end_is_silent_and_the_bar_plays_on(program):
-    bench.reg_set("Option", "ExpirySound", 1)
-    bench.reg_set("Save", "Time#0", 1)
+    bench.reg_seed(Option={"ExpirySound": 1}, Save={"Time#0": 1})
     run = program(dict(os.environ, PULSE_SERVER="unix:/nonexistent/pulse/native"))
     bar = run.bar()
     idle = bench.window_image(bar)
@@ -68,9 +63,7 @@ def test_without_a_sound_device_an_end_is_silent_and_the_bar_plays_on(program):
 
 
 def test_the_warning_tick_is_heard_as_the_slot_turns_red(program):
-    bench.reg_set("Save", "Time#0", 62)
-    bench.reg_set("Option", "Warn#0", 1)
-    bench.reg_set("Option", "Sound#0", 4)  # nothing at its end: the tick alone
+    bench.reg_seed(Save={"Time#0": 62}, Option={"Warn#0": 1, "Sound#0": 4})  # nothing at its end: the tick alone
     run = program()
     run.bar()
     recording = bench.Recording()

@@ -113,9 +113,7 @@ def test_a_short_slot_flashes_red_in_odd_seconds_and_ends_by_itself(program):
 def test_a_warning_shows_by_shape_too_at_both_sizes(program):
     """With the shape warning on, a red box's frame is thicker and its last ten seconds' digits blink out."""
     for scale in (1, 2):
-        for name, value in (("ShapeWarning", 1), ("DoubleSize", scale - 1)):
-            bench.reg_set("Option", name, value)
-        bench.reg_set("Save", "Time#0", 6)
+        bench.reg_seed(Option={"ShapeWarning": 1, "DoubleSize": scale - 1}, Save={"Time#0": 6})
         run = program()
         bar = run.bar(scale=scale)
         bench.click_bare(bar, scale)
@@ -136,10 +134,8 @@ def test_a_warning_shows_by_shape_too_at_both_sizes(program):
 
 
 def test_a_slot_whose_icon_has_no_bitmap_gets_no_box_but_keeps_its_time(program):
-    bench.reg_set("Save", "Icon#4", 3001)   # no such code
-    bench.reg_set("Save", "Icon#5", -3)     # below 24: index -3 is no entry
-    bench.reg_set("Save", "Icon#6", 23)     # the last index: the last creature
-    bench.reg_set("Save", "Icon#7", 5005)   # the same creature by its code
+    # No such code; below 24, index -3 is no entry; the last index, the last creature; the same by its code.
+    bench.reg_seed(Save={"Icon#4": 3001, "Icon#5": -3, "Icon#6": 23, "Icon#7": 5005})
     run = program()
     image = bench.window_image(run.bar())
     for slot in (4, 5):
@@ -162,8 +158,7 @@ def time_column(slot):
 
 def test_long_times_stay_in_their_own_column(program):
     def columns(times):
-        for slot, seconds in times.items():
-            bench.reg_set("Save", f"Time#{slot}", seconds)
+        bench.reg_seed(Save={f"Time#{slot}": seconds for slot, seconds in times.items()})
         run = program()
         image = bench.window_image(run.bar())
         run.kill()

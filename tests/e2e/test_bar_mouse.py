@@ -33,9 +33,7 @@ def name_width(pixels):
 
 
 def test_a_slot_name_shows_as_typed_while_the_pointer_is_over_its_icon(program):
-    bench.reg_set("Save", "Name#3", "방어 주문서")
-    bench.reg_set("Save", "Name#0", "A&B")
-    bench.reg_set("Save", "Name#1", "AB")
+    bench.reg_seed(Save={"Name#3": "방어 주문서", "Name#0": "A&B", "Name#1": "AB"})
     run = program()
     bar = run.bar()
     hover(bar, 300, 95, 3, False)  # bare skin
@@ -72,9 +70,7 @@ def test_dragging_moves_the_bar_with_the_pointer_and_the_close_remembers_it(prog
 
 
 def test_the_pin_and_the_stored_place(program):
-    bench.reg_set("Option", "AlwaysOnTop", 7)
-    bench.reg_set("Option", "MainWinLeft", 100)
-    bench.reg_set("Option", "MainWinTop", 200)
+    bench.reg_seed(Option={"AlwaysOnTop": 7, "MainWinLeft": 100, "MainWinTop": 200})
     run = program()
     bar = run.bar()
     assert tuple(bar["rect"][:2]) == (100, 200) and bar["exstyle"] & WS_EX_TOPMOST

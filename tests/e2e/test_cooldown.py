@@ -18,12 +18,8 @@ def look(image, idle, slot):
 
 
 def test_an_effect_then_its_cooldown_then_ready_and_a_count_past_the_end(program):
-    bench.reg_set("Option", "ExpirySound", 1)
-    bench.reg_set("Save", "Time#0", 2)
     # Six seconds of cooldown after the effect: room for the refused press on a busy machine.
-    bench.reg_set("Save", "Cooldown#0", 8)
-    bench.reg_set("Save", "Time#1", 1)
-    bench.reg_set("Option", "CountUp#1", 1)
+    bench.reg_seed(Option={"ExpirySound": 1, "CountUp#1": 1}, Save={"Time#0": 2, "Cooldown#0": 8, "Time#1": 1})
     run = program()
     bar = run.bar()
     idle = bench.window_image(bar)

@@ -79,8 +79,8 @@ def test_at_192_every_pixel_is_doubled_and_clicks_land_on_doubled_points(at_dpi,
 
 def test_double_size_at_96_and_a_posted_dpi_change(at_dpi, at_96, program):
     at_dpi(96)
-    for name in ("MainWinLeft", "MainWinTop", "SelectIconWinLeft", "SelectIconWinTop"):
-        bench.reg_set("Option", name, 100)  # room on the screen for both windows at twice the size
+    # Room on the screen for both windows at twice the size.
+    bench.reg_seed(Option=dict.fromkeys(("MainWinLeft", "MainWinTop", "SelectIconWinLeft", "SelectIconWinTop"), 100))
     run = program()
     bar = run.bar()
     assert bench.post(bar, WM_DPICHANGED, (192 << 16) | 192, 0)["ok"]

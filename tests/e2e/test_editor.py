@@ -18,10 +18,6 @@ def cell_point(cell):
     return 36 + 36 * (cell % 12), 51 + 35 * (cell // 12)
 
 
-def open_editor(run, slot):
-    return run.open_editor(slot)
-
-
 def click(editor, point, button=1):
     bench.click(editor, *point, button=button)
 
@@ -53,11 +49,9 @@ def name_of(run):
 
 
 def test_the_editor_opens_on_a_clicked_slot_and_commits_what_the_buttons_set(program):
-    bench.reg_set("Save", "Time#2", 5400)
-    bench.reg_set("Save", "Icon#2", 13)  # a catalogue index: cell 13
-    bench.reg_set("Save", "Name#2", "해독제")
+    bench.reg_seed(Save={"Time#2": 5400, "Icon#2": 13, "Name#2": "해독제"})  # a catalogue index: cell 13
     run = program()
-    editor = open_editor(run, 2)
+    editor = run.open_editor(2)
 
     # Centred in the 1280 x 800 work area, the skin's size, its corners cut away.
     assert editor["rect"] == [400, 290, 880, 510]
@@ -82,14 +76,14 @@ def test_the_editor_opens_on_a_clicked_slot_and_commits_what_the_buttons_set(pro
 
     # A left hold on the hours box counts up every 30 ms (which button steps
     # which way, and the wrap of each column, are shown natively).
-    editor = open_editor(run, 2)
+    editor = run.open_editor(2)
     hold(editor, HOUR_DIGITS, 1.8)
     commit(run, editor)
     raised = saved(2)["Time"]
     assert raised % 3600 == 1800 and 2 + 10 <= raised // 3600 <= 99
 
     # Each wheel notch over a column is one step of that column.
-    editor = open_editor(run, 2)
+    editor = run.open_editor(2)
     left, top = editor["rect"][:2]
     bench.xdotool("mousemove", left + MINUTE_DIGITS[0], top + MINUTE_DIGITS[1])
     for button in (4, 4, 4, 5):
@@ -107,7 +101,7 @@ def test_cancel_and_double_click_and_the_name_limit(program):
     stored = None
 
     # Changes then Cancel: the slot stays as it was, and nothing is written.
-    editor = open_editor(run, 4)
+    editor = run.open_editor(4)
     for point in (HOUR_UP, HOUR_UP, cell_point(20), SECOND_DOWN):
         click(editor, point)
     click(editor, CANCEL)
@@ -115,7 +109,7 @@ def test_cancel_and_double_click_and_the_name_limit(program):
     assert saved(4) == {"Name": "불꽃"}
 
     # The name box takes 20 bytes: ten Korean syllables, not an eleventh, as the input method hands them over.
-    editor = open_editor(run, 4)
+    editor = run.open_editor(4)
     click(editor, (300, 137))  # into the name box
     bench.key("ctrl+a", "BackSpace")
     bench.wait_until(lambda: name_of(run)["text"] == "", 3, 0.1, "the name box emptied")
@@ -147,16 +141,16 @@ def test_a_running_slot_keeps_counting_and_the_editor_keeps_its_place(program):
     bench.key("2")  # slot 2 runs
 
     # Dragged by its bare face off the bar, which it covers when both are centred.
-    editor = open_editor(run, 1)
+    editor = run.open_editor(1)
     bench.drag(editor, *BARE, 40, -200)
     bench.wait_until(lambda: run.editor()["rect"][:2] == [440, 90], 3, 0.1, "the editor dragged")
 
     # Another icon re-opens the editor on its slot and drops the edit.
-    editor = open_editor(run, 1)
+    editor = run.open_editor(1)
     click(editor, HOUR_UP)
-    editor = open_editor(run, 3)
+    editor = run.open_editor(3)
     assert [c["text"] for c in editor["children"] if c["id"] == 1000] == [""]
-    editor = open_editor(run, 1)
+    editor = run.open_editor(1)
     click(editor, HOUR_UP)
     # A stored name over 20 bytes is reported at OK; the commit goes on.
     click(editor, OK)
@@ -170,7 +164,7 @@ def test_a_running_slot_keeps_counting_and_the_editor_keeps_its_place(program):
                        bench.region_of(bench.window_image(bar), bench.time_box(1)), 3, "slot 2 counting on")
 
     # Alt+F4 on the editor ends the program, saving everything.
-    run.alt_f4(open_editor(run, 5))
+    run.alt_f4(run.open_editor(5))
     run.wait_exit()
     option = bench.reg_values("Option")
     assert (option["SelectIconWinLeft"][1], option["SelectIconWinTop"][1]) == (440, 90)
@@ -182,12 +176,9 @@ AWAY = {"SelectIconWinLeft": 440, "SelectIconWinTop": 90}  # the editor clear of
 
 def test_a_commit_waiting_on_the_long_name_report_lands_on_its_own_slot(program):
     long_name = "가나다라마바사아자차카a"  # 23 bytes, stored by hand
-    bench.reg_set("Save", "Name#1", long_name)
-    bench.reg_set("Save", "Name#0", "해독제")
-    for name, value in AWAY.items():
-        bench.reg_set("Option", name, value)
+    bench.reg_seed(Save={"Name#1": long_name, "Name#0": "해독제"}, Option=AWAY)
     run = program()
-    editor = open_editor(run, 1)
+    editor = run.open_editor(1)
     click(editor, cell_point(5))
     click(editor, HOUR_UP)
     click(editor, OK)
@@ -204,11 +195,11 @@ def test_a_commit_waiting_on_the_long_name_report_lands_on_its_own_slot(program)
     assert name_of(run)["text"] == "해독제", "slot 1's edit goes on"
 
 
-def test_a_double_click_commit_leaves_the_keys_to_the_bar(program):
+def test_a_double_click_commits_on_a_cell_leaving_the_keys_to_the_bar_and_steps_twice_on_an_arrow(program):
     run = program()
     bar = run.bar()
     idle = bench.window_image(bar)
-    editor = open_editor(run, 4)
+    editor = run.open_editor(4)
     left, top = editor["rect"][:2]
     x, y = cell_point(9)
     # The second press moves a little before its release, as a hand does.
@@ -222,10 +213,8 @@ def test_a_double_click_commit_leaves_the_keys_to_the_bar(program):
     bench.wait_until(lambda: bench.runs(bar, idle, 0), 5, 0.1, "slot 1 started by its key")
     assert saved(4)["Icon"] == CODES[9]
 
-
-def test_a_double_click_on_an_arrow_steps_twice(program):
-    run = program()
-    editor = open_editor(run, 0)
+    # A double-click on an arrow steps twice.
+    editor = run.open_editor(0)
     left, top = editor["rect"][:2]
     bench.xdotool("mousemove", left + HOUR_UP[0], top + HOUR_UP[1], "click", "--repeat", "2", "--delay", "80", 1)
     commit(run, editor)

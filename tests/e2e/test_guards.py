@@ -14,8 +14,7 @@ def paused(bar, idle):
 
 
 def test_the_pause_key_stops_triggers_from_other_programs_until_pressed_again(program):
-    bench.reg_set("Option", "GlobalDigitKeys", 1)
-    bench.reg_set("Option", "PauseKey", F8)
+    bench.reg_seed(Option={"GlobalDigitKeys": 1, "PauseKey": F8})
     run = program()
     bar = run.bar()
     idle = bench.window_image(bar)
@@ -34,8 +33,7 @@ def test_the_pause_key_stops_triggers_from_other_programs_until_pressed_again(pr
 
 
 def test_with_one_game_chosen_triggers_act_only_while_it_is_in_front(program):
-    bench.reg_set("Option", "GlobalDigitKeys", 1)
-    bench.reg_set("Option", "GameProgram", "NOTEPAD.EXE")  # as chosen, letter case aside
+    bench.reg_seed(Option={"GlobalDigitKeys": 1, "GameProgram": "NOTEPAD.EXE"})  # as chosen, letter case aside
     run = program()
     bar = run.bar()
     idle = bench.window_image(bar)
@@ -59,10 +57,8 @@ def bar_shown(visible):
 
 
 def test_the_bar_hides_while_neither_the_game_nor_tavorin_is_in_front_and_its_slots_go_on(program):
-    for name, value in (("GlobalDigitKeys", 1), ("HideWithoutGame", 1), ("ExpirySound", 1), ("Sound#0", 3)):
-        bench.reg_set("Option", name, value)
-    bench.reg_set("Option", "GameProgram", "notepad.exe")
-    bench.reg_set("Save", "Time#0", 3)
+    bench.reg_seed(Option={"GlobalDigitKeys": 1, "HideWithoutGame": 1, "ExpirySound": 1, "Sound#0": 3,
+                           "GameProgram": "notepad.exe"}, Save={"Time#0": 3})
     run = program()
     bar = run.bar()
     other = subprocess.Popen(["wine", "winemine"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -89,10 +85,7 @@ RESTART_ELEVATED = 0x8024  # what the menu's "관리자 권한으로 다시 시�
 
 
 def test_the_restart_as_administrator_hands_over_every_slot_and_place_with_a_box_open(program):
-    bench.reg_set("Option", "GlobalDigitKeys", 1)
-    bench.reg_set("Option", "MainWinLeft", 120)
-    bench.reg_set("Option", "MainWinTop", 77)
-    bench.reg_set("Save", "Time#3", 4321)
+    bench.reg_seed(Option={"GlobalDigitKeys": 1, "MainWinLeft": 120, "MainWinTop": 77}, Save={"Time#3": 4321})
     run = program()
     bar = run.bar()
     bench.click_bare(bar)

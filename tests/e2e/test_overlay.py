@@ -41,9 +41,7 @@ def blended_off(opaque, shown, beneath, alpha):
 
 
 def test_at_60_percent_the_bar_blends_over_what_lies_beneath(program):
-    bench.reg_set("Option", "Opacity", 60)
-    bench.reg_set("Option", "MainWinLeft", 200)
-    bench.reg_set("Option", "MainWinTop", 200)
+    bench.reg_seed(Option={"Opacity": 60, "MainWinLeft": 200, "MainWinTop": 200})
     run = program()
     bar = run.bar()  # painted: without a compositor the display shows it opaque
     assert bar["alpha"] == 153
@@ -60,10 +58,7 @@ def test_at_60_percent_the_bar_blends_over_what_lies_beneath(program):
 
 
 def test_clicks_pass_to_the_game_beneath_but_while_ctrl_is_held(program):
-    bench.reg_set("Option", "ClickThrough", 1)
-    bench.reg_set("Option", "AlwaysOnTop", 1)
-    bench.reg_set("Option", "MainWinLeft", 20)
-    bench.reg_set("Option", "MainWinTop", 600)
+    bench.reg_seed(Option={"ClickThrough": 1, "AlwaysOnTop": 1, "MainWinLeft": 20, "MainWinTop": 600})
     run = program()
     with bench.notepad(0, 560):
         bar = run.bar()

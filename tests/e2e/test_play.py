@@ -35,10 +35,7 @@ def test_the_menu_shows_and_flips_each_choice(program):
 
 
 def test_a_kept_timer_runs_on_after_a_kill(program):
-    for name in ENTRIES:
-        bench.reg_set("Option", name, 1)
-    bench.reg_set("Save", "Time#0", 600)
-    bench.reg_set("Save", "Time#5", 1)
+    bench.reg_seed(Option={name: 1 for name in ENTRIES}, Save={"Time#0": 600, "Time#5": 1})
     run = program()
     bar = run.bar()
     idle = bench.window_image(bar)
@@ -53,8 +50,7 @@ def test_a_kept_timer_runs_on_after_a_kill(program):
 
     # Slots 2 to 9 show, idle, what slot 1 should show in each of the next eight seconds.
     now = int(time.time())
-    for k in range(1, 9):
-        bench.reg_set("Save", f"Time#{k}", end - (now + k))
+    bench.reg_seed(Save={f"Time#{k}": end - (now + k) for k in range(1, 9)})
     run = program()
     bar = run.bar()
     # Slot 1 shows, in two different seconds, exactly the time due in that second. A picture

@@ -22,12 +22,8 @@ def parts(bar):
 
 
 def test_nine_named_timers_a_title_a_pin_and_a_close_in_every_phase_set_and_language(program):
-    for name, value in (("NextSetKey", F9), ("MainWinLeft", 100), ("MainWinTop", 0)):
-        bench.reg_set("Option", name, value)
-    bench.reg_set("Save", "Name#2", "해독제")
-    bench.reg_set("Save", "Time#1", 30)  # in its red minute from the start
-    bench.wine("reg", "add", bench.PROGRAM_KEY + "\\Set1", "/v", "SetName", "/d", "B", "/f")
-    bench.wine("reg", "add", bench.PROGRAM_KEY + "\\Set1", "/v", "Name#2", "/d", "물약", "/f")
+    bench.reg_seed(Option={"NextSetKey": F9, "MainWinLeft": 100, "MainWinTop": 0}, Save={"Name#2": "해독제", "Time#1": 30},
+                   Set1={"SetName": "B", "Name#2": "물약"})  # slot 2 in its red minute from the start
     run = program()
     bar = run.bar()
     idle = parts(bar)
@@ -69,8 +65,7 @@ def test_nine_named_timers_a_title_a_pin_and_a_close_in_every_phase_set_and_lang
 
 
 def test_the_editors_cells_arrows_and_digits_are_named_and_pressed_as_clicked(program):
-    bench.reg_set("Save", "Time#3", 5400)
-    bench.reg_set("Save", "Cooldown#3", 120)
+    bench.reg_seed(Save={"Time#3": 5400, "Cooldown#3": 120})
     run = program()
     editor = run.open_editor(3)
     read = parts(editor)

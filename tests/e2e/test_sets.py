@@ -49,8 +49,7 @@ def file_dialog(caption, path):
 
 
 def test_two_sets_keep_their_own_running_slots_across_switches_and_a_restart(program):
-    for name, value in (("NextSetKey", F9), ("KeepRunning", 1), ("MainWinLeft", 100), ("MainWinTop", 0)):
-        bench.reg_set("Option", name, value)
+    bench.reg_seed(Option={"NextSetKey": F9, "KeepRunning": 1, "MainWinLeft": 100, "MainWinTop": 0})
     run = program()
     bar = run.bar()
     idle, first_title = bench.window_image(bar), title(bar)
@@ -98,11 +97,8 @@ def test_two_sets_keep_their_own_running_slots_across_switches_and_a_restart(pro
 
 
 def test_a_set_exported_comes_back_as_a_third_and_a_broken_file_changes_nothing(program):
-    bench.reg_set("Option", "SetName", "전사")
-    bench.wine("reg", "add", bench.PROGRAM_KEY + "\\Set7", "/v", "SetName", "/d", "궁수", "/f")
-    bench.reg_set("Save", "Time#4", 4321)
-    bench.reg_set("Option", "MainWinLeft", 100)
-    bench.reg_set("Option", "MainWinTop", 0)
+    bench.reg_seed(Option={"SetName": "전사", "MainWinLeft": 100, "MainWinTop": 0}, Set7={"SetName": "궁수"},
+                   Save={"Time#4": 4321})
     run = program()
     bar = run.bar()
     with tempfile.TemporaryDirectory() as folder:

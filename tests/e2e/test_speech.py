@@ -44,16 +44,13 @@ def voice(tmp_path):
 
 def test_slots_ending_together_are_said_as_one_utterance_and_no_end_sound_plays(program, voice):
     env, said = voice
-    for name, value in (("ExpirySound", 1), ("SoundVolume", 70), ("Speak#0", 1), ("Speak#2", 1), ("Speak#4", 2),
-                        ("Warn#4", 1), ("Language", 2)):  # the program in English
-        bench.reg_set("Option", name, value)
-    bench.reg_set("Save", "Name#0", "<해독제>")  # said as written, never read as markup
-    bench.reg_set("Save", "Name#4", "Mana")
-    # Kept running from a run before: slots 1 and 3 end in the same second, slot 5 turns red before.
-    bench.reg_set("Option", "KeepRunning", 1)
+    # In English; slot 1's name said as written, never read as markup. Kept running from a run before:
+    # slots 1 and 3 end in the same second, slot 5 turns red before.
     now = int(time.time())
-    for slot, end in ((0, now + 5), (2, now + 5), (4, now + 63)):
-        bench.reg_set("Save", f"End#{slot}", end)
+    bench.reg_seed(Option={"ExpirySound": 1, "SoundVolume": 70, "Speak#0": 1, "Speak#2": 1, "Speak#4": 2,
+                           "Warn#4": 1, "Language": 2, "KeepRunning": 1},
+                   Save={"Name#0": "<해독제>", "Name#4": "Mana", "End#0": now + 5, "End#2": now + 5,
+                         "End#4": now + 63})
     run = program(env=env)
     run.bar()
     recording = bench.Recording() if bench.AUDIO_SINK else None

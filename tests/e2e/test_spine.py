@@ -17,10 +17,6 @@ WM_QUIT, WM_KEYDOWN, WM_KEYUP, WM_COMMAND = 0x0012, 0x0100, 0x0101, 0x0111
 VK_CANCEL, VK_EXECUTE = 0x03, 0x2B  # Ctrl+Break, Execute
 
 
-def saved_slots():
-    return bench.reg_values("Save")
-
-
 def test_first_run_shows_the_host_and_saves_the_defaults(program):
     run = program()
     assert tuple(run.bar()["rect"][:2]) == CENTRED
@@ -38,7 +34,7 @@ def test_first_run_shows_the_host_and_saves_the_defaults(program):
 
     run.alt_f4()
     run.wait_exit()
-    values = saved_slots()
+    values = bench.reg_values("Save")
     assert len(values) == 27
     for i in range(9):
         assert values[f"Icon#{i}"] == ("REG_DWORD", DEFAULT_ICONS[i])
@@ -65,7 +61,7 @@ def test_the_bars_close_button_saves_the_slots_and_both_places(program):
     bench.reg_clear()  # whatever is written must come from the program
     bench.click(run.bar(), 465, 8)
     run.wait_exit()
-    values = saved_slots()
+    values = bench.reg_values("Save")
     assert len(values) == 27 and values["Time#8"] == ("REG_DWORD", 4321)
     assert set(bench.reg_values("Option")) == {"MainWinLeft", "MainWinTop", "AlwaysOnTop", "SelectIconWinLeft",
                                                "SelectIconWinTop"}
@@ -91,11 +87,11 @@ def test_no_key_or_command_closes_or_hides_a_window_and_a_quit_still_saves(progr
     bench.wait_running(bar, idle, [8])
     assert run.running() and bench.find_window(title=bench.TITLE)["visible"]
     assert {w["hwnd"] for w in bench.windows() if w["visible"]} == visible
-    assert saved_slots() == {}, "nothing is saved before a close"
+    assert bench.reg_values("Save") == {}, "nothing is saved before a close"
     # A quit from outside ends the program; the slots are saved all the same.
     bench.post(run.host, WM_QUIT, 0, 0)
     run.wait_exit()
-    assert len(saved_slots()) == 27
+    assert len(bench.reg_values("Save")) == 27
 
 
 def test_a_second_start_brings_the_running_copys_bar_forward_and_writes_nothing(program):
@@ -110,7 +106,7 @@ def test_a_second_start_brings_the_running_copys_bar_forward_and_writes_nothing(
     bench.wait_until(lambda: bench.inspector("foreground")["foreground"] == bar["hwnd"], 5, 0.2,
                      "the bar in front")
     assert len([w for w in bench.windows() if w["title"] == bench.TITLE]) == 1
-    assert saved_slots() == {} and bench.reg_values("Option") == {}
+    assert bench.reg_values("Save") == {} and bench.reg_values("Option") == {}
     assert run.running()
 
 
@@ -128,16 +124,14 @@ def the_menu(run):
 
 @pytest.mark.parametrize("inside", [report_of_a_long_name, the_menu], ids=["report box", "menu"])
 def test_a_session_end_inside_a_box_or_the_menu_saves_everything_and_ends_cleanly(program, inside):
-    bench.reg_set("Save", "Name#1", "가나다라마바사아자차카a")  # 23 bytes, stored by hand
-    bench.reg_set("Option", "AlwaysOnTop", 1)
-    for name, value in (("SelectIconWinLeft", 440), ("SelectIconWinTop", 90)):
-        bench.reg_set("Option", name, value)
+    bench.reg_seed(Save={"Name#1": "가나다라마바사아자차카a"},  # 23 bytes, stored by hand
+                   Option={"AlwaysOnTop": 1, "SelectIconWinLeft": 440, "SelectIconWinTop": 90})
     run = program()
     run.bar()
     inside(run)
     bench.reg_clear()
     end_the_session(run)
-    saved = saved_slots()
+    saved = bench.reg_values("Save")
     assert len(saved) == 27 and saved["Name#1"] == ("REG_SZ", "가나다라마바사아자차카a")
     option = bench.reg_values("Option")
     assert {name: option[name][1] for name in option} == {
@@ -151,4 +145,4 @@ def test_a_session_end_inside_a_box_or_the_menu_saves_everything_and_ends_cleanl
         bench.key("Escape")
     run.wait_exit()
     assert run.process.returncode == 0
-    assert saved_slots() == saved and bench.reg_values("Option") == option
+    assert bench.reg_values("Save") == saved and bench.reg_values("Option") == option

@@ -12,12 +12,9 @@ CHANGE, PROMPT, OK = 1101, 1104, 1  # the key page's "바꾸기", its help line,
 
 
 def test_keys_combinations_and_a_side_button_from_another_program(program):
-    bench.reg_set("Option", "GlobalDigitKeys", 1)
-    bench.reg_set("Option", "Key#0", F5)
-    bench.reg_set("Option", "Key#1", CTRL | ord("3"))
-    bench.reg_set("Option", "Key#2", SIDE_BUTTON_1)
-    bench.reg_set("Option", "MainWinLeft", 400)  # clear of the editor, which opens in the middle
-    bench.reg_set("Option", "MainWinTop", 0)
+    # The bar clear of the editor, which opens in the middle.
+    bench.reg_seed(Option={"GlobalDigitKeys": 1, "Key#0": F5, "Key#1": CTRL | ord("3"), "Key#2": SIDE_BUTTON_1,
+                           "MainWinLeft": 400, "MainWinTop": 0})
     run = program()
     bar = run.bar()
     idle = bench.window_image(bar)
@@ -77,8 +74,7 @@ def catch(sheet, *keys):
 
 
 def test_the_settings_window_takes_a_real_key_as_the_trigger_and_applies_it_at_ok(program):
-    bench.reg_set("Option", "MainWinTop", 0)  # the window opens below the bar
-    bench.reg_set("Option", "MainWinLeft", 400)
+    bench.reg_seed(Option={"MainWinTop": 0, "MainWinLeft": 400})  # the window opens below the bar
     run = program()
     bar = run.bar()
     idle = bench.window_image(bar)

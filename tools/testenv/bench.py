@@ -86,6 +86,25 @@ def reg_set(section, name, value, kind=None):
     wine("reg", "add", f"{PROGRAM_KEY}\\{section}", "/v", name, "/t", kind, "/d", data, "/f")
 
 
+def reg_seed(**sections):
+    """Seeds many values at once, reg_seed(Option={"MainWinLeft": 20}, Save={"Name#0": "물약"}):
+    one import of a .reg file in place of a Wine process a value."""
+    lines = ["Windows Registry Editor Version 5.00", ""]
+    for section, values in sections.items():
+        lines.append(f"[{PROGRAM_KEY.replace('HKCU', 'HKEY_CURRENT_USER')}\\{section}]")
+        for name, value in values.items():
+            data = (f"dword:{value & 0xFFFFFFFF:08x}" if isinstance(value, int) else
+                    '"' + value.replace("\\", "\\\\").replace('"', '\\"') + '"')
+            lines.append(f'"{name}"={data}')
+        lines.append("")
+    with tempfile.NamedTemporaryFile("wb", suffix=".reg", delete=False) as f:
+        f.write(("\r\n".join(lines) + "\r\n").encode("utf-16"))
+    try:
+        wine("reg", "import", "Z:" + f.name.replace("/", "\\"))
+    finally:
+        os.unlink(f.name)
+
+
 def reg_values(section):
     """{name: (type, value)} of one section; REG_DWORD values as signed ints."""
     code, raw = run_wine(["reg", "query", f"{PROGRAM_KEY}\\{section}"])
