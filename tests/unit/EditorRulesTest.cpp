@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
 
 #include "editor/EditorLayout.h"
@@ -93,17 +94,16 @@ TEST(EditorPlaces, WhatEachPlaceDoesPerButton)
         {CooldownHourUp, Spin::IncHours, Spin::IncHours, Spin::None},  // the cooldown's columns, as the duration's
         {CooldownMinuteDigits, Spin::None, Spin::IncMinutes, Spin::DecMinutes},
         {CooldownSecondDown, Spin::DecSeconds, Spin::DecSeconds, Spin::None},
-        {kEditorPlaceEnd, Spin::None, Spin::None, Spin::None},
-        {HourColon, Spin::None, Spin::None, Spin::None},
-        {SpareBox, Spin::None, Spin::None, Spin::None},
-        {OkButton, Spin::None, Spin::None, Spin::None},
-        {5, Spin::None, Spin::None, Spin::None},
-        {-1, Spin::None, Spin::None, Spin::None},
+    };
+    const auto spins = [](int place) {
+        return std::array{ClickSpin(place), LeftRepeatSpin(place), RightRepeatSpin(place)};
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(ClickSpin(row.place), row.click) << row.place;
-        EXPECT_EQ(LeftRepeatSpin(row.place), row.leftHeld) << row.place;
-        EXPECT_EQ(RightRepeatSpin(row.place), row.rightHeld) << row.place;
+        EXPECT_EQ(spins(row.place), (std::array{row.click, row.leftHeld, row.rightHeld})) << row.place;
+    }
+    // Places that are no time column, and what no place is.
+    for (int place : std::initializer_list<int>{kEditorPlaceEnd, HourColon, SpareBox, OkButton, 5, -1}) {
+        EXPECT_EQ(spins(place), (std::array{Spin::None, Spin::None, Spin::None})) << place;
     }
 }
 
