@@ -36,8 +36,7 @@ std::vector<std::uint8_t> Wave(const std::vector<std::int16_t>& samples)
 TEST(Alerts, AVolumeIsAStepFrom0To100OrReadsAsFull)
 {
     for (const auto& [stored, read] : {std::pair{0, 0}, {50, 50}, {100, 100}, {55, 100}, {110, 100}, {-10, 100}}) {
-        MemoryProfile profile;
-        profile.Set("Option", kEntrySoundVolume, stored);
+        MemoryProfile profile("Option", kEntrySoundVolume, stored);
         EXPECT_EQ(ReadSoundVolume(profile), read) << stored;
     }
 }

@@ -13,6 +13,10 @@ class MemoryProfile : public SettingsProfile {
 public:
     using Value = std::variant<std::int32_t, std::string>;
 
+    MemoryProfile() = default;
+    // A profile that holds one value.
+    MemoryProfile(const std::string& section, const std::string& entry, Value value) { Set(section, entry, value); }
+
     std::int32_t GetInt(const char* section, const char* entry, std::int32_t defaultValue) override;
     std::string GetString(const char* section, const char* entry, const std::string& defaultValue) override;
     bool WriteInt(const char* section, const char* entry, std::int32_t value) override;

@@ -40,8 +40,7 @@ TEST(SlotFields, AStoredValueReadsAsItsValueTakesItAndAnOddOneAsTheSlotsDefault)
         const SlotField* field = nullptr;
         for (const SlotField& each : kSlotFields) field = std::string(each.entry) == row.entry ? &each : field;
         ASSERT_NE(field, nullptr) << row.entry;
-        MemoryProfile profile;
-        profile.Set("Set4", std::string(row.entry) + "#3", row.stored);
+        MemoryProfile profile("Set4", std::string(row.entry) + "#3", row.stored);
         SlotRecords records = DefaultSlotRecords();
         ReadSlotPart(profile, "Set4", field->part, records);
         EXPECT_EQ(field->get(records[3]), row.read) << row.entry;

@@ -33,8 +33,7 @@ TEST(Triggers, OddStoredValuesReadAsTheSlotsDefault)
         {std::string("116"), DefaultTrigger(0)},  // another type
     };
     for (const auto& row : rows) {
-        MemoryProfile profile;
-        profile.Set("Option", "Key#0", row.stored);
+        MemoryProfile profile("Option", "Key#0", row.stored);
         EXPECT_EQ(ReadSlotTriggers(profile).key[0], row.read) << row.read;
     }
 }
@@ -61,8 +60,7 @@ TEST(Triggers, TheLockoutReadsOnlyWhatItCanBe)
         std::int32_t read;
     } rows[] = {{250, 250}, {0, 0}, {2000, 2000}, {2001, 0}, {-5, 0}, {std::string("250"), 0}};
     for (const auto& row : rows) {
-        MemoryProfile profile;
-        profile.Set("Option", "KeyLockout", row.lockout);
+        MemoryProfile profile("Option", "KeyLockout", row.lockout);
         EXPECT_EQ(ReadSlotTriggers(profile).lockoutMs, row.read);
     }
 }
