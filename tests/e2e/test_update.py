@@ -47,19 +47,6 @@ def assert_boxes_for(seconds, count=0):
         assert len(bench.message_boxes()) == count
 
 
-def test_one_request_per_start_with_the_version_and_user_agent(program, server):
-    start_against(server, b"nothing to say\n")
-    run = start(program, server)
-    assert_boxes_for(2.5)
-    assert len(server.requests) == 1, "the host asks once; the bar asks nothing"
-    request = server.requests[0]
-    assert request["host"] == "update.melkbay.example"
-    assert request["path"] in ("http://update.melkbay.example" + QUERY, "http://update.melkbay.example:80" + QUERY)
-    assert request["agent"] == "Tavorin"
-    run.alt_f4()
-    run.wait_exit()
-
-
 def test_a_new_version_declined_leaves_the_program_running(program, server):
     start_against(server, b"New Version Updated\r\n")
     run = start(program, server)
@@ -99,13 +86,18 @@ def test_a_new_version_accepted_opens_the_download_page_and_closes_saving(progra
         assert log.read().split() == [DOWNLOAD]
 
 
-def test_a_message_is_shown_once(program, server):
+def test_one_request_per_start_with_the_version_and_user_agent_and_its_message_shown_once(program, server):
     start_against(server, "@MSG@서버 점검 안내: 오늘 밤 10시\r\n".encode("cp949"))
     run = start(program, server)
     box = bench.wait_message_box()
     assert box["text"] == "서버 점검 안내: 오늘 밤 10시"
     assert set(box["buttons"]) == {bench.IDOK}
     assert_boxes_for(2.0, 1)  # shown once
+    assert len(server.requests) == 1, "the host asks once; the bar asks nothing"
+    request = server.requests[0]
+    assert request["host"] == "update.melkbay.example"
+    assert request["path"] in ("http://update.melkbay.example" + QUERY, "http://update.melkbay.example:80" + QUERY)
+    assert request["agent"] == "Tavorin"
     bench.press(box, bench.IDOK)
     bench.wait_until(lambda: not bench.message_boxes(), 10, 0.2, "the box to close")
     assert run.running()
