@@ -78,17 +78,14 @@ def reg_clear():
     wine("reg", "delete", COMPANY_KEY, "/f", check=False)
 
 
-def reg_set(section, name, value, kind=None):
+def reg_set(section, name, value):
     """Seeds one value of the program's key; ints become REG_DWORD, strs REG_SZ."""
-    if kind is None:
-        kind = "REG_DWORD" if isinstance(value, int) else "REG_SZ"
-    data = str(value & 0xFFFFFFFF) if isinstance(value, int) else value
-    wine("reg", "add", f"{PROGRAM_KEY}\\{section}", "/v", name, "/t", kind, "/d", data, "/f")
+    reg_seed(**{section: {name: value}})
 
 
 def reg_seed(**sections):
     """Seeds many values at once, reg_seed(Option={"MainWinLeft": 20}, Save={"Name#0": "물약"}):
-    one import of a .reg file in place of a Wine process a value."""
+    one import of a .reg file, ints as REG_DWORD and strs as REG_SZ."""
     lines = ["Windows Registry Editor Version 5.00", ""]
     for section, values in sections.items():
         lines.append(f"[{PROGRAM_KEY.replace('HKCU', 'HKEY_CURRENT_USER')}\\{section}]")
